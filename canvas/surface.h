@@ -1,0 +1,108 @@
+#pragma once
+
+#include "canvas/color.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace canvas {
+
+enum class PenStyle { Solid = 0, Dot = 2 };
+enum class FillMode { Solid = 0, Transparent = 1 };
+
+// A point in the surface's user scale.
+struct UserPoint {
+    double x = 0;
+    double y = 0;
+};
+
+// The persistent image of a window's client area with its user scale and pen,
+// and the immediate-mode operations the windows draw with.
+//
+// Coordinates are user units of the current scale (y may grow upwards).
+// Every operation accepts any number: NaN and infinities are dropped, huge
+// values are clipped in double before any pixel is stepped, so the cost of a
+// call follows the visible pixels it touches, never the numbers it was given.
+class Surface {
+public:
+    Surface(int widthPx, int heightPx, Color back = colors::white);
+
+    // Resizes the image, keeping the old pixels at the top left and the
+    // scale's corner values (the units stretch with the client area).
+    void resize(int widthPx, int heightPx);
+    int widthPx() const { return width_; }
+    int heightPx() const { return height_; }
+
+    // Row-major 0xFFRRGGBB words (QImage::Format_RGB32 layout).
+    const std::uint32_t* pixels() const { return pixels_.data(); }
+    std::uint32_t* pixels() { return pixels_.data(); }
+    // The colour at a pixel; BackColor outside the image.
+    Color pixel(int px, int py) const;
+    // Counts every change of the image, so a view can tell when to repaint.
+    std::uint64_t revision() const { return revision_; }
+
+    // Scale (x1, y1)-(x2, y2): (x1, y1) is the top left corner of the client
+    // area, (x2, y2) the bottom right one. A degenerate scale is ignored.
+    void Scale(double x1, double y1, double x2, double y2);
+    double ScaleLeft() const { return left_; }
+    double ScaleTop() const { return top_; }
+    double ScaleWidth() const { return scaleWidth_; }
+    double ScaleHeight() const { return scaleHeight_; }
+    // A horizontal / vertical length in user units converted to pixels.
+    double ScaleX(double userLength) const;
+    double ScaleY(double userLength) const;
+    // User point -> client pixel (fractional, pixel centres at .5) and back.
+    double toPixelX(double x) const;
+    double toPixelY(double y) const;
+    UserPoint toUser(double px, double py) const;
+
+    // Pen and fill state; persists until changed.
+    Color ForeColor = colors::black;
+    int DrawWidth = 1;
+    PenStyle DrawStyle = PenStyle::Solid;
+    FillMode FillStyle = FillMode::Transparent;
+    Color FillColor = colors::black;
+    Color BackColor = colors::white;
+
+    // Line (x1, y1)-(x2, y2): DrawWidth pixels wide with round ends, dotted
+    // only when DrawStyle is PenStyle::Dot and DrawWidth is 1.
+    void Line(double x1, double y1, double x2, double y2);
+    void Line(double x1, double y1, double x2, double y2, Color color);
+
+    // Circle (x, y), r: radius in horizontal units, drawn as a true circle in
+    // pixels. With FillStyle FillMode::Solid the inside is filled with FillColor first.
+    void Circle(double x, double y, double r);
+    void Circle(double x, double y, double r, Color color);
+    // An arc from angle start to angle end (radians, counter-clockwise as seen
+    // on the screen; an end below the start wraps through 0). A negative angle
+    // means its absolute value plus a radius line to that end. Arcs are never
+    // filled. Angles outside [-2pi, 2pi] or NaN draw nothing.
+    void Circle(double x, double y, double r, Color color, double start, double end);
+
+    // One point; with DrawWidth above 1 a filled dot of that diameter.
+    void PSet(double x, double y);
+    void PSet(double x, double y, Color color);
+
+    // Clears the whole image to BackColor.
+    void Cls();
+
+    // Paints with FillColor the 4-connected region around the pixel (px, py)
+    // up to pixels of exactly the boundary colour. Seeds outside the image do
+    // nothing.
+    void FloodFill(int px, int py, Color boundary);
+
+private:
+    void touch() { ++revision_; }
+    int penWidth() const;
+
+    int width_;
+    int height_;
+    std::vector<std::uint32_t> pixels_;
+    std::uint64_t revision_ = 0;
+    double left_ = 0;
+    double top_ = 0;
+    double scaleWidth_;
+    double scaleHeight_;
+};
+
+} // namespace canvas
