@@ -1,0 +1,134 @@
+#include "canvas/clip.h"
+
+#include <cmath>
+
+namespace canvas {
+
+namespace {
+
+// The parameter interval [enter, leave] of the segment a + t (b - a) that
+// lies on the inner side of each box edge.
+struct ParameterRange {
+    double enter = 0;
+    double leave = 1;
+
+    // Keeps the t where p * t <= q (one edge of the box).
+    bool keep(double p, double q) {
+        if (p == 0)
+            return q >= 0;
+        const double t = q / p;
+        if (p < 0)
+            enter = t > enter ? t : enter;
+        else
+            leave = t < leave ? t : leave;
+        return enter <= leave;
+    }
+};
+
+PixelPoint along(PixelPoint a, PixelPoint delta, double t) {
+    return {a.x + t * delta.x, a.y + t * delta.y};
+}
+
+std::optional<Segment> liangBarsky(const Segment& s, const Box& box) {
+    const PixelPoint delta{s.b.x - s.a.x, s.b.y - s.a.y};
+    ParameterRange range;
+    const bool meets =
+        range.keep(-delta.x, s.a.x - box.left) && range.keep(delta.x, box.right - s.a.x) &&
+        range.keep(-delta.y, s.a.y - box.top) && range.keep(delta.y, box.bottom - s.a.y);
+    if (!meets)
+        return std::nullopt;
+    return Segment{range.enter > 0 ? along(s.a, delta, range.enter) : s.a,
+                   range.leave < 1 ? along(s.a, delta, range.leave) : s.b};
+}
+
+double dot(PixelPoint p, PixelPoint q) {
+    return p.x * q.x + p.y * q.y;
+}
+
+double cross(PixelPoint p, PixelPoint q) {
+    return p.x * q.y - p.y * q.x;
+}
+
+struct Disc {
+    PixelPoint centre;
+    double radius;
+};
+
+Disc enclosingDisc(const Box& box) {
+    return {{(box.left + box.right) * 0.5, (box.top + box.bottom) * 0.5},
+            std::hypot(box.right - box.left, box.bottom - box.top) * 0.5};
+}
+
+bool outsideSquare(PixelPoint p, PixelPoint centre, double half) {
+    return !(std::fabs(p.x - centre.x) <= half && std::fabs(p.y - centre.y) <= half);
+}
+
+constexpr double kShrink = 0.25;
+constexpr double kGrow = 4;
+
+// The point of the segment nearest the disc's centre, and how far along the
+// segment (from a, in pixels) it lies. Worked in quartered coordinates, which
+// keeps every difference and length finite up to the largest double, and
+// measured from the centre across the line, so a line through the image keeps
+// the precision of the image's scale however far away its ends are.
+struct Nearest {
+    PixelPoint point;
+    double fromA;
+    double length;
+    PixelPoint unit;
+};
+
+std::optional<Nearest> nearestToCentre(const Segment& s, const Disc& box) {
+    const PixelPoint a{s.a.x * kShrink, s.a.y * kShrink};
+    const PixelPoint toB{s.b.x * kShrink - a.x, s.b.y * kShrink - a.y};
+    const double scaledLength = std::hypot(toB.x, toB.y);
+    if (scaledLength == 0)
+        return std::nullopt; // a single point, and it lies far away
+    const PixelPoint unit{toB.x / scaledLength, toB.y / scaledLength};
+    // Each term is taken about the origin before subtracting: the far end's
+    // own rounding then cancels (exactly so for ends symmetric about it)
+    // instead of swamping the centre's coordinates.
+    const PixelPoint centre{box.centre.x * kShrink, box.centre.y * kShrink};
+    const double along = dot(centre, unit) - dot(a, unit);
+    const double across = cross(unit, centre) - cross(unit, a);
+    if (along <= 0)
+        return Nearest{s.a, 0, kGrow * scaledLength, unit};
+    if (along >= scaledLength)
+        return Nearest{s.b, kGrow * scaledLength, kGrow * scaledLength, unit};
+    const PixelPoint foot{box.centre.x + kGrow * across * unit.y,
+                          box.centre.y - kGrow * across * unit.x};
+    return Nearest{foot, kGrow * along, kGrow * scaledLength, unit};
+}
+
+// Ends far from the box are pulled in along the segment to a distance
+// `reach` from its point nearest the box, so the clip works on numbers of the
+// image's size: parametric clipping of a segment from -1e30 to 1e30 would
+// lose the whole visible part in the rounding of t. Every point cut off lies
+// farther from the centre than the box's enclosing disc (reach exceeds its
+// diameter), so nothing visible is lost.
+std::optional<Segment> pullIn(const Segment& s, const Disc& box, double reach) {
+    const auto nearest = nearestToCentre(s, box);
+    if (!nearest ||
+        std::hypot(nearest->point.x - box.centre.x, nearest->point.y - box.centre.y) > box.radius)
+        return std::nullopt; // the segment passes beside the box
+    const PixelPoint foot = nearest->point;
+    return Segment{nearest->fromA > reach ? along(foot, nearest->unit, -reach) : s.a,
+                   nearest->length - nearest->fromA > reach ? along(foot, nearest->unit, reach)
+                                                            : s.b};
+}
+
+} // namespace
+
+std::optional<Segment> clipSegment(const Segment& segment, const Box& box) {
+    const Disc disc = enclosingDisc(box);
+    const double reach = 2 * disc.radius + 1;
+    if (!outsideSquare(segment.a, disc.centre, reach) &&
+        !outsideSquare(segment.b, disc.centre, reach))
+        return liangBarsky(segment, box);
+    const auto pulled = pullIn(segment, disc, reach);
+    if (!pulled)
+        return std::nullopt;
+    return liangBarsky(*pulled, box);
+}
+
+} // namespace canvas

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+namespace canvas {
+
+// A position in client pixels: pixel (i, j) covers [i, i + 1) x [j, j + 1), so
+// its centre is (i + 0.5, j + 0.5).
+struct PixelPoint {
+    double x = 0;
+    double y = 0;
+};
+
+// What a primitive paints with. widthPx is already clamped to a sane range and
+// dotted is already false for wide pens.
+struct Pen {
+    std::uint32_t pixel = 0xFF000000u;
+    int widthPx = 1;
+    bool dotted = false;
+};
+
+// The dotted pen: this many pixels on, then as many off, along the stroke.
+constexpr int kDotOnPx = 3;
+constexpr int kDotPeriodPx = 2 * kDotOnPx;
+
+// A view of a surface's pixel words. Spans are clipped here; the loops that
+// write through row() keep to the image themselves.
+class Raster {
+  public:
+    Raster(std::uint32_t* data, int widthPx, int heightPx)
+        : data_(data), width_(widthPx), height_(heightPx) {}
+
+    int widthPx() const { return width_; }
+    int heightPx() const { return height_; }
+    bool empty() const { return width_ <= 0 || height_ <= 0; }
+    bool contains(int x, int y) const { return x >= 0 && y >= 0 && x < width_ && y < height_; }
+    // The caller guarantees 0 <= y < heightPx.
+    std::uint32_t* row(int y) {
+        return data_ + static_cast<std::size_t>(y) * static_cast<std::size_t>(width_);
+    }
+
+    // Columns first..last of row y; any ints, clipped to the image.
+    void fillSpan(int y, int first, int last, std::uint32_t pixel);
+
+  private:
+    std::uint32_t* data_;
+    int width_;
+    int height_;
+};
+
+} // namespace canvas
