@@ -43,8 +43,9 @@ LensCrossing eytheiakyklos(double xc, double yc, double r, double dx, double dy,
 // zero direction.
 PointF borderExit(const canvas::Surface& surface, double x0, double y0, double dx, double dy);
 
-// The point as fractions of the visible area: (0, 0) top left, (1, 1) bottom
-// right.
+// The point as fractions of the visible area, both growing the way the
+// scale's axes do: (0, 0) at the bottom left corner of a y-up scale, (1, 1)
+// at its top right.
 PointF screenPoint(const canvas::Surface& surface, double x, double y);
 
 // ((x1 - x2)/d, (y1 - y2)/d); (0, 0) when d is 0.

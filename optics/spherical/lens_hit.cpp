@@ -1,0 +1,100 @@
+// Where a ray next meets the lens surface (lensEntry, nextHit).
+#include "optics/spherical/refraction.h"
+
+#include "optics/spherical/geometry.h"
+
+#include <array>
+#include <cmath>
+#include <limits>
+#include <optional>
+
+namespace optics::spherical {
+
+namespace {
+
+constexpr double kStartItself = 0.0005; // a crossing this near the start is the start
+constexpr double kOnFace = 0.005;       // a point this near a circle lies on it
+constexpr double kOnRadius = 1.0005;    // tolerance on "inside the other circle"
+
+struct Lens {
+    double xa, xb, r1, r2;
+};
+
+struct Crossing {
+    double x, y;
+    int face;
+};
+
+// The glass lies inside both circles, so a crossing of one circle belongs to
+// the lens surface when it lies inside (or, within the tolerance, on) the
+// other one. A point exactly on both circles is the rim's bare edge and is
+// passed over.
+bool onLensSurface(const Lens& lens, const Crossing& c) {
+    const double dA = apostasi(c.x, c.y, lens.xa, 0);
+    const double dB = apostasi(c.x, c.y, lens.xb, 0);
+    if (dA == lens.r1 && dB == lens.r2) {
+        return false;
+    }
+    return c.face == 1 ? dB <= lens.r2 * kOnRadius : dA <= lens.r1 * kOnRadius;
+}
+
+// The nearest crossing of the lens surface strictly ahead of (x0, y0). A
+// crossing nearer than kStartItself is the start point itself; when the start
+// lies on face skipFace, the crossing of that face within kOnFace is too.
+// "Ahead" is the dot product with the direction, which also judges vertical
+// and near-vertical rays correctly.
+std::optional<Crossing> nearestCrossingAhead(const Lens& lens, double dx, double dy, double x0,
+                                             double y0, int skipFace) {
+    if (!xordi(lens.xa, lens.xb, lens.r1, lens.r2).found) {
+        return std::nullopt; // no rim: the circles make no lens
+    }
+    const LensCrossing c1 = eytheiakyklos(lens.xa, 0, lens.r1, dx, dy, x0, y0);
+    const LensCrossing c2 = eytheiakyklos(lens.xb, 0, lens.r2, dx, dy, x0, y0);
+    if (!c1.found || !c2.found) {
+        return std::nullopt; // the lens lies inside both circles: missing one misses it
+    }
+    const std::array<Crossing, 4> all{
+        {{c1.x1, c1.y1, 1}, {c1.x2, c1.y2, 1}, {c2.x1, c2.y1, 2}, {c2.x2, c2.y2, 2}}};
+    std::optional<Crossing> best;
+    double bestDistance = std::numeric_limits<double>::infinity();
+    for (const Crossing& c : all) {
+        const double ahead = (c.x - x0) * dx + (c.y - y0) * dy;
+        const double distance = apostasi(x0, y0, c.x, c.y);
+        const double itself = c.face == skipFace ? kOnFace : kStartItself;
+        if (ahead > 0 && distance >= itself && distance < bestDistance && onLensSurface(lens, c)) {
+            best = c;
+            bestDistance = distance;
+        }
+    }
+    return best;
+}
+
+LensHit toLensHit(const std::optional<Crossing>& c, double x0, double y0, int& face) {
+    if (!c) {
+        return {x0, y0, false, 0};
+    }
+    face = c->face;
+    // Exactly (0, 0) is the zero "no answer" point of the crossing records,
+    // and callers have always read a crossing there as no hit.
+    if (c->x == 0 && c->y == 0) {
+        return {x0, y0, false, c->face};
+    }
+    return {c->x, c->y, true, c->face};
+}
+
+} // namespace
+
+LensHit lensEntry(double xa, double xb, double r1, double r2, double dx, double dy, double x0,
+                  double y0, int& face) {
+    const Lens lens{xa, xb, r1, r2};
+    return toLensHit(nearestCrossingAhead(lens, dx, dy, x0, y0, 0), x0, y0, face);
+}
+
+LensHit nextHit(double xa, double xb, double r1, double r2, double dx, double dy, double x0,
+                double y0, int k) {
+    const Lens lens{xa, xb, r1, r2};
+    int face = k;
+    return toLensHit(nearestCrossingAhead(lens, dx, dy, x0, y0, k), x0, y0, face);
+}
+
+} // namespace optics::spherical

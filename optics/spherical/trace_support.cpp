@@ -1,0 +1,50 @@
+#include "optics/spherical/trace_support.h"
+
+#include "canvas/surface.h"
+#include "optics/spherical/geometry.h"
+#include "optics/spherical/refraction.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace optics::spherical {
+
+bool insideVisibleArea(const canvas::Surface& surface, double x, double y) {
+    const double x1 = surface.ScaleLeft();
+    const double x2 = x1 + surface.ScaleWidth();
+    const double y1 = surface.ScaleTop();
+    const double y2 = y1 + surface.ScaleHeight();
+    return std::min(x1, x2) <= x && x <= std::max(x1, x2) && std::min(y1, y2) <= y &&
+           y <= std::max(y1, y2);
+}
+
+bool hasDirection(double dx, double dy) {
+    return std::isfinite(dx) && std::isfinite(dy) && (dx != 0 || dy != 0);
+}
+
+RefractResult refractAtLensFace(int face, double dx, double dy, double xp, double yp, double xa,
+                                double xb, double r1, double r2, double n) {
+    if (face == 1) {
+        return refractAtFace(dx, dy, xp, yp, xa, 0, r1, n);
+    }
+    return refractAtFace(dx, dy, xp, yp, xb, 0, r2, n);
+}
+
+std::optional<PointF> diaphragmAhead(const Diaphragm& diaphragm, double x0, double y0, double dx,
+                                     double dy) {
+    const DiaphragmResult stop =
+        diaphragmStop(diaphragm.x, diaphragm.top, diaphragm.bottom, x0, y0, dx, dy);
+    // The stop lies on the diaphragm line x = diaphragm.x; it is behind the
+    // start when that line is not on the side the ray runs to (a vertical ray
+    // meets it only when it runs along it).
+    if (!stop.stopped || prosimo(diaphragm.x - x0) != prosimo(dx)) {
+        return std::nullopt;
+    }
+    return PointF{stop.x, stop.y};
+}
+
+bool lensBeforeStop(const std::optional<PointF>& stop, double x0, double y0, double hx, double hy) {
+    return !stop || apostasi(x0, y0, hx, hy) < apostasi(x0, y0, stop->x, stop->y);
+}
+
+} // namespace optics::spherical

@@ -1,0 +1,102 @@
+// The geometry functions that read the scale of the window they serve.
+#include "optics/spherical/geometry.h"
+
+#include "canvas/surface.h"
+#include "optics/spherical/single_precision.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace optics::spherical {
+
+namespace {
+
+struct Edges {
+    double left, right, top, bottom;
+};
+
+// The window reports its scale in single precision.
+Edges edgesOf(const canvas::Surface& surface) {
+    const double left = toSingle(surface.ScaleLeft());
+    const double top = toSingle(surface.ScaleTop());
+    return {left, left + toSingle(surface.ScaleWidth()), top,
+            top + toSingle(surface.ScaleHeight())};
+}
+
+// Nearer of the crossings with the vertical edge x = ex and the horizontal
+// edge y = ey; the vertical one on a tie, so a corner reports its vertical edge.
+PointF nearerEdgePoint(double x0, double y0, double dx, double dy, double ex, double ey) {
+    const double vy = y0 + (ex - x0) * dy / dx;
+    const double hx = x0 + (ey - y0) * dx / dy;
+    if (apostasi(x0, y0, hx, ey) < apostasi(x0, y0, ex, vy)) {
+        return {toSingle(hx), toSingle(ey)};
+    }
+    return {toSingle(ex), toSingle(vy)};
+}
+
+// Height of the lens surface above x = X for a tip inside the glass: the face
+// of circle 2 left of the rim, the face of circle 1 right of it. Without a rim
+// the rim's x reads 0, as xordi reports it.
+double lensSurfaceHeight(double X, double xa, double r1, double xb, double r2) {
+    const LensCrossing rim = xordi(xa, xb, r1, r2);
+    if (X < rim.x1) {
+        return std::sqrt(r2 * r2 - (X - xb) * (X - xb));
+    }
+    return std::sqrt(r1 * r1 - (X - xa) * (X - xa));
+}
+
+std::optional<BladeClamp> clampBlade(const canvas::Surface& surface, double X, double Y, double xa,
+                                     double r1, double xb, double r2, double side) {
+    const bool insideGlass = apostasi(X, Y, xa, 0) < r1 && apostasi(X, Y, xb, 0) < r2;
+    if (!insideGlass) {
+        return std::nullopt;
+    }
+    const double s = side * lensSurfaceHeight(X, xa, r1, xb, r2);
+    const double top = surface.ScaleTop();
+    const double height = surface.ScaleHeight();
+    // Int() of the blade's scroll position; a scroll bar holds a 16-bit value,
+    // which also keeps the conversion to int defined.
+    const double value =
+        std::clamp(std::floor(200 * ((s - top) - height / 2) / height), -32768.0, 32767.0);
+    return BladeClamp{static_cast<int>(value), s};
+}
+
+} // namespace
+
+PointF borderExit(const canvas::Surface& surface, double x0, double y0, double dx, double dy) {
+    if (!std::isfinite(dx) || !std::isfinite(dy)) {
+        return {}; // an undefined direction leaves through no edge
+    }
+    const Edges e = edgesOf(surface);
+    const double ex = dx > 0 ? e.right : e.left;
+    const double ey = dy > 0 ? e.top : e.bottom;
+    if (dx != 0 && dy != 0) {
+        return nearerEdgePoint(x0, y0, dx, dy, ex, ey);
+    }
+    if (dy != 0) {
+        return {toSingle(x0), toSingle(ey)};
+    }
+    if (dx != 0) {
+        return {toSingle(ex), toSingle(y0)};
+    }
+    return {}; // no direction: no exit point
+}
+
+// Measured from the top left corner, as pixels are, so that a fraction times
+// the client size in pixels is the pixel under the point.
+PointF screenPoint(const canvas::Surface& surface, double x, double y) {
+    return {toSingle((x - surface.ScaleLeft()) / surface.ScaleWidth()),
+            toSingle(((y - surface.ScaleTop()) - surface.ScaleHeight()) / -surface.ScaleHeight())};
+}
+
+std::optional<BladeClamp> clampUpperBlade(const canvas::Surface& surface, double X, double Y,
+                                          double xa, double r1, double xb, double r2) {
+    return clampBlade(surface, X, Y, xa, r1, xb, r2, 1);
+}
+
+std::optional<BladeClamp> clampLowerBlade(const canvas::Surface& surface, double X, double Y,
+                                          double xa, double r1, double xb, double r2) {
+    return clampBlade(surface, X, Y, xa, r1, xb, r2, -1);
+}
+
+} // namespace optics::spherical
