@@ -1,0 +1,120 @@
+#include "canvas/qt/canvaswidget.h"
+
+#include <QImage>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <cmath>
+
+namespace canvas {
+
+namespace {
+
+QColor qtColor(Color c) { return QColor(redOf(c), greenOf(c), blueOf(c)); }
+
+bool finitePoint(double x, double y) { return std::isfinite(x) && std::isfinite(y); }
+
+} // namespace
+
+int buttonValue(Qt::MouseButtons buttons) {
+    int value = 0;
+    if (buttons & Qt::LeftButton)
+        value |= LeftButton;
+    if (buttons & Qt::RightButton)
+        value |= RightButton;
+    if (buttons & Qt::MiddleButton)
+        value |= MiddleButton;
+    return value;
+}
+
+int shiftValue(Qt::KeyboardModifiers modifiers) {
+    int value = 0;
+    if (modifiers & Qt::ShiftModifier)
+        value |= ShiftKey;
+    if (modifiers & Qt::ControlModifier)
+        value |= CtrlKey;
+    if (modifiers & Qt::AltModifier)
+        value |= AltKey;
+    return value;
+}
+
+CanvasWidget::CanvasWidget(QWidget* parent) : QWidget(parent), surface_(1, 1) {
+    setAttribute(Qt::WA_StaticContents);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+}
+
+LineControl& CanvasWidget::addLine() { return lines_.emplace_back(); }
+
+ShapeControl& CanvasWidget::addShape() { return shapes_.emplace_back(); }
+
+void CanvasWidget::resizeClient(int widthPx, int heightPx) {
+    widthPx = std::max(1, widthPx);
+    heightPx = std::max(1, heightPx);
+    resize(widthPx, heightPx);
+    surface_.resize(widthPx, heightPx);
+}
+
+void CanvasWidget::Refresh() { update(); }
+
+void CanvasWidget::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    // Wraps the surface's buffer without a copy; valid until the next resize.
+    const QImage image(reinterpret_cast<const uchar*>(surface_.pixels()), surface_.widthPx(),
+                       surface_.heightPx(), surface_.widthPx() * 4, QImage::Format_RGB32);
+    const QRect exposed = event->rect();
+    painter.drawImage(exposed, image, exposed);
+    paintControls(painter);
+}
+
+void CanvasWidget::paintControls(QPainter& painter) const {
+    for (const LineControl& line : lines_) {
+        if (!line.Visible || !finitePoint(line.X1, line.Y1) || !finitePoint(line.X2, line.Y2))
+            continue;
+        QPen pen(qtColor(line.BorderColor), std::clamp(line.BorderWidth, 1, 64));
+        painter.setPen(pen);
+        painter.drawLine(QPointF(surface_.toPixelX(line.X1), surface_.toPixelY(line.Y1)),
+                         QPointF(surface_.toPixelX(line.X2), surface_.toPixelY(line.Y2)));
+    }
+    for (const ShapeControl& shape : shapes_) {
+        if (!shape.Visible || !finitePoint(shape.Left, shape.Top))
+            continue;
+        const double left = surface_.toPixelX(shape.Left);
+        const double top = surface_.toPixelY(shape.Top);
+        const double width = std::max(1.0, surface_.ScaleX(shape.Width));
+        const double height = std::max(1.0, surface_.ScaleY(shape.Height));
+        painter.setPen(qtColor(shape.BorderColor));
+        painter.setBrush(shape.Filled ? QBrush(qtColor(shape.FillColor)) : QBrush(Qt::NoBrush));
+        const double side = std::min(width, height);
+        painter.drawEllipse(QRectF(left + (width - side) / 2, top + (height - side) / 2, side, side));
+    }
+}
+
+void CanvasWidget::resizeEvent(QResizeEvent* event) {
+    if (event->size().width() != surface_.widthPx() || event->size().height() != surface_.heightPx())
+        surface_.resize(std::max(1, event->size().width()), std::max(1, event->size().height()));
+    QWidget::resizeEvent(event);
+}
+
+void CanvasWidget::report(QMouseEvent* event, void (CanvasWidget::*signal)(int, int, double, double)) {
+    const UserPoint p = surface_.toUser(event->position().x(), event->position().y());
+    (this->*signal)(buttonValue(event->buttons() | event->button()), shiftValue(event->modifiers()),
+                    p.x, p.y);
+}
+
+void CanvasWidget::mousePressEvent(QMouseEvent* event) {
+    pressed_ = true;
+    report(event, &CanvasWidget::mouseDown);
+}
+
+void CanvasWidget::mouseMoveEvent(QMouseEvent* event) { report(event, &CanvasWidget::mouseMove); }
+
+void CanvasWidget::mouseReleaseEvent(QMouseEvent* event) {
+    report(event, &CanvasWidget::mouseUp);
+    const bool wasPressed = pressed_;
+    pressed_ = false;
+    if (wasPressed && rect().contains(event->position().toPoint()))
+        emit clicked();
+}
+
+} // namespace canvas

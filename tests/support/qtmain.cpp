@@ -1,0 +1,18 @@
+#include "shell/fonts.h"
+
+#include <QApplication>
+#include <QLocale>
+
+#include <gtest/gtest.h>
+
+// Window tests run real widgets on the offscreen platform, in the C locale
+// unless a test sets another.
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QLocale::setDefault(QLocale::c());
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("fakoi");
+    shell::installFontSubstitutes();
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

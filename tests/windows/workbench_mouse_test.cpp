@@ -1,0 +1,240 @@
+#include "tests/windows/workbench_fixture.h"
+
+#include <QTest>
+
+#include <cmath>
+
+using testing_support::colorAt;
+
+namespace {
+
+constexpr int kNone = 0;
+constexpr int kShift = 1;
+constexpr int kShiftCtrl = 3;
+
+} // namespace
+
+class WorkbenchMouseTest : public WorkbenchTest {
+protected:
+    struct Flags {
+        bool diafragma1, diafragma2, kentro1, kentro2, koryfi1, koryfi2, desmipigis;
+        bool operator==(const Flags&) const = default;
+    };
+
+    Flags flags() const {
+        return {lentoi->diafragma1, lentoi->diafragma2, lentoi->kentro1, lentoi->kentro2,
+                lentoi->koryfi1,    lentoi->koryfi2,    lentoi->desmipigis};
+    }
+
+    void clearFlags() {
+        lentoi->diafragma1 = lentoi->diafragma2 = lentoi->kentro1 = lentoi->kentro2 = false;
+        lentoi->koryfi1 = lentoi->koryfi2 = lentoi->desmipigis = false;
+    }
+
+    void drag(double x0, double y0, double x1, double y1, int shift = kNone) {
+        lentoi->Form_MouseDown(1, shift, x0, y0);
+        lentoi->Form_MouseMove(1, shift, x1, y1);
+        lentoi->Form_MouseUp(1, shift, x1, y1);
+    }
+};
+
+// At start: circle 1 about (-50, 0) radius 100, circle 2 about (20, 0)
+// radius 90, both blades at x = 0 with their tips on the lens (+-86.6).
+TEST_F(WorkbenchMouseTest, PressSetsTheFlagOfTheFirstZoneHit) {
+    struct Row {
+        const char* name;
+        double x, y;
+        Flags expected;
+    };
+    const Row rows[] = {
+        {"upper blade", 2, 150, {true, false, false, false, false, false, false}},
+        {"lower blade", -2, -150, {false, true, false, false, false, false, false}},
+        {"centre 1 (within radius1/20 = 5)", -47, 3, {false, false, true, false, false, false, false}},
+        {"centre 2 (within radius2/20 = 4.5)", 23, -3, {false, false, false, true, false, false, false}},
+        {"vertex 1 band 45..55, any height", 54, 250, {false, false, false, false, true, false, false}},
+        {"vertex 2 band -74.5..-65.5", -66, -250, {false, false, false, false, false, true, false}},
+        {"nothing", 150, 40, {false, false, false, false, false, false, false}},
+        {"just outside centre 1", -44.9, 0, {false, false, false, false, false, false, false}},
+    };
+    for (const Row& row : rows) {
+        clearFlags();
+        lentoi->Form_MouseDown(1, kNone, row.x, row.y);
+        EXPECT_TRUE(flags() == row.expected) << row.name;
+    }
+}
+
+TEST_F(WorkbenchMouseTest, BladeZoneComesBeforeTheVertexBand) {
+    lentoi->HScroll1->setValue(13); // blades near x = 50, inside the vertex band
+    const double bladeX = lentoi->Line1.X1;
+    ASSERT_GT(bladeX, 45);
+    ASSERT_LT(bladeX, 55);
+    lentoi->Form_MouseDown(1, kNone, bladeX, 200);
+    EXPECT_TRUE(lentoi->diafragma1);
+    EXPECT_FALSE(lentoi->koryfi1);
+}
+
+TEST_F(WorkbenchMouseTest, ShiftPressOnABladeStartsTheDragAndMovesTheSource) {
+    source().plithosaktinon = 7;
+    lentoi->Form_MouseDown(1, kShift, 1, 150);
+    EXPECT_TRUE(lentoi->diafragma1);
+    EXPECT_FALSE(lentoi->desmipigis); // no fan on a handle
+    EXPECT_EQ(source().plithosaktinon, 7);
+    EXPECT_EQ(source().pigiX, 1);
+    EXPECT_EQ(source().pigiY, 150);
+    EXPECT_EQ(lentoi->pigi.Left, 1);
+    EXPECT_EQ(lentoi->pigi.Top, 150);
+}
+
+TEST_F(WorkbenchMouseTest, OnlyTheShiftKeyAloneMovesTheSource) {
+    for (int shift : {kNone, kShiftCtrl, 2, 4}) {
+        lentoi->Form_MouseDown(1, shift, 150, 40);
+        EXPECT_EQ(source().pigiX, -200) << shift;
+        EXPECT_FALSE(lentoi->desmipigis) << shift;
+        lentoi->Form_MouseUp(1, shift, 150, 40);
+    }
+    lentoi->Form_MouseDown(2, kShift, 150, 40); // any button
+    EXPECT_EQ(source().pigiX, 150);
+    EXPECT_TRUE(lentoi->desmipigis);
+    EXPECT_FALSE(lens().isepanalipsi);
+}
+
+TEST_F(WorkbenchMouseTest, ShiftReleaseOfAFanKeepsItsPicture) {
+    lentoi->Check2->click(); // waves only: dots of equal phase, no lines
+    lentoi->Form_MouseDown(1, kShift, -250, 30);
+    const int dots = testing_support::countColor(surface(), canvas::RGB(150, 0, 150));
+    ASSERT_GT(dots, 0);
+    lentoi->Form_MouseUp(1, kShift, -250, 30);
+    lentoi->Form_Click();
+    EXPECT_EQ(testing_support::countColor(surface(), canvas::RGB(150, 0, 150)), dots);
+    EXPECT_FALSE(lentoi->desmipigis);
+}
+
+TEST_F(WorkbenchMouseTest, FanWithoutWaveBoxesRecordsNothing) {
+    source().plithosaktinon = 12;
+    lentoi->Form_MouseDown(1, kShift, -250, 30);
+    EXPECT_EQ(source().plithosaktinon, 0);
+}
+
+TEST_F(WorkbenchMouseTest, FanWithWavesRecordsTheRaysThroughTheLens) {
+    lentoi->Check1->click();
+    lentoi->Form_MouseDown(1, kShift, -250, 30);
+    const int recorded = source().plithosaktinon;
+    // desmi1 140: pi * 30 / 140 = 0.67 degrees apart, 535 directions; the
+    // lens (about 175 units high, 200 away) spans some 45 degrees of them.
+    EXPECT_GT(recorded, 40);
+    EXPECT_LT(recorded, 501);
+    for (int i = 0; i < recorded; ++i) {
+        const double yEntry = lens().record.yentry[i];
+        EXPECT_LT(std::abs(yEntry), 90) << i; // entries on the lens
+        EXPECT_LT(lens().record.xentry[i], 0) << i;
+    }
+}
+
+TEST_F(WorkbenchMouseTest, IdealImageCrossWhereTheThinLensFormulaPutsIt) {
+    lentoi->arvimaton->setValue(150);
+    lentoi->desmi1->setValue(2); // two directions, both pointing away from the lens
+    lentoi->Form_MouseDown(1, kShift, -200, 30);
+    // u = 198.571, f = 94.737: x' = -1.429 + f u / (u - f) = 179.74,
+    // y' = -30 * (x' - xchord) / (xchord + 200) = -27.37.
+    const double x = 179.74, y = -27.37;
+    for (const auto& [dx, dy] : {std::pair{8.0, 0.0}, {-8.0, 0.0}, {0.0, 8.0}, {0.0, -8.0}})
+        EXPECT_EQ(colorAt(surface(), x + dx, y + dy), canvas::colors::black) << dx << "," << dy;
+    EXPECT_NE(colorAt(surface(), x + 14, y), canvas::colors::black);
+}
+
+TEST_F(WorkbenchMouseTest, UpperBladeDroppedBelowTheLowerTipPushesItDown) {
+    const double h = std::abs(surface().ScaleHeight());
+    drag(1, 150, 30, -120);
+    EXPECT_NEAR(lentoi->Line2.Y2, -120, 1e-9);
+    EXPECT_NEAR(lentoi->Line1.Y2, -120 + h / 10, 1e-9);
+    EXPECT_NEAR(lentoi->Line1.Y1, surface().ScaleTop(), 1e-9);
+    for (double x : {lentoi->Line1.X1, lentoi->Line1.X2, lentoi->Line2.X1, lentoi->Line2.X2})
+        EXPECT_EQ(x, 30);
+    EXPECT_FALSE(lentoi->diafragma1);
+}
+
+TEST_F(WorkbenchMouseTest, LowerBladeDropIsNotCheckedAgainstTheUpperOne) {
+    drag(-1, -150, -150, 200);
+    EXPECT_EQ(lentoi->Line2.Y2, 200);
+    EXPECT_NEAR(lentoi->Line2.Y1, surface().ScaleTop() + surface().ScaleHeight(), 1e-9);
+    EXPECT_EQ(lentoi->Line1.X1, -150);
+}
+
+TEST_F(WorkbenchMouseTest, DropsAreClampedToTheScrollBarRanges) {
+    struct Row {
+        const char* name;
+        double pressX, pressY, dropX;
+        int bar; // 0 kentrokykloy2, 1 kentrokykloy, 2 aktina1, 3 aktina2
+        int expected;
+    };
+    const Row rows[] = {
+        {"centre 1 right of the origin", -50, 0, 40, 0, 0},
+        {"centre 1 rounded", -50, 0, -120.4, 0, -120},
+        {"centre 1 far left", -50, 0, -900, 0, -500},
+        {"centre 2 left of the origin", 20, 0, -30, 1, 0},
+        {"centre 2 rounded", 20, 0, 77.6, 1, 78},
+        {"centre 2 far right", 20, 0, 900, 1, 500},
+        {"vertex 1 beyond Max", 50, 50, 480, 2, 500},
+        {"vertex 1 below Min", 50, 50, -20, 2, 50},
+        {"vertex 2 beyond Max", -70, 50, -700, 3, 500},
+        {"vertex 2 at Min", -70, 50, 20, 3, 0},
+    };
+    QScrollBar* bars[] = {lentoi->kentrokykloy2, lentoi->kentrokykloy, lentoi->aktina1,
+                          lentoi->aktina2};
+    for (const Row& row : rows) {
+        lentoi->kentrokykloy2->setValue(-50);
+        lentoi->kentrokykloy->setValue(20);
+        lentoi->aktina1->setValue(100);
+        lentoi->aktina2->setValue(90);
+        drag(row.pressX, row.pressY, row.dropX, 0);
+        EXPECT_EQ(bars[row.bar]->value(), row.expected) << row.name;
+    }
+}
+
+TEST_F(WorkbenchMouseTest, PointerShapesFollowTheZones) {
+    struct Row {
+        const char* name;
+        double x, y;
+        int pointer;
+    };
+    const Row rows[] = {{"upper blade", 1, 150, 2}, {"lower blade", 1, -150, 2},
+                        {"centre 1", -50, 1, 2},    {"centre 2", 20, 1, 2},
+                        {"vertex 1", 50, 300, 9},   {"vertex 2", -70, 0, 9},
+                        {"empty", 200, 100, 0}};
+    for (const Row& row : rows) {
+        lentoi->Form_MouseMove(0, kNone, row.x, row.y);
+        EXPECT_EQ(lentoi->mousePointer(), row.pointer) << row.name;
+    }
+}
+
+TEST_F(WorkbenchMouseTest, CentreMarkerFollowsThePointerAlongTheAxisWhileDragged) {
+    lentoi->Form_MouseDown(1, kNone, -50, 0);
+    lentoi->Form_MouseMove(1, kNone, -120, 80);
+    EXPECT_TRUE(lentoi->Shape1.Visible);
+    EXPECT_EQ(lentoi->mousePointer(), 2); // the flag keeps the cross off the zone
+    EXPECT_NEAR(lentoi->Shape1.Width, surface().ScaleWidth() / 100, 1e-9);
+    EXPECT_NEAR(lentoi->Shape1.Left + lentoi->Shape1.Width / 2, -120, 1e-9);
+    EXPECT_NEAR(lentoi->Shape1.Top, lentoi->Shape1.Height / 2, 1e-9);
+    lentoi->Form_MouseUp(1, kNone, -120, 80);
+    EXPECT_FALSE(lentoi->Shape1.Visible);
+    EXPECT_EQ(lentoi->kentrokykloy2->value(), -120);
+}
+
+TEST_F(WorkbenchMouseTest, RealMouseEventsWithAnyButtonsAndModifiersAreSafe) {
+    canvas::CanvasWidget& view = lentoi->canvasWidget();
+    lentoi->resize(1280, 800);
+    const QPoint points[] = {{0, 0}, {640, 380}, {1279, 760}, {-50, -50}, {5000, 5000}};
+    const Qt::KeyboardModifiers modifiers[] = {Qt::NoModifier, Qt::ShiftModifier,
+                                               Qt::ShiftModifier | Qt::ControlModifier,
+                                               Qt::AltModifier};
+    for (const QPoint& p : points)
+        for (Qt::KeyboardModifiers m : modifiers)
+            for (Qt::MouseButton b : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton}) {
+                QTest::mousePress(&view, b, m, p);
+                QTest::mouseMove(&view, p + QPoint(300, -200));
+                QTest::mouseRelease(&view, b, m, p + QPoint(3000, -2000));
+            }
+    // Still working: a scroll bar still redraws the lens.
+    lentoi->aktina1->setValue(150);
+    EXPECT_EQ(lens().radius1, 150);
+}

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "canvas/qt/canvaswidget.h"
+#include "windows/common/host.h"
+
+#include <QMainWindow>
+
+class QAction;
+class QFont;
+
+namespace windows {
+
+// A top-level window of the program: a menu bar over a drawing client area
+// whose controls sit at their designer places, given in twips.
+class FormWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit FormWindow(Host& host, QWidget* parent = nullptr);
+
+    canvas::CanvasWidget& canvasWidget() { return *canvas_; }
+    canvas::Surface& surface() { return canvas_->surface(); }
+    const canvas::Surface& surface() const { return canvas_->surface(); }
+
+    // Show brings an already visible window to the front and activates it.
+    void Show();
+
+    // A font as the designer gives it: family name and size in points.
+    static QFont designerFont(const QString& family, double points);
+
+protected:
+    // The window manager's close button: each window says what it means.
+    // The window itself is never destroyed, so no state is lost.
+    virtual void closeRequested() { hide(); }
+    void closeEvent(QCloseEvent* event) override;
+
+    Host& host() { return host_; }
+    const ScreenInfo& screen() const { return host_.screen(); }
+
+    // Outer size in twips; the client area is what the menu bar leaves.
+    void setOuterSizeTwips(double widthTwips, double heightTwips);
+    // A window without a menu bar sized by its client area.
+    void setClientSizeTwips(double widthTwips, double heightTwips);
+    // The client area's size in twips, as the layout will give it.
+    double clientWidthTwips() const;
+    double clientHeightTwips() const;
+
+    QAction* addMenu(const QString& caption);
+    // Places a control on the client area at its designer rectangle.
+    void place(QWidget* control, int left, int top, int width, int height) const;
+
+private:
+    Host& host_;
+    canvas::CanvasWidget* canvas_;
+};
+
+} // namespace windows

@@ -1,0 +1,43 @@
+#include "windows/workbench/lentoi.h"
+
+#include "optics/spherical/tracer.h"
+
+#include <cmath>
+
+namespace windows {
+
+namespace sph = optics::spherical;
+
+void Lentoi::sxediasidesmis(double angle) {
+    state_.isepanalipsi = true;
+    surface().Cls();
+    arxinizo();
+    state_.deiktis = index();
+    copyGeometry();
+    const double step = 400.0 / desmi1->value();
+    // k runs from 200 down to -200 by step; counting the rays first keeps the
+    // last one when the step divides 400 exactly.
+    const int rays = static_cast<int>(std::floor(400.0 / step + 1e-9)) + 1;
+    const double dx = std::cos(angle), dy = std::sin(angle);
+    const sph::Diaphragm stop = diaphragm();
+    for (int i = 0; i < rays; ++i) {
+        const double k = 200 - i * step;
+        double x0 = -200 - k * std::tan(angle);
+        double y0 = k / std::cos(angle);
+        // An angle of a right angle or more puts the start at infinity: that
+        // ray cannot appear in the window.
+        if (!std::isfinite(x0) || !std::isfinite(y0))
+            continue;
+        const double n = index();
+        if (!Check2->isChecked()) {
+            double rx = x0, ry = y0;
+            sph::traceRay(surface(), stop, rx, ry, dx, dy, state_.xa, state_.xb, state_.radius1,
+                          state_.radius2, n);
+        }
+        if (Check1->isChecked() || Check2->isChecked())
+            sph::traceWave(surface(), state_, stop, x0, y0, dx, dy, state_.xa, state_.xb,
+                           state_.radius1, state_.radius2, n);
+    }
+}
+
+} // namespace windows

@@ -1,0 +1,107 @@
+#include "windows/workbench/lentoi.h"
+
+#include "optics/spherical/geometry.h"
+#include "windows/common/numbers.h"
+
+#include <cmath>
+
+namespace windows {
+
+namespace sph = optics::spherical;
+
+namespace {
+
+const double kPi = 4 * std::atan(1.0);
+
+} // namespace
+
+void Lentoi::EPANALIPSI_Click() {
+    // The angle is asked first, so a cancelled or refused answer leaves the
+    // timers, the menus and the record as they were.
+    const std::optional<QString> answer =
+        host().dialogs().input("Give angle with horizontal direction: -90<φ<90", "", "");
+    if (!answer || answer->trimmed().isEmpty())
+        return;
+    const std::optional<double> degrees = parseNumber(*answer);
+    if (!degrees) {
+        host().dialogs().message("Άκυρη γωνία Invalid angle -90<φ<90");
+        return;
+    }
+    state_.isepanalipsi = true;
+    state_.shared.plithosaktinon = 0;
+    Timer1.setInterval(1500);
+    arxinizo();
+    goniadesmis = *degrees * kPi / 180;
+    Timer1.setEnabled(false);
+    sxediasidesmis(goniadesmis);
+    kymatachronika->setEnabled(false);
+    Timer2.setInterval(1550);
+    Timer2.setEnabled(true);
+    parallilakymata->setEnabled(true);
+    canvasWidget().Refresh();
+}
+
+void Lentoi::parallilakymata_Click() {
+    surface().Cls();
+    Timer1.setInterval(2000);
+    sxediasifakoy11();
+    Timer2.setInterval(1);
+    Timer1.setEnabled(false);
+    Timer2.setEnabled(true);
+    canvasWidget().Refresh();
+}
+
+void Lentoi::kymatachronika_Click() {
+    surface().Cls();
+    Timer2.setInterval(2000);
+    sxediasifakoy11();
+    Timer2.setEnabled(false);
+    Timer1.setInterval(1);
+    Timer1.setEnabled(true);
+    canvasWidget().Refresh();
+}
+
+void Lentoi::sxediasifakoy11() {
+    state_.deiktis = index();
+    copyGeometry();
+    const double f = sph::estiaki(state_.radius1, state_.radius2, state_.deiktis).value_or(0);
+    const sph::LensCrossing rim = sph::xordi(state_.xa, state_.xb, state_.radius1, state_.radius2);
+    clampBlades();
+    canvas::Surface& view = surface();
+    view.Cls();
+    drawFocalMarks(f);
+    view.DrawWidth = 1;
+    view.DrawStyle = canvas::PenStyle::Dot;
+    view.Circle(state_.xa, 0, state_.radius1);
+    view.Circle(state_.xb, 0, state_.radius2);
+    view.DrawStyle = canvas::PenStyle::Solid;
+    state_.xchord = rim.x1;
+    state_.hchord = rim.y1;
+    // atan2 keeps the face angles inside one turn also when a face is more
+    // than half its circle (the rim on the far side of the centre).
+    const double alpha1 = std::atan2(rim.y1, rim.x1 - state_.xa);
+    const double alpha2 = std::atan2(rim.y1, state_.xb - rim.x1);
+    state_.arc1start = 2 * kPi - alpha1;
+    state_.arc1end = alpha1;
+    state_.arc2start = kPi - alpha2;
+    state_.arc2end = kPi + alpha2;
+    drawLensFaces();
+    std::fill(thesiX.begin(), thesiX.end(), 0.0);
+    std::fill(thesiY.begin(), thesiY.end(), 0.0);
+}
+
+void Lentoi::drawLensFaces() {
+    // Two circles that do not meet have no rim, so no faces to draw.
+    if (state_.hchord == 0)
+        return;
+    canvas::Surface& view = surface();
+    view.DrawWidth = 2;
+    view.DrawStyle = canvas::PenStyle::Solid;
+    view.Circle(state_.xa, 0, state_.radius1, canvas::colors::black, state_.arc1start,
+                state_.arc1end);
+    view.Circle(state_.xb, 0, state_.radius2, canvas::colors::black, state_.arc2start,
+                state_.arc2end);
+    view.DrawWidth = 1;
+}
+
+} // namespace windows

@@ -1,0 +1,157 @@
+#pragma once
+
+#include "optics/spherical/state.h"
+#include "windows/common/formwindow.h"
+#include "windows/common/timer.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollBar>
+
+#include <vector>
+
+namespace windows {
+
+// The spherical-lens workbench: the full-screen main window with the lens,
+// the diaphragm, the source, the bundles and the wave animation.
+class Lentoi : public FormWindow {
+    Q_OBJECT
+public:
+    Lentoi(Host& host, optics::spherical::Poreiaaktinon& state);
+
+    void Form_Load();
+
+    // Public operations other code calls on the workbench.
+    void arxinizo();
+    void aktinaideal(double x00, double y00, double xa, double xb, double radius1,
+                     double radius2);
+    void sxediasifakoy11();
+
+    // The tick work of the two timers; the platform timers call these, and
+    // so may tests.
+    void Timer1_Timer();
+    void Timer2_Timer();
+
+    // Menu commands.
+    void EPANALIPSI_Click();
+    void parallilakymata_Click();
+    void kymatachronika_Click();
+
+    // Mouse events in the window's scale.
+    void Form_MouseDown(int button, int shift, double x, double y);
+    void Form_MouseMove(int button, int shift, double x, double y);
+    void Form_MouseUp(int button, int shift, double x, double y);
+    void Form_Click();
+
+    // Controls, public as on any form.
+    QScrollBar* desmi1;
+    QScrollBar* deiktisdiathlasis;
+    QScrollBar* aktina2;
+    QScrollBar* aktina1;
+    QScrollBar* kentrokykloy;
+    QScrollBar* kentrokykloy2;
+    QScrollBar* arvimaton;
+    QScrollBar* HScroll1;
+    QScrollBar* VScroll1;
+    QScrollBar* VScroll2;
+    QLineEdit* Text1;
+    QLineEdit* Text2;
+    QLineEdit* Text3;
+    QLineEdit* Text4;
+    QLineEdit* Text5;
+    QLineEdit* Text6;
+    QLineEdit* Text7;
+    QCheckBox* Check1;
+    QCheckBox* Check2;
+    QLabel* Label1;
+    QLabel* Label2;
+    QLabel* Label3;
+    canvas::ShapeControl& pigi;
+    canvas::ShapeControl& Shape1;
+    canvas::ShapeControl& Shape2;
+    canvas::LineControl& Line1;
+    canvas::LineControl& Line2;
+    FormTimer Timer1;
+    FormTimer Timer2;
+    QAction* singleray;
+    QAction* EPANALIPSI;
+    QAction* SAHLIC;
+    QAction* parallilakymata;
+    QAction* kymatachronika;
+    QAction* TELIOMA;
+
+    // Form-level state.
+    double goniadesmis = 0; // direction of the parallel bundle, radians
+    bool diafragma1 = false;
+    bool diafragma2 = false;
+    bool kentro1 = false;
+    bool kentro2 = false;
+    bool koryfi1 = false;
+    bool koryfi2 = false;
+    bool desmipigis = false;
+
+    // The pointer shape the last mouse move asked for (Screen.MousePointer).
+    int mousePointer() const { return mousePointer_; }
+
+    // Where the wave point of ray i was after step k of the animation.
+    static constexpr std::size_t kStepSlots = 1201; // steps 0..1200
+    static std::size_t position(int i, int k) { return std::size_t(i) * kStepSlots + k; }
+    std::vector<double> thesiX;
+    std::vector<double> thesiY;
+    int timer1Step() const { return timer1Step_; }
+    int timer2Step() const { return timer2Step_; }
+
+protected:
+    // Closing the workbench ends the program, as its "END" does.
+    void closeRequested() override { host().endProgram(); }
+
+private:
+    void createControls();
+    void createScrollBars();
+    void createTexts();
+    void createMenus();
+    void connectHandlers();
+
+    void aktina1_Change();
+    void aktina2_Change();
+    void kentrokykloy_Change();
+    void kentrokykloy2_Change();
+    void deiktisdiathlasis_Change();
+    void desmi1_Change();
+    void arvimaton_Change();
+    void HScroll1_Change();
+    void VScroll1_Change();
+    void VScroll2_Change();
+    void Check1_Click();
+    void Check2_Click();
+
+    void copyGeometry();
+    void redrawLens();
+    void writeRayCount();
+    void placeDiaphragm();
+    void placeShapes();
+    void sxediasidesmis(double angle);
+    void drawFocalMarks(double f);
+    void drawLensCircles();
+    void fillLensBody();
+    void clampBlades();
+    void drawLensFaces();
+    void startFan(double x, double y);
+    void armPointAnimation();
+    void dropHandle(double x, double y);
+    void dropUpperBlade(double x, double y);
+    void tick(FormTimer& timer, int& step);
+    void advanceWaves(int k);
+    void drawFront(int i, int step, canvas::Color color);
+    optics::spherical::Diaphragm diaphragm() const;
+    double index() const { return deiktisdiathlasis->value() / 100.0; }
+
+    optics::spherical::Poreiaaktinon& state_;
+    int mousePointer_ = 0;
+    bool shiftPress_ = false; // the last press held Shift: its fan stays
+    int timer1Step_ = 0;      // the step counters that survive between ticks
+    int timer2Step_ = 0;
+};
+
+} // namespace windows

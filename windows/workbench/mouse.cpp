@@ -1,0 +1,192 @@
+#include "windows/workbench/lentoi.h"
+
+#include "optics/spherical/tracer.h"
+
+#include <cmath>
+
+namespace windows {
+
+namespace sph = optics::spherical;
+
+namespace {
+
+enum Pointer { DefaultPointer = 0, CrossPointer = 2, SizeWestEastPointer = 9 };
+
+// The drag handles in the order they are tested.
+enum class Zone { None, UpperBlade, LowerBlade, Centre1, Centre2, Vertex1, Vertex2 };
+
+// A whole number a scroll bar can take: rounded, then held inside its range
+// (a drop far off the axis must not leave the bar's range).
+int clampedValue(const QScrollBar* bar, double value) {
+    if (!std::isfinite(value))
+        return value > 0 ? bar->maximum() : bar->minimum();
+    return static_cast<int>(std::lround(std::clamp(value, double(bar->minimum()),
+                                                   double(bar->maximum()))));
+}
+
+} // namespace
+
+// Which handle lies under (x, y); the first zone in order wins.
+static Zone zoneAt(const Lentoi& window, const sph::Poreiaaktinon& lens, double x, double y) {
+    const canvas::Surface& view = window.surface();
+    const double w = view.ScaleWidth(), h = std::abs(view.ScaleHeight());
+    const auto nearBlade = [&](const canvas::LineControl& blade) {
+        return blade.X1 - w / 120 < x && x < blade.X1 + w / 120;
+    };
+    if (nearBlade(window.Line1) && window.Line1.Y2 - h / 120 < y && y < window.Line1.Y1 + h / 120)
+        return Zone::UpperBlade;
+    if (nearBlade(window.Line2) && window.Line2.Y1 - h / 120 < y && y < window.Line2.Y2 + h / 120)
+        return Zone::LowerBlade;
+    if (std::hypot(x - lens.xa, y) < lens.radius1 / 20)
+        return Zone::Centre1;
+    if (std::hypot(x - lens.xb, y) < lens.radius2 / 20)
+        return Zone::Centre2;
+    if (lens.xa + 0.95 * lens.radius1 < x && x < lens.xa + 1.05 * lens.radius1)
+        return Zone::Vertex1;
+    if (lens.xb - 1.05 * lens.radius2 < x && x < lens.xb - 0.95 * lens.radius2)
+        return Zone::Vertex2;
+    return Zone::None;
+}
+
+void Lentoi::Form_MouseDown(int /*button*/, int shift, double x, double y) {
+    copyGeometry();
+    const Zone zone = zoneAt(*this, state_, x, y);
+    switch (zone) {
+    case Zone::UpperBlade: diafragma1 = true; break;
+    case Zone::LowerBlade: diafragma2 = true; break;
+    case Zone::Centre1: kentro1 = true; break;
+    case Zone::Centre2: kentro2 = true; break;
+    case Zone::Vertex1: koryfi1 = true; break;
+    case Zone::Vertex2: koryfi2 = true; break;
+    case Zone::None: break;
+    }
+    shiftPress_ = shift == canvas::ShiftKey;
+    if (!shiftPress_)
+        return;
+    if (zone == Zone::None)
+        startFan(x, y);
+    state_.isepanalipsi = false;
+    pigi.Left = x;
+    pigi.Top = y;
+    if (Check2->isChecked())
+        armPointAnimation();
+    state_.shared.pigiX = x;
+    state_.shared.pigiY = y;
+    canvasWidget().Refresh();
+}
+
+void Lentoi::startFan(double x, double y) {
+    state_.isepanalipsi = false;
+    desmipigis = true;
+    state_.shared.pigiX = x;
+    state_.shared.pigiY = y;
+    Timer2.setInterval(11500);
+    Timer2.setEnabled(false);
+    const sph::BundleControls controls{diaphragm(), Check1->isChecked(), Check2->isChecked(),
+                                       deiktisdiathlasis->value()};
+    const auto mark = [this](double x00, double y00, double xa, double xb, double r1, double r2) {
+        aktinaideal(x00, y00, xa, xb, r1, r2);
+    };
+    double x0 = x, y0 = y;
+    sph::pointBundle(surface(), state_, controls, mark, state_.xa, state_.xb, state_.radius1,
+                     state_.radius2, x0, y0);
+    state_.isepanalipsi = false;
+}
+
+void Lentoi::armPointAnimation() {
+    kymatachronika->setEnabled(true);
+    Timer2.setInterval(1500);
+    parallilakymata->setEnabled(false);
+    Timer2.setEnabled(false);
+    Timer1.setInterval(1500);
+}
+
+void Lentoi::Form_MouseMove(int /*button*/, int /*shift*/, double x, double y) {
+    copyGeometry();
+    const Zone zone = zoneAt(*this, state_, x, y);
+    const auto follow = [&](canvas::ShapeControl& marker) {
+        marker.Visible = true;
+        marker.Width = surface().ScaleWidth() / 100;
+        marker.Left = x - marker.Width / 2;
+        marker.Top = marker.Height / 2;
+        canvasWidget().update();
+    };
+    if (zone == Zone::UpperBlade || diafragma1 || zone == Zone::LowerBlade || diafragma2) {
+        mousePointer_ = CrossPointer;
+    } else if (zone == Zone::Centre1 || kentro1) {
+        mousePointer_ = CrossPointer;
+        if (kentro1)
+            follow(Shape1);
+    } else if (zone == Zone::Centre2 || kentro2) {
+        mousePointer_ = CrossPointer;
+        if (kentro2)
+            follow(Shape2);
+    } else if (zone == Zone::Vertex1 || koryfi1 || zone == Zone::Vertex2 || koryfi2) {
+        mousePointer_ = SizeWestEastPointer;
+    } else {
+        mousePointer_ = DefaultPointer;
+    }
+    canvasWidget().setCursor(mousePointer_ == CrossPointer          ? Qt::CrossCursor
+                             : mousePointer_ == SizeWestEastPointer ? Qt::SizeHorCursor
+                                                                    : Qt::ArrowCursor);
+}
+
+void Lentoi::Form_MouseUp(int /*button*/, int /*shift*/, double x, double y) {
+    copyGeometry();
+    if (desmipigis) {
+        desmipigis = false;
+        return;
+    }
+    dropHandle(x, y);
+    if (Check2->isChecked())
+        armPointAnimation();
+    canvasWidget().Refresh();
+}
+
+void Lentoi::dropHandle(double x, double y) {
+    if (diafragma1) {
+        diafragma1 = false;
+        dropUpperBlade(x, y);
+    } else if (kentro1) {
+        kentro1 = false;
+        kentrokykloy2->setValue(x > 0 ? 0 : clampedValue(kentrokykloy2, x));
+        Shape1.Visible = false;
+        arxinizo();
+    } else if (kentro2) {
+        kentro2 = false;
+        kentrokykloy->setValue(x < 0 ? 0 : clampedValue(kentrokykloy, x));
+        Shape2.Visible = false;
+        arxinizo();
+    } else if (koryfi1) {
+        koryfi1 = false;
+        aktina1->setValue(clampedValue(aktina1, std::floor(std::abs(x - state_.xa))));
+        arxinizo();
+    } else if (koryfi2) {
+        koryfi2 = false;
+        aktina2->setValue(clampedValue(aktina2, std::floor(std::abs(x - state_.xb))));
+        arxinizo();
+    } else if (diafragma2) {
+        diafragma2 = false;
+        Line1.X1 = Line1.X2 = Line2.X1 = Line2.X2 = x;
+        Line2.Y1 = surface().ScaleTop() + surface().ScaleHeight();
+        Line2.Y2 = y;
+        arxinizo();
+    }
+}
+
+void Lentoi::dropUpperBlade(double x, double y) {
+    const double t = surface().ScaleTop(), h = std::abs(surface().ScaleHeight());
+    Line1.X1 = Line1.X2 = Line2.X1 = Line2.X2 = x;
+    Line1.Y1 = t;
+    if (y < Line2.Y2) {
+        // The upper tip may not pass the lower one: the lower tip moves up to
+        // the drop and the upper one stays a tenth of the window above it.
+        Line2.Y2 = y;
+        Line1.Y2 = y + h / 10;
+    } else {
+        Line1.Y2 = y;
+    }
+    arxinizo();
+}
+
+} // namespace windows
