@@ -1,0 +1,68 @@
+#include "windows/hyperbolic/elsahl.h"
+
+#include "optics/hyperbolic/protosfakos.h"
+#include "windows/common/numbers.h"
+
+#include <cmath>
+
+namespace windows {
+
+namespace sahl = optics::hyperbolic;
+
+namespace {
+
+const double kPi = 4 * std::atan(1.0);
+
+QString beamRefusal() {
+    return QString(QChar(0x60)) + "Ακυρος Δείκτης Διάθλασηςgive a bigger value";
+}
+
+} // namespace
+
+std::optional<double> ElSahl::guardedAxis(const QString& refusal) {
+    // An index of exactly 1 gives b = 0, a lens of no height whose slopes
+    // cannot be formed: it is refused like an index below 1.
+    const std::optional<double> b = sahl::semiConjugateAxis(state_.nsahl);
+    if (!b)
+        host().dialogs().message(refusal);
+    return b;
+}
+
+void ElSahl::parallilidesmifotos_Click() {
+    const std::optional<QString> answer =
+        host().dialogs().input("DIRECTION IN  RESPECT TO HORIZONTAL", "Angle in °", "0");
+    // Cancel or nothing typed: the user asked for no beam, the picture stays.
+    if (!answer || answer->trimmed().isEmpty())
+        return;
+    const std::optional<double> degrees = parseNumber(*answer);
+    if (!degrees) {
+        host().dialogs().message("Άκυρη γωνία Invalid angle");
+        return;
+    }
+    const std::optional<double> b = guardedAxis(beamRefusal());
+    if (!b)
+        return;
+    // π/180 first, so that no finite angle overflows before the tangent; a
+    // vertical beam's huge slope is bounded by the tracers.
+    const double slope = std::tan(*degrees * (kPi / 180));
+    surface().Cls();
+    sahl::SahlView window = view();
+    if (state_.amfikyrtos)
+        sahl::amfikyrtosDesmi(state_, window, sahl::kSemiTransverse, *b, slope);
+    else
+        sahl::epipedokyrtosDesmi(state_, window, sahl::kSemiTransverse, *b, slope);
+    canvasWidget().Refresh();
+}
+
+void ElSahl::kymatikosahl_Click() {
+    const std::optional<double> b = guardedAxis(kIndexRefusal);
+    if (!b)
+        return;
+    drawAtSource(*b);
+    // The fronts always start at the point source just drawn, whatever the
+    // workbench last drew.
+    sahl::redrawFronts(state_, surface());
+    canvasWidget().Refresh();
+}
+
+} // namespace windows

@@ -1,0 +1,127 @@
+#include "windows/hyperbolic/elsahl.h"
+
+#include "optics/hyperbolic/protosfakos.h"
+
+#include <QAction>
+#include <QButtonGroup>
+
+namespace windows {
+
+namespace sahl = optics::hyperbolic;
+
+ElSahl::ElSahl(Host& host, sahl::Protosfakos& state)
+    : FormWindow(host), Line1(canvasWidget().addLine()), Line2(canvasWidget().addLine()),
+      state_(state) {
+    setWindowTitle("Φακός Ιμπν Σαχλ 2 υπεροβλές");
+    surface().BackColor = canvas::colors::white;
+    createControls();
+    createMenus();
+    connectHandlers();
+}
+
+void ElSahl::createControls() {
+    onlyrays = new QRadioButton("Only Rays");
+    RAYSANDWAVES = new QRadioButton("RAYS WAVES");
+    kymataYESNO = new QRadioButton("ONLY WAVES");
+    auto* options = new QButtonGroup(this);
+    options->setExclusive(true);
+    for (QRadioButton* option : {kymataYESNO, RAYSANDWAVES, onlyrays})
+        options->addButton(option);
+    RAYSANDWAVES->setChecked(true);
+    place(kymataYESNO, 120, 0, 1455, 375);
+    place(RAYSANDWAVES, 1560, 0, 1335, 375);
+    place(onlyrays, 2880, 0, 1215, 375);
+    // Form_Load puts the blades at their places in the window's scale.
+    for (canvas::LineControl* blade : {&Line1, &Line2}) {
+        blade->BorderColor = canvas::RGB(0, 0, 192);
+        blade->BorderWidth = 3;
+    }
+}
+
+void ElSahl::createMenus() {
+    parallilidesmifotos = addMenu("PARALLILI  DESMH");
+    TELOS = addMenu("END");
+    kymatikosahl = addMenu("WAVES");
+    BACKFAKO = addMenu("BACK TO MENU");
+}
+
+void ElSahl::connectHandlers() {
+    // An option button's Click runs when it becomes the chosen one, by hand
+    // or by code.
+    const auto onChosen = [this](QRadioButton* option, void (ElSahl::*handler)()) {
+        connect(option, &QRadioButton::toggled, this, [this, handler](bool chosen) {
+            if (chosen)
+                (this->*handler)();
+        });
+    };
+    onChosen(kymataYESNO, &ElSahl::kymataYESNO_Click);
+    onChosen(RAYSANDWAVES, &ElSahl::RAYSANDWAVES_Click);
+    connect(parallilidesmifotos, &QAction::triggered, this, [this] { parallilidesmifotos_Click(); });
+    connect(TELOS, &QAction::triggered, this, [this] { host().endProgram(); });
+    connect(kymatikosahl, &QAction::triggered, this, [this] { kymatikosahl_Click(); });
+    connect(BACKFAKO, &QAction::triggered, this, [this] { host().backToLensChoice(); });
+    canvas::CanvasWidget& client = canvasWidget();
+    connect(&client, &canvas::CanvasWidget::mouseDown, this, &ElSahl::Form_MouseDown);
+    connect(&client, &canvas::CanvasWidget::mouseMove, this, &ElSahl::Form_MouseMove);
+    connect(&client, &canvas::CanvasWidget::mouseUp, this, &ElSahl::Form_MouseUp);
+}
+
+void ElSahl::Form_Load() { placeStop(130); }
+
+void ElSahl::prepareAtStartup() { placeStop(200); }
+
+void ElSahl::placeStop(double x) {
+    Line1.X1 = Line1.X2 = x;
+    Line1.Y1 = 200;
+    Line1.Y2 = 10;
+    Line2.X1 = Line2.X2 = x;
+    Line2.Y1 = -200;
+    Line2.Y2 = -10;
+}
+
+void ElSahl::setSahlScale() { surface().Scale(-120, 120, 150, -120); }
+
+void ElSahl::sizeForLensChoice() {
+    move(0, 0);
+    const double side = screen().widthTwips() / 1.5;
+    setOuterSizeTwips(side, side);
+    setSahlScale();
+    placeStop(130);
+    canvasWidget().Refresh();
+}
+
+void ElSahl::drawPointSource(bool biconvex, double a, double b, double x, double y) {
+    sahl::SahlView window = view();
+    if (biconvex)
+        sahl::amfikyrtosPigi(state_, window, a, b, x, y);
+    else
+        sahl::epipedokyrtosPigi(state_, window, a, b, x, y);
+    canvasWidget().Refresh();
+}
+
+void ElSahl::drawAtSource(double b) {
+    drawPointSource(state_.amfikyrtos, sahl::kSemiTransverse, b, state_.shared.pigiX,
+                    state_.shared.pigiY);
+}
+
+sahl::SahlView ElSahl::view() {
+    const sahl::SahlControls controls{kymataYESNO->isChecked(), onlyrays->isChecked(), Line1.X1,
+                                      Line1.Y2, Line2.Y2};
+    return {surface(), controls,
+            [this](const std::string& caption) { setWindowTitle(QString::fromStdString(caption)); },
+            [this](const std::string& text) { host().dialogs().message(QString::fromStdString(text)); }};
+}
+
+void ElSahl::kymataYESNO_Click() {
+    state_.monokymata = true;
+    kymataYESNO->setChecked(true);
+    RAYSANDWAVES->setChecked(false);
+}
+
+void ElSahl::RAYSANDWAVES_Click() {
+    state_.monokymata = false;
+    kymataYESNO->setChecked(false);
+    RAYSANDWAVES->setChecked(true);
+}
+
+} // namespace windows

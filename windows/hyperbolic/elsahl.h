@@ -1,0 +1,87 @@
+#pragma once
+
+#include "optics/hyperbolic/state.h"
+#include "optics/hyperbolic/view.h"
+#include "windows/common/formwindow.h"
+
+#include <QRadioButton>
+
+#include <optional>
+
+namespace windows {
+
+// The window on which Ibn Sahl's lenses are drawn: a point source placed by
+// clicking, an aperture stop of two blades, and parallel beams.
+class ElSahl : public FormWindow {
+    Q_OBJECT
+public:
+    ElSahl(Host& host, optics::hyperbolic::Protosfakos& state);
+
+    void Form_Load();
+    // Main's preparation before the workbench is shown.
+    void prepareAtStartup();
+
+    // The lens choice's steps on this window: the square window at the top
+    // left corner, its scale, and the stop back at x = 130.
+    void sizeForLensChoice();
+    // The point-source drawing of the chosen lens at (x, y).
+    void drawPointSource(bool biconvex, double a, double b, double x, double y);
+
+    // The window as the optics module sees it, filled from the controls now.
+    optics::hyperbolic::SahlView view();
+
+    void Form_MouseDown(int button, int shift, double x, double y);
+    void Form_MouseMove(int button, int shift, double x, double y);
+    void Form_MouseUp(int button, int shift, double x, double y);
+    void kymataYESNO_Click();
+    void RAYSANDWAVES_Click();
+    void parallilidesmifotos_Click();
+    void kymatikosahl_Click();
+
+    QRadioButton* onlyrays;
+    QRadioButton* RAYSANDWAVES;
+    QRadioButton* kymataYESNO;
+    canvas::LineControl& Line1;
+    canvas::LineControl& Line2;
+    QAction* parallilidesmifotos;
+    QAction* TELOS;
+    QAction* kymatikosahl;
+    QAction* BACKFAKO;
+
+    bool dragLine1 = false;
+    bool dragLine2 = false;
+
+    int mousePointer() const { return mousePointer_; }
+
+protected:
+    // The close button does what "BACK TO MENU" does: the window is cleared
+    // and hidden and the lens choice comes back, so the program keeps a
+    // visible window.
+    void closeRequested() override { host().backToLensChoice(); }
+
+private:
+    void createControls();
+    void createMenus();
+    void connectHandlers();
+    void placeStop(double x);
+    // The scale every lens is drawn in: x from −120 to 150, y from 120 down
+    // to −120.
+    void setSahlScale();
+    // The point-source drawing of the current lens at (pigiX, pigiY).
+    void drawAtSource(double b);
+
+    // The lens's semi-conjugate axis for the current index; empty, after
+    // the guard's message, when the index makes no lens.
+    std::optional<double> guardedAxis(const QString& refusal);
+    static constexpr const char* kIndexRefusal = "δώσε μεγαλύτερο δείκτη";
+    bool onLine1(double x, double y) const;
+    bool onLine2(double x, double y) const;
+    void dropUpperBlade(double x, double y);
+    void dropLowerBlade(double x, double y);
+    void showPointer(int shape);
+
+    optics::hyperbolic::Protosfakos& state_;
+    int mousePointer_ = 1;
+};
+
+} // namespace windows
