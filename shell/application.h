@@ -1,0 +1,67 @@
+#pragma once
+
+#include "optics/hyperbolic/state.h"
+#include "optics/spherical/source.h"
+#include "optics/spherical/state.h"
+#include "windows/common/host.h"
+
+#include <functional>
+#include <memory>
+
+namespace windows {
+class ElSahl;
+class Lentoi;
+class Moniaktina;
+} // namespace windows
+
+namespace shell {
+
+class Eisagogiko;
+
+// Owns the optics state and the four windows. A window comes into being, with
+// its Form_Load, the first time it is asked for, hidden until shown; no window
+// is destroyed while the program runs.
+class Application : public windows::Host {
+public:
+    Application(windows::Dialogs& dialogs, windows::ScreenInfo screen);
+    ~Application() override;
+
+    // Start-up: the windows the program opens with.
+    void Main();
+
+    windows::Lentoi& lentoi();
+    windows::Moniaktina& moniaktina();
+    windows::ElSahl& elSahl();
+    Eisagogiko& eisagogiko();
+    // True once the single-ray window has been loaded.
+    bool hasMoniaktina() const { return moniaktina_ != nullptr; }
+
+    optics::SharedSource& source() { return source_; }
+    optics::spherical::Poreiaaktinon& spherical() { return spherical_; }
+    optics::hyperbolic::Protosfakos& hyperbolic() { return hyperbolic_; }
+
+    // What "END" does; quits the event loop unless a test says otherwise.
+    void setEndProgram(std::function<void()> end) { end_ = std::move(end); }
+
+    windows::Dialogs& dialogs() override { return dialogs_; }
+    const windows::ScreenInfo& screen() const override { return screen_; }
+    void endProgram() override;
+    void openSingleRay() override;
+    void openLensChoice() override;
+    void backToWorkbench() override;
+    void backToLensChoice() override;
+
+private:
+    windows::Dialogs& dialogs_;
+    windows::ScreenInfo screen_;
+    std::function<void()> end_;
+    optics::SharedSource source_;
+    optics::spherical::Poreiaaktinon spherical_;
+    optics::hyperbolic::Protosfakos hyperbolic_;
+    std::unique_ptr<windows::Lentoi> lentoi_;
+    std::unique_ptr<windows::Moniaktina> moniaktina_;
+    std::unique_ptr<windows::ElSahl> elSahl_;
+    std::unique_ptr<Eisagogiko> eisagogiko_;
+};
+
+} // namespace shell

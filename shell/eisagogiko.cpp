@@ -1,0 +1,98 @@
+#include "shell/eisagogiko.h"
+
+#include "optics/hyperbolic/protosfakos.h"
+#include "shell/application.h"
+#include "windows/common/numbers.h"
+#include "windows/hyperbolic/elsahl.h"
+#include "windows/workbench/lentoi.h"
+
+namespace shell {
+
+namespace {
+
+constexpr double kA = 12; // the semi-transverse axis of every hyperbolic lens
+
+QPushButton* button(const QString& caption) {
+    auto* command = new QPushButton(caption);
+    command->setFont(windows::FormWindow::designerFont("Times New Roman", 7.5));
+    return command;
+}
+
+} // namespace
+
+Eisagogiko::Eisagogiko(Application& app) : FormWindow(app), app_(app) {
+    setWindowTitle("CHOOSE  LENS");
+    Command1 = button("Αμφίκυρτος ΥΠΕΡΒΟΛΙΚΟΣ BICONVEX HYPERBOLIC ");
+    Command2 = button("Επιπεδόκυρτος ΥΠΕΡΒΟΛΙΚΟΣ PLANE CONVEX HYPERBOLIC");
+    Command3 = button("ΣΦΑΙΡΙΚΟΙ ΦΑΚΟι SPHERICAL LENSES");
+    deiktissahl = new QScrollBar(Qt::Horizontal);
+    deiktissahl->setRange(100, 250);
+    deiktissahl->setSingleStep(1);
+    deiktissahl->setPageStep(20);
+    deiktissahl->setValue(150);
+    deiktissahl->setTracking(false);
+    Label1 = new QLabel;
+    Label1->setFont(designerFont("Arial", 8.25));
+    Label1->setWordWrap(true);
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    place(Command1, 120, 600, 2220, 855);
+    place(Command2, 2280, 600, 2295, 855);
+    place(Command3, 4680, 600, 2175, 855);
+    place(deiktissahl, 360, 2280, 2535, 375);
+    place(Label1, 3120, 2160, 1575, 735);
+    for (QPushButton* command : {Command1, Command2, Command3})
+        command->setStyleSheet("text-align: center;");
+    setClientSizeTwips(7485, 5520);
+    connect(deiktissahl, &QScrollBar::valueChanged, this, [this] { deiktissahl_Change(); });
+    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
+    connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
+}
+
+void Eisagogiko::Form_Load() {
+    app_.hyperbolic().nsahl = index();
+    Label1->setText("INDEX OF REFRACTION Δείκτης Διάθλασης= " + windows::format00(index()));
+}
+
+void Eisagogiko::prepareAtStartup() {
+    app_.hyperbolic().nsahl = index();
+    Label1->setText("Index of Refraction n=" + windows::format00(app_.hyperbolic().nsahl));
+    app_.hyperbolic().nsahl = index();
+}
+
+void Eisagogiko::deiktissahl_Change() {
+    Label1->setText("INDEX  OF REFRACTION Δείκτης Διάθλασης= " + windows::format00(index()));
+    app_.hyperbolic().nsahl = index();
+}
+
+void Eisagogiko::Command1_Click() { chooseLens(true); }
+
+void Eisagogiko::Command2_Click() { chooseLens(false); }
+
+void Eisagogiko::Command3_Click() {
+    hide();
+    app_.lentoi().Show();
+}
+
+void Eisagogiko::chooseLens(bool biconvex) {
+    optics::hyperbolic::Protosfakos& lens = app_.hyperbolic();
+    windows::ElSahl& window = app_.elSahl();
+    window.sizeForLensChoice();
+    window.Show();
+    lens.monokymata = false;
+    // An index of 1 gives a lens of no height (b = 0), as useless as one
+    // below 1: both are refused with the same message.
+    const std::optional<double> b = optics::hyperbolic::semiConjugateAxis(lens.nsahl);
+    if (!b) {
+        app_.dialogs().message(QString(QChar(0x60)) + "Ακυρος Δείκτης Διάθλασηςgive a bigger value");
+        return;
+    }
+    lens.shared.pigiX = 9 * kA;
+    lens.shared.pigiY = 25;
+    // A new choice starts a new picture, whatever the window held before.
+    window.surface().Cls();
+    window.drawPointSource(biconvex, kA, *b, lens.shared.pigiX, lens.shared.pigiY);
+    lens.amfikyrtos = biconvex;
+}
+
+} // namespace shell

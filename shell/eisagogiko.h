@@ -1,0 +1,45 @@
+#pragma once
+
+#include "windows/common/formwindow.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+
+namespace shell {
+
+class Application;
+
+// The lens choice: the index of Ibn Sahl's lens and the way to either
+// hyperbolic lens or back to the spherical workbench. It draws nothing.
+class Eisagogiko : public windows::FormWindow {
+    Q_OBJECT
+public:
+    explicit Eisagogiko(Application& app);
+
+    void Form_Load();
+    // Main's preparation once the workbench is shown.
+    void prepareAtStartup();
+
+    void deiktissahl_Change();
+    void Command1_Click(); // "BICONVEX HYPERBOLIC"
+    void Command2_Click(); // "PLANE CONVEX HYPERBOLIC"
+    void Command3_Click(); // "SPHERICAL LENSES"
+
+    QPushButton* Command1;
+    QPushButton* Command2;
+    QPushButton* Command3;
+    QScrollBar* deiktissahl;
+    QLabel* Label1;
+
+protected:
+    void closeRequested() override { Command3_Click(); }
+
+private:
+    void chooseLens(bool biconvex);
+    double index() const { return deiktissahl->value() / 100.0; }
+
+    Application& app_;
+};
+
+} // namespace shell

@@ -1,0 +1,64 @@
+#include "shell/program.h"
+
+#include "shell/application.h"
+#include "shell/fonts.h"
+#include "shell/options.h"
+#include "shell/qtdialogs.h"
+#include "shell/snapshot.h"
+
+#include <QApplication>
+#include <QScreen>
+
+#include <cstdio>
+
+namespace shell {
+
+namespace {
+
+windows::ScreenInfo primaryScreen() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QSize size = screen->size();
+    return {size.width(), size.height(), screen->logicalDotsPerInch()};
+}
+
+int snapshot(const Options& options) {
+    QtDialogs dialogs;
+    Application app(dialogs, {options.screenWidth, options.screenHeight, 96});
+    const SnapshotResult result = writeSnapshots(app, options.snapshotDir);
+    for (const QString& path : result.written)
+        std::printf("%s\n", qPrintable(path));
+    if (!result.error.isEmpty()) {
+        std::fprintf(stderr, "fakoi: %s\n", qPrintable(result.error));
+        return 1;
+    }
+    return 0;
+}
+
+int interactive() {
+    QtDialogs dialogs;
+    Application app(dialogs, primaryScreen());
+    app.Main();
+    return QApplication::exec();
+}
+
+} // namespace
+
+int runProgram(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const Options options = parseOptions(arguments);
+    if (!options.error.isEmpty()) {
+        std::fprintf(stderr, "fakoi: %s\n", qPrintable(options.error));
+        return 2;
+    }
+    // Pictures need no display: they are drawn off screen.
+    if (!options.snapshotDir.isEmpty())
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication qt(argc, argv);
+    QApplication::setApplicationName("fakoi");
+    installFontSubstitutes();
+    return options.snapshotDir.isEmpty() ? interactive() : snapshot(options);
+}
+
+} // namespace shell

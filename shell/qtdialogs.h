@@ -1,0 +1,15 @@
+#pragma once
+
+#include "windows/common/dialogs.h"
+
+namespace shell {
+
+// Real modal boxes, titled with the program's title.
+class QtDialogs : public windows::Dialogs {
+public:
+    void message(const QString& text) override;
+    std::optional<QString> input(const QString& prompt, const QString& title,
+                                 const QString& defaultAnswer) override;
+};
+
+} // namespace shell

@@ -1,0 +1,52 @@
+#include "shell/snapshot.h"
+
+#include "shell/application.h"
+#include "windows/single_ray/moniaktina.h"
+#include "windows/workbench/lentoi.h"
+
+#include <QDir>
+#include <QPixmap>
+#include <QStringList>
+
+namespace shell {
+
+namespace {
+
+bool save(QWidget& window, const QDir& dir, const QString& name, SnapshotResult& result) {
+    const QString path = dir.filePath(name);
+    if (!window.grab().save(path, "PNG")) {
+        result.error = "cannot write " + path;
+        return false;
+    }
+    result.written << path;
+    return true;
+}
+
+// The single-ray window as "AKTINA RAY" opens it, with the start ray aimed
+// as its Form_Load aims it: from the source to halfway between the origin and
+// the mark's corner. The workbench is shown again for the pictures after it.
+void snapSingleRay(Application& app, const QDir& dir, SnapshotResult& result) {
+    app.openSingleRay();
+    windows::Moniaktina& window = app.moniaktina();
+    window.Form_MouseUp(canvas::LeftButton, canvas::ShiftKey, window.fos.Left / 2,
+                        window.fos.Top / 2);
+    save(window, dir, "moniaktina.png", result);
+    app.backToWorkbench();
+}
+
+} // namespace
+
+SnapshotResult writeSnapshots(Application& app, const QString& dir) {
+    SnapshotResult result;
+    QDir target(dir);
+    if (!target.mkpath(".")) {
+        result.error = "cannot create " + dir;
+        return result;
+    }
+    app.Main();
+    save(app.lentoi(), target, "lentoi.png", result);
+    snapSingleRay(app, target, result);
+    return result;
+}
+
+} // namespace shell
