@@ -2,6 +2,7 @@
 
 #include "optics/hyperbolic/protosfakos.h"
 #include "shell/application.h"
+#include "windows/common/controls.h"
 #include "windows/common/numbers.h"
 #include "windows/hyperbolic/elsahl.h"
 #include "windows/workbench/lentoi.h"
@@ -13,7 +14,7 @@ namespace {
 constexpr double kA = 12; // the semi-transverse axis of every hyperbolic lens
 
 QPushButton* button(const QString& caption) {
-    auto* command = new QPushButton(caption);
+    auto* command = new windows::WrappedButton(caption);
     command->setFont(windows::FormWindow::designerFont("Times New Roman", 7.5));
     return command;
 }
@@ -40,10 +41,8 @@ Eisagogiko::Eisagogiko(Application& app) : FormWindow(app), app_(app) {
     place(Command3, 4680, 600, 2175, 855);
     place(deiktissahl, 360, 2280, 2535, 375);
     place(Label1, 3120, 2160, 1575, 735);
-    for (QPushButton* command : {Command1, Command2, Command3})
-        command->setStyleSheet("text-align: center;");
     setClientSizeTwips(7485, 5520);
-    connect(deiktissahl, &QScrollBar::valueChanged, this, [this] { deiktissahl_Change(); });
+    onChange(deiktissahl, [this] { deiktissahl_Change(); });
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
     connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });

@@ -1,5 +1,6 @@
 #include "shell/fonts.h"
 
+#include <QApplication>
 #include <QFont>
 #include <QStringList>
 
@@ -14,6 +15,8 @@ void installFontSubstitutes() {
     QFont::insertSubstitutions("Times New Roman Greek", serif);
     QFont::insertSubstitutions("Times New  Roman Greek", serif);
     QFont::insertSubstitutions("Symbol", {"DejaVu Sans"});
+    // Controls the designer gave no font use the desktop's small dialog font.
+    QApplication::setFont(QFont("Arial", 8));
 }
 
 } // namespace shell

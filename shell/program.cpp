@@ -2,6 +2,7 @@
 
 #include "shell/application.h"
 #include "shell/fonts.h"
+#include "shell/offscreen.h"
 #include "shell/options.h"
 #include "shell/qtdialogs.h"
 #include "shell/snapshot.h"
@@ -53,8 +54,10 @@ int runProgram(int argc, char* argv[]) {
         return 2;
     }
     // Pictures need no display: they are drawn off screen.
-    if (!options.snapshotDir.isEmpty())
+    if (!options.snapshotDir.isEmpty()) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
+        quietOffscreenNotices();
+    }
     QApplication qt(argc, argv);
     QApplication::setApplicationName("fakoi");
     installFontSubstitutes();

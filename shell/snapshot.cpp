@@ -1,6 +1,8 @@
 #include "shell/snapshot.h"
 
 #include "shell/application.h"
+#include "shell/eisagogiko.h"
+#include "windows/hyperbolic/elsahl.h"
 #include "windows/single_ray/moniaktina.h"
 #include "windows/workbench/lentoi.h"
 
@@ -34,6 +36,18 @@ void snapSingleRay(Application& app, const QDir& dir, SnapshotResult& result) {
     app.backToWorkbench();
 }
 
+// The lens choice as "IBN SAHL" shows it, then each hyperbolic lens as its
+// button first draws it (n = 1.50, source at (108, 25)).
+void snapHyperbolic(Application& app, const QDir& dir, SnapshotResult& result) {
+    app.openLensChoice();
+    Eisagogiko& choice = app.eisagogiko();
+    save(choice, dir, "eisagogiko.png", result);
+    choice.Command2_Click();
+    save(app.elSahl(), dir, "ElSahl-planoconvex.png", result);
+    choice.Command1_Click();
+    save(app.elSahl(), dir, "ElSahl-biconvex.png", result);
+}
+
 } // namespace
 
 SnapshotResult writeSnapshots(Application& app, const QString& dir) {
@@ -46,6 +60,7 @@ SnapshotResult writeSnapshots(Application& app, const QString& dir) {
     app.Main();
     save(app.lentoi(), target, "lentoi.png", result);
     snapSingleRay(app, target, result);
+    snapHyperbolic(app, target, result);
     return result;
 }
 

@@ -7,7 +7,7 @@ namespace shell {
 
 class Application;
 
-// Writes one PNG per window, each in its start state, into dir. Returns the
+// Writes one PNG per window, each as the program first shows it, into dir. Returns the
 // names of the files written, or an error message.
 struct SnapshotResult {
     QStringList written;

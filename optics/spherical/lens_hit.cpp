@@ -73,12 +73,9 @@ LensHit toLensHit(const std::optional<Crossing>& c, double x0, double y0, int& f
     if (!c) {
         return {x0, y0, false, 0};
     }
+    // A crossing found here is a real point, also when it is the origin (a
+    // lens vertex placed there); "no answer" is the empty optional above.
     face = c->face;
-    // Exactly (0, 0) is the zero "no answer" point of the crossing records,
-    // and callers have always read a crossing there as no hit.
-    if (c->x == 0 && c->y == 0) {
-        return {x0, y0, false, c->face};
-    }
     return {c->x, c->y, true, c->face};
 }
 

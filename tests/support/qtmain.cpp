@@ -1,4 +1,5 @@
 #include "shell/fonts.h"
+#include "shell/offscreen.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -9,6 +10,7 @@
 // unless a test sets another.
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    shell::quietOffscreenNotices();
     QLocale::setDefault(QLocale::c());
     QApplication app(argc, argv);
     QApplication::setApplicationName("fakoi");

@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QFont>
 #include <QMenuBar>
+#include <QScrollBar>
 
 namespace windows {
 
@@ -48,6 +49,10 @@ double FormWindow::clientHeightTwips() const {
 }
 
 QAction* FormWindow::addMenu(const QString& caption) { return menuBar()->addAction(caption); }
+
+void FormWindow::onChange(QScrollBar* bar, std::function<void()> handler) {
+    connect(bar, &QScrollBar::valueChanged, this, [handler = std::move(handler)] { handler(); });
+}
 
 void FormWindow::place(QWidget* control, int left, int top, int width, int height) const {
     control->setParent(canvas_);

@@ -5,8 +5,11 @@
 
 #include <QMainWindow>
 
+#include <functional>
+
 class QAction;
 class QFont;
+class QScrollBar;
 
 namespace windows {
 
@@ -45,6 +48,8 @@ protected:
     double clientHeightTwips() const;
 
     QAction* addMenu(const QString& caption);
+    // Runs handler after every change of the bar's value, by hand or by code.
+    void onChange(QScrollBar* bar, std::function<void()> handler);
     // Places a control on the client area at its designer rectangle.
     void place(QWidget* control, int left, int top, int width, int height) const;
 

@@ -1,7 +1,7 @@
 #include "windows/hyperbolic/elsahl.h"
 
 #include "optics/hyperbolic/protosfakos.h"
-#include "windows/common/numbers.h"
+#include "windows/common/askangle.h"
 
 #include <cmath>
 
@@ -29,16 +29,12 @@ std::optional<double> ElSahl::guardedAxis(const QString& refusal) {
 }
 
 void ElSahl::parallilidesmifotos_Click() {
-    const std::optional<QString> answer =
-        host().dialogs().input("DIRECTION IN  RESPECT TO HORIZONTAL", "Angle in °", "0");
-    // Cancel or nothing typed: the user asked for no beam, the picture stays.
-    if (!answer || answer->trimmed().isEmpty())
+    // Cancel, nothing typed or no number: no beam, the picture stays.
+    const std::optional<double> degrees =
+        askAngle(host().dialogs(), {"DIRECTION IN  RESPECT TO HORIZONTAL", "Angle in °", "0",
+                                    "Άκυρη γωνία Invalid angle"});
+    if (!degrees)
         return;
-    const std::optional<double> degrees = parseNumber(*answer);
-    if (!degrees) {
-        host().dialogs().message("Άκυρη γωνία Invalid angle");
-        return;
-    }
     const std::optional<double> b = guardedAxis(beamRefusal());
     if (!b)
         return;

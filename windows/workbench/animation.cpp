@@ -32,9 +32,13 @@ void Lentoi::tick(FormTimer& timer, int& step) {
         timer.setEnabled(false);
         return;
     }
-    advanceWaves(step);
-    drawLensFaces();
+    drawAnimationStep(step);
     canvasWidget().Refresh();
+}
+
+void Lentoi::drawAnimationStep(int k) {
+    advanceWaves(k);
+    drawLensFaces();
 }
 
 void Lentoi::advanceWaves(int k) {

@@ -1,7 +1,7 @@
 #include "windows/workbench/lentoi.h"
 
 #include "optics/spherical/geometry.h"
-#include "windows/common/numbers.h"
+#include "windows/common/askangle.h"
 
 #include <cmath>
 
@@ -18,15 +18,11 @@ const double kPi = 4 * std::atan(1.0);
 void Lentoi::EPANALIPSI_Click() {
     // The angle is asked first, so a cancelled or refused answer leaves the
     // timers, the menus and the record as they were.
-    const std::optional<QString> answer =
-        host().dialogs().input("Give angle with horizontal direction: -90<φ<90", "", "");
-    if (!answer || answer->trimmed().isEmpty())
+    const std::optional<double> degrees =
+        askAngle(host().dialogs(), {"Give angle with horizontal direction: -90<φ<90", "", "",
+                                    "Άκυρη γωνία Invalid angle -90<φ<90"});
+    if (!degrees)
         return;
-    const std::optional<double> degrees = parseNumber(*answer);
-    if (!degrees) {
-        host().dialogs().message("Άκυρη γωνία Invalid angle -90<φ<90");
-        return;
-    }
     state_.isepanalipsi = true;
     state_.shared.plithosaktinon = 0;
     Timer1.setInterval(1500);

@@ -1,5 +1,6 @@
 #include "windows/workbench/lentoi.h"
 
+#include "windows/common/controls.h"
 #include "windows/common/numbers.h"
 
 #include <QAction>
@@ -130,19 +131,16 @@ void Lentoi::createMenus() {
 }
 
 void Lentoi::connectHandlers() {
-    const auto onChange = [this](QScrollBar* bar, void (Lentoi::*handler)()) {
-        connect(bar, &QScrollBar::valueChanged, this, [this, handler] { (this->*handler)(); });
-    };
-    onChange(aktina1, &Lentoi::aktina1_Change);
-    onChange(aktina2, &Lentoi::aktina2_Change);
-    onChange(kentrokykloy, &Lentoi::kentrokykloy_Change);
-    onChange(kentrokykloy2, &Lentoi::kentrokykloy2_Change);
-    onChange(deiktisdiathlasis, &Lentoi::deiktisdiathlasis_Change);
-    onChange(desmi1, &Lentoi::desmi1_Change);
-    onChange(arvimaton, &Lentoi::arvimaton_Change);
-    onChange(HScroll1, &Lentoi::HScroll1_Change);
-    onChange(VScroll1, &Lentoi::VScroll1_Change);
-    onChange(VScroll2, &Lentoi::VScroll2_Change);
+    onChange(aktina1, [this] { aktina1_Change(); });
+    onChange(aktina2, [this] { aktina2_Change(); });
+    onChange(kentrokykloy, [this] { kentrokykloy_Change(); });
+    onChange(kentrokykloy2, [this] { kentrokykloy2_Change(); });
+    onChange(deiktisdiathlasis, [this] { deiktisdiathlasis_Change(); });
+    onChange(desmi1, [this] { desmi1_Change(); });
+    onChange(arvimaton, [this] { arvimaton_Change(); });
+    onChange(HScroll1, [this] { HScroll1_Change(); });
+    onChange(VScroll1, [this] { VScroll1_Change(); });
+    onChange(VScroll2, [this] { VScroll2_Change(); });
     // A check box's Click runs whenever its value changes, by hand or by code.
     connect(Check1, &QCheckBox::stateChanged, this, [this] { Check1_Click(); });
     connect(Check2, &QCheckBox::stateChanged, this, [this] { Check2_Click(); });
@@ -169,15 +167,15 @@ void Lentoi::Form_Load() {
         box->setFont(designerFont("Times New Roman Greek", 7.5));
     state_.anglestep = kPi * arvimaton->value() / desmi1->value();
     writeRayCount();
-    Text2->setText("Index of Refraction Δείκτης Διάθλασης= " + format00(index()));
+    setBoxText(Text2, "Index of Refraction Δείκτης Διάθλασης= " + format00(index()));
     for (QLineEdit* box : {Text3, Text4})
         box->setFont(designerFont("Times New Roman Greek", 7.5));
     placeShapes();
     placeDiaphragm();
     Label3->setText("Πολλαπλασιαστής ακτίνων" + format0(arvimaton->value()));
-    Text5->setText("Ακτίνα2=" + format0(aktina2->value()));
-    Text6->setText("Ακτίνα1=" + format0(aktina1->value()));
-    Text7->setText("Κέντρο δεξί κύκλου=" + format0(kentrokykloy->value()));
+    setBoxText(Text5, "Ακτίνα2=" + format0(aktina2->value()));
+    setBoxText(Text6, "Ακτίνα1=" + format0(aktina1->value()));
+    setBoxText(Text7, "Κέντρο δεξί κύκλου=" + format0(kentrokykloy->value()));
     arxinizo();
     sxediasidesmis(0);
     canvasWidget().Refresh();
@@ -218,7 +216,7 @@ void Lentoi::placeDiaphragm() {
 void Lentoi::writeRayCount() {
     // Int(360 / anglestep): the whole number of directions in a full turn.
     const double count = std::floor(360 / state_.anglestep);
-    Text1->setText("Number of Rays Αριθμός ακτινών= " + format00(count));
+    setBoxText(Text1, "Number of Rays Αριθμός ακτινών= " + format00(count));
 }
 
 void Lentoi::copyGeometry() {
@@ -247,17 +245,17 @@ void Lentoi::Form_Click() {
 
 void Lentoi::aktina1_Change() {
     Text6->setFont(designerFont("Times New Roman", 7.5));
-    Text6->setText("Ακτίνα1 =" + format0(aktina1->value()));
+    setBoxText(Text6, "Ακτίνα1 =" + format0(aktina1->value()));
     redrawLens();
 }
 
 void Lentoi::aktina2_Change() {
-    Text5->setText("Ακτίνα2 =" + format0(aktina2->value()));
+    setBoxText(Text5, "Ακτίνα2 =" + format0(aktina2->value()));
     redrawLens();
 }
 
 void Lentoi::kentrokykloy_Change() {
-    Text7->setText("Κέντρο δεξί κύκλου=" + format0(kentrokykloy->value()));
+    setBoxText(Text7, "Κέντρο δεξί κύκλου=" + format0(kentrokykloy->value()));
     redrawLens();
 }
 
@@ -266,7 +264,7 @@ void Lentoi::kentrokykloy2_Change() { redrawLens(); }
 void Lentoi::deiktisdiathlasis_Change() {
     state_.deiktis = index();
     Text2->setFont(designerFont("Times New Roman Greek", 7.5));
-    Text2->setText("Index of Refraction Δείκτης Διάθλασης= " + format00(state_.deiktis));
+    setBoxText(Text2, "Index of Refraction Δείκτης Διάθλασης= " + format00(state_.deiktis));
 }
 
 void Lentoi::desmi1_Change() {

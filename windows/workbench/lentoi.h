@@ -32,6 +32,9 @@ public:
     // so may tests.
     void Timer1_Timer();
     void Timer2_Timer();
+    // What one drawing tick at step k draws: the fronts of every recorded ray
+    // and the lens faces over them.
+    void drawAnimationStep(int k);
 
     // Menu commands.
     void EPANALIPSI_Click();

@@ -55,7 +55,7 @@ TEST(SphericalRefraction, LensEntryFindsTheFirstCrossingAhead) {
         {"lens behind the start", xa, -200, 0, -1, 0, false, -200, 0, 7},
         {"misses circle 2, crosses circle 1", xa, -200, 95, 1, 0, false, -200, 95, 7},
         {"no rim: xa == xb", xb, -200, 0, 1, 0, false, -200, 0, 7},
-        {"a crossing exactly at (0, 0)", -100, 100, 0, -1, 0, false, 100, 0, 1},
+        {"a vertex exactly at (0, 0) is hit", -100, 100, 0, -1, 0, true, 0, 0, 1},
     };
     for (const auto& c : cases) {
         int face = 7;

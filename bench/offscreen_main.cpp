@@ -1,0 +1,22 @@
+// The entry point of the benchmarks that drive real windows: they draw
+// offscreen, so they run without a display.
+
+#include "shell/fonts.h"
+#include "shell/offscreen.h"
+
+#include <QApplication>
+
+#include <benchmark/benchmark.h>
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    shell::quietOffscreenNotices();
+    QApplication qt(argc, argv);
+    shell::installFontSubstitutes();
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

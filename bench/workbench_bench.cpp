@@ -1,0 +1,106 @@
+// The workbench's redraws on the real window, drawn offscreen on a
+// 1920x1080 screen.
+
+#include "shell/application.h"
+#include "shell/qtdialogs.h"
+#include "windows/workbench/lentoi.h"
+
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+struct Program {
+    shell::QtDialogs dialogs;
+    shell::Application app{dialogs, windows::ScreenInfo{1920, 1080, 96}};
+    windows::Lentoi& lentoi = app.lentoi();
+};
+
+// HScroll1's handler is the redraw the start picture is made of: Cls, the
+// lens picture and the parallel bundle.
+void redrawWithBundle(windows::Lentoi& lentoi, int& side) {
+    side = -side;
+    lentoi.HScroll1->setValue(side);
+}
+
+void BM_StartPicture(benchmark::State& state) {
+    Program program;
+    int side = 1;
+    for (auto _ : state)
+        redrawWithBundle(program.lentoi, side);
+}
+BENCHMARK(BM_StartPicture)->Unit(benchmark::kMillisecond);
+
+void BM_DensestWaveBundle(benchmark::State& state) {
+    Program program;
+    program.lentoi.Check1->click();
+    program.lentoi.desmi1->setValue(150); // 151 rays with waves
+    int side = 1;
+    for (auto _ : state)
+        redrawWithBundle(program.lentoi, side);
+}
+BENCHMARK(BM_DensestWaveBundle)->Unit(benchmark::kMillisecond);
+
+void BM_DensestFan(benchmark::State& state) {
+    Program program;
+    windows::Lentoi& lentoi = program.lentoi;
+    lentoi.Check1->click();
+    lentoi.desmi1->setValue(150);
+    lentoi.arvimaton->setValue(5); // 3438 directions, rays and waves
+    for (auto _ : state) {
+        lentoi.Form_MouseDown(1, 1, -250, 30);
+        lentoi.Form_MouseUp(1, 1, -250, 30);
+    }
+}
+BENCHMARK(BM_DensestFan)->Unit(benchmark::kMillisecond);
+
+// The longest train: step 240 of the point-source animation with the whole
+// record (501 rays) in use.
+void BM_AnimationTickAtStep240(benchmark::State& state) {
+    Program program;
+    windows::Lentoi& lentoi = program.lentoi;
+    lentoi.Check1->click();
+    lentoi.desmi1->setValue(150);
+    lentoi.arvimaton->setValue(5);
+    lentoi.Form_MouseDown(1, 1, -250, 30);
+    lentoi.Form_MouseUp(1, 1, -250, 30);
+    optics::spherical::Poreiaaktinon& lens = program.app.spherical();
+    const int recorded = program.app.source().plithosaktinon;
+    if (recorded < 2) {
+        state.SkipWithError("the fan recorded no rays");
+        return;
+    }
+    auto& r = lens.record;
+    for (int i = recorded; i <= optics::spherical::kMaxRecordedRay; ++i) {
+        const int from = i % recorded;
+        for (auto* field : {&r.xentry, &r.yentry, &r.dxin, &r.dyin, &r.tentry, &r.dxlens,
+                            &r.dylens, &r.xexit, &r.yexit, &r.lenspath, &r.dxout, &r.dyout})
+            (*field)[i] = (*field)[from];
+    }
+    program.app.source().plithosaktinon = optics::spherical::kMaxRecordedRay + 1;
+    lentoi.kymatachronika_Click();
+    for (int k = 1; k < 240; ++k)
+        lentoi.Timer1_Timer();
+    for (auto _ : state)
+        lentoi.drawAnimationStep(240);
+    state.counters["rays"] = optics::spherical::kMaxRecordedRay + 1;
+}
+BENCHMARK(BM_AnimationTickAtStep240)->Unit(benchmark::kMillisecond);
+
+// Dropping the upper blade inside the glass pulls it back to the surface,
+// and that move redraws the lens and the 141-ray wave bundle.
+void BM_DragReleaseRedraw(benchmark::State& state) {
+    Program program;
+    windows::Lentoi& lentoi = program.lentoi;
+    lentoi.Check1->click(); // desmi1 140: 141 rays with waves
+    double x = 0;
+    for (auto _ : state) {
+        const double tip = lentoi.Line1.X1;
+        x = (x == 0) ? 10 : 0;
+        lentoi.Form_MouseDown(1, 0, tip, 150);
+        lentoi.Form_MouseUp(1, 0, x, 20);
+    }
+}
+BENCHMARK(BM_DragReleaseRedraw)->Unit(benchmark::kMillisecond);
+
+} // namespace

@@ -1,0 +1,108 @@
+#include "tests/shell/program_fixture.h"
+
+#include <QApplication>
+#include <QMenuBar>
+
+namespace {
+
+struct Visible {
+    bool lentoi, moniaktina, sahl, choice;
+    bool operator==(const Visible&) const = default;
+};
+
+std::ostream& operator<<(std::ostream& out, const Visible& v) {
+    return out << "lentoi " << v.lentoi << ", moniaktina " << v.moniaktina << ", ElSahl "
+               << v.sahl << ", eisagogiko " << v.choice;
+}
+
+QAction* menu(QMainWindow& window, const QString& caption) {
+    for (QAction* action : window.menuBar()->actions())
+        if (action->text() == caption)
+            return action;
+    ADD_FAILURE() << "no menu " << caption.toStdString();
+    return nullptr;
+}
+
+} // namespace
+
+class WindowGraphTest : public ProgramTest {
+protected:
+    Visible visible() {
+        return {lentoi().isVisible(), app->hasMoniaktina() && app->moniaktina().isVisible(),
+                sahl().isVisible(), choice().isVisible()};
+    }
+};
+
+TEST_F(WindowGraphTest, StartShowsOnlyTheWorkbenchFullScreen) {
+    EXPECT_EQ(visible(), (Visible{true, false, false, false}));
+    EXPECT_FALSE(app->hasMoniaktina()); // loaded only when first asked for
+    EXPECT_EQ(lentoi().width(), 1280);
+    // ElSahl was prepared hidden with its blades at x = 200.
+    EXPECT_EQ(sahl().Line1.X1, 200);
+    EXPECT_EQ(sahl().Line2.Y2, -10);
+    EXPECT_DOUBLE_EQ(app->hyperbolic().nsahl, 1.5);
+}
+
+TEST_F(WindowGraphTest, EveryEdgeOfTheWindowGraph) {
+    struct Step {
+        const char* action;
+        std::function<void()> run;
+        Visible expected;
+    };
+    const std::vector<Step> steps = {
+        {"AKTINA RAY", [&] { menu(lentoi(), "AKTINA RAY")->trigger(); }, {false, true, false, false}},
+        {"Πίσω", [&] { app->moniaktina().Command1->click(); }, {true, false, false, false}},
+        {"IBN SAHL", [&] { menu(lentoi(), "IBN SAHL")->trigger(); }, {true, false, false, true}},
+        {"SPHERICAL LENSES", [&] { choice().Command3->click(); }, {true, false, false, false}},
+        {"IBN SAHL again", [&] { menu(lentoi(), "IBN SAHL")->trigger(); }, {true, false, false, true}},
+        {"PLANE CONVEX", [&] { choice().Command2->click(); }, {true, false, true, true}},
+        {"BACK TO MENU", [&] { menu(sahl(), "BACK TO MENU")->trigger(); }, {true, false, false, true}},
+        {"BICONVEX", [&] { choice().Command1->click(); }, {true, false, true, true}},
+    };
+    for (const Step& step : steps) {
+        step.run();
+        EXPECT_EQ(visible(), step.expected) << step.action;
+    }
+    EXPECT_FALSE(ended);
+    menu(sahl(), "END")->trigger();
+    EXPECT_TRUE(ended);
+    EXPECT_EQ(visible(), (Visible{false, false, false, false}));
+}
+
+TEST_F(WindowGraphTest, EndOnTheWorkbenchEndsWhateverIsVisible) {
+    lentoi().SAHLIC->trigger();
+    choice().Command1->click();
+    ASSERT_TRUE(sahl().isVisible());
+    lentoi().TELIOMA->trigger();
+    EXPECT_TRUE(ended);
+    EXPECT_EQ(visible(), (Visible{false, false, false, false}));
+}
+
+TEST_F(WindowGraphTest, CloseButtonsDoWhatTheirWindowsBackButtonDoes) {
+    lentoi().singleray->trigger();
+    app->moniaktina().close();
+    EXPECT_EQ(visible(), (Visible{true, false, false, false})) << "moniaktina closed";
+    EXPECT_TRUE(app->hasMoniaktina());
+
+    lentoi().SAHLIC->trigger();
+    choice().Command2->click();
+    sahl().close();
+    EXPECT_EQ(visible(), (Visible{true, false, false, true})) << "ElSahl closed";
+
+    choice().close();
+    EXPECT_EQ(visible(), (Visible{true, false, false, false})) << "eisagogiko closed";
+    EXPECT_FALSE(ended);
+
+    lentoi().close();
+    EXPECT_TRUE(ended) << "closing the workbench ends the program";
+}
+
+TEST_F(WindowGraphTest, ClosedWindowsKeepTheirState) {
+    lentoi().SAHLIC->trigger();
+    choice().deiktissahl->setValue(180);
+    choice().close();
+    lentoi().SAHLIC->trigger();
+    EXPECT_EQ(choice().deiktissahl->value(), 180);
+    EXPECT_EQ(choice().Label1->text().toStdString(),
+              "INDEX  OF REFRACTION Δείκτης Διάθλασης= 1.80");
+}

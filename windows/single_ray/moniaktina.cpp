@@ -1,0 +1,158 @@
+#include "windows/single_ray/moniaktina.h"
+
+#include "windows/common/numbers.h"
+
+namespace windows {
+
+namespace {
+
+// A scroll bar as the designer left it: range, LargeChange, Value and its
+// rectangle on the client area in twips. SmallChange is 1 on every bar.
+struct BarDesign {
+    int min, max, largeChange, value;
+    int left, top, width, height;
+};
+
+constexpr BarDesign kAktina1{50, 500, 40, 90, 0, 360, 2775, 375};
+constexpr BarDesign kAktina2{0, 500, 1, 100, 0, 0, 2775, 375};
+constexpr BarDesign kIndex{40, 250, 10, 150, 0, 720, 2415, 375};
+constexpr BarDesign kCentre{0, 500, 40, 100, -120, 1080, 2655, 375};
+
+const QString kRadius1Label = "Ακτίνα 1 =";
+const QString kRadius2Label = "Ακτίνα 2 =";
+const QString kCentreLabel = "Κέντρο δεξιά=";
+
+} // namespace
+
+Moniaktina::Moniaktina(Host& host, optics::spherical::Poreiaaktinon& state)
+    : FormWindow(host), fos(canvasWidget().addShape()), state_(state) {
+    setWindowTitle("ΜΙΑ ΑΚΤΙΝΑ");
+    surface().BackColor = canvas::colors::white;
+    // The designer's client area, in the default scale of twips from the
+    // top left corner, y down; the source mark sits there in twips.
+    setClientSizeTwips(6630, 3225);
+    surface().Scale(0, 0, clientWidthTwips(), clientHeightTwips());
+    fos.Left = 1080;
+    fos.Top = 2160;
+    fos.Width = 135;
+    fos.Height = 135;
+    fos.BorderColor = canvas::RGB(255, 0, 0);
+    fos.FillColor = canvas::RGB(255, 128, 0);
+    fos.Filled = true;
+    createScrollBars();
+    createTexts();
+    Command1 = new QPushButton("Πίσω");
+    place(Command1, 4200, 120, 1335, 495);
+    setTabIndexes();
+    connectHandlers();
+}
+
+void Moniaktina::createScrollBars() {
+    const auto create = [this](const BarDesign& design) {
+        auto* bar = new QScrollBar(Qt::Horizontal);
+        bar->setRange(design.min, design.max);
+        bar->setSingleStep(1);
+        bar->setPageStep(design.largeChange);
+        bar->setValue(design.value);
+        // Change comes when the thumb is let go, not at every step of a drag.
+        bar->setTracking(false);
+        place(bar, design.left, design.top, design.width, design.height);
+        return bar;
+    };
+    aktina1 = create(kAktina1);
+    aktina2 = create(kAktina2);
+    deiktisdiathlasis = create(kIndex);
+    kentrokykloy = create(kCentre);
+}
+
+void Moniaktina::createTexts() {
+    Text2 = new QLineEdit("Text2");
+    Text5 = new QLineEdit("Text5");
+    Text6 = new QLineEdit("Text6");
+    Text7 = new QLineEdit("Text7");
+    Text7->setFont(designerFont("Arial Greek", 8.25));
+    place(Text6, 2760, 360, 1335, 375);
+    place(Text5, 2760, 0, 1335, 375);
+    place(Text2, 2520, 720, 2175, 375);
+    place(Text7, 2520, 1080, 3135, 375);
+}
+
+void Moniaktina::setTabIndexes() {
+    QWidget* const order[] = {Text6, aktina1, Text5, aktina2, Text2, deiktisdiathlasis,
+                              Command1, Text7, kentrokykloy};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+void Moniaktina::connectHandlers() {
+    onChange(aktina1, [this] { aktina1_Change(); });
+    onChange(aktina2, [this] { aktina2_Change(); });
+    onChange(kentrokykloy, [this] { kentrokykloy_Change(); });
+    onChange(deiktisdiathlasis, [this] { deiktisdiathlasis_Change(); });
+    connect(Command1, &QPushButton::clicked, this, &Moniaktina::Command1_Click);
+    canvas::CanvasWidget& view = canvasWidget();
+    connect(&view, &canvas::CanvasWidget::mouseDown, this, &Moniaktina::Form_MouseDown);
+    connect(&view, &canvas::CanvasWidget::mouseUp, this, &Moniaktina::Form_MouseUp);
+}
+
+void Moniaktina::Form_Load() {
+    Text5->setText(kRadius2Label + format0(aktina2->value()));
+    Text6->setText(kRadius1Label + format0(aktina1->value()));
+    Text7->setText(kCentreLabel + format0(kentrokykloy->value()));
+    Text2->setText("Index of Refraction n = " + format00(index()));
+    // AutoRedraw: the surface already is the window's persistent image.
+    redrawOutline();
+    // The first ray aims at the point halfway between the scale's origin and
+    // the mark's corner.
+    aimAt(fos.Left / 2, fos.Top / 2);
+}
+
+void Moniaktina::aktina1_Change() {
+    Text6->setText(kRadius1Label + format0(aktina1->value()));
+    redrawOutline();
+}
+
+void Moniaktina::aktina2_Change() {
+    Text5->setText(kRadius2Label + format0(aktina2->value()));
+    redrawOutline();
+}
+
+void Moniaktina::kentrokykloy_Change() {
+    Text7->setText(kCentreLabel + format0(kentrokykloy->value()));
+    redrawOutline();
+}
+
+// The ray is not drawn again: the new lens shows without one until the next
+// aim.
+void Moniaktina::redrawOutline() {
+    sxediasifakoy(aktina1->value(), aktina2->value(), 0, kentrokykloy->value());
+}
+
+// Nothing is redrawn: the new index bends the next ray.
+void Moniaktina::deiktisdiathlasis_Change() {
+    state_.deiktis = index();
+    Text2->setText("Index of refraction n= " + format00(state_.deiktis));
+}
+
+void Moniaktina::Form_MouseDown(int /*button*/, int shift, double x, double y) {
+    // Shift alone, whatever the button: with Ctrl or Alt as well it is
+    // another gesture.
+    if (shift != canvas::ShiftKey)
+        return;
+    fos.Left = x;
+    fos.Top = y;
+    canvasWidget().Refresh();
+}
+
+void Moniaktina::Form_MouseUp(int /*button*/, int shift, double x, double y) {
+    if (shift != canvas::ShiftKey)
+        return;
+    aimAt(x, y);
+}
+
+void Moniaktina::Command1_Click() {
+    hide();
+    host().backToWorkbench();
+}
+
+} // namespace windows

@@ -1,0 +1,75 @@
+#pragma once
+
+#include "optics/spherical/state.h"
+#include "windows/common/formwindow.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+
+namespace windows {
+
+// The single-ray window: one spherical lens whose first circle is centred at
+// the origin, and one ray aimed with the mouse.
+class Moniaktina : public FormWindow {
+    Q_OBJECT
+public:
+    Moniaktina(Host& host, optics::spherical::Poreiaaktinon& state);
+
+    void Form_Load();
+
+    // The workbench's "AKTINA RAY", step 1: the window takes the whole screen
+    // and the scale centred on it.
+    void sizeToScreen();
+
+    // Public operations.
+    void sxediasifakoy(double radius1, double radius2, double xa, double xb);
+    void miaaktina(double xam1, double yam1, double xam2, double yam2);
+
+    void Form_MouseDown(int button, int shift, double x, double y);
+    void Form_MouseUp(int button, int shift, double x, double y);
+    void Command1_Click();
+
+    // The centre of the source mark, where every ray starts.
+    canvas::UserPoint sourceCentre() const;
+
+    QScrollBar* aktina1;
+    QScrollBar* aktina2;
+    QScrollBar* deiktisdiathlasis;
+    QScrollBar* kentrokykloy;
+    QLineEdit* Text2;
+    QLineEdit* Text5;
+    QLineEdit* Text6;
+    QLineEdit* Text7;
+    QPushButton* Command1;
+    canvas::ShapeControl& fos;
+
+protected:
+    // Closing the window goes back to the workbench, as "Πίσω" does.
+    void closeRequested() override { Command1_Click(); }
+
+private:
+    void createScrollBars();
+    void createTexts();
+    void setTabIndexes();
+    void connectHandlers();
+
+    void aktina1_Change();
+    void aktina2_Change();
+    void kentrokykloy_Change();
+    void deiktisdiathlasis_Change();
+    void redrawOutline();
+
+    // Clears the picture, draws the aiming line from the source to (x, y)
+    // and the ray that it aims.
+    void aimAt(double x, double y);
+    void adoptLens(double radius1, double radius2, double xa, double xb);
+    void drawFaces(double xa, double xb, double radius1, double radius2, double h);
+    void drawFocalMarks(double xr);
+    void drawRimMarks(double xr, double h);
+    double index() const { return deiktisdiathlasis->value() / 100.0; }
+
+    optics::spherical::Poreiaaktinon& state_;
+};
+
+} // namespace windows

@@ -1,0 +1,48 @@
+#include "windows/single_ray/moniaktina.h"
+
+namespace windows {
+
+namespace {
+
+// Where a shape control sits on the client area, in pixels from its top left
+// corner: what stays when the scale changes under it.
+struct PixelBox {
+    double left, top, width, height;
+};
+
+PixelBox pixelBoxOf(const canvas::Surface& view, const canvas::ShapeControl& shape) {
+    return {view.toPixelX(shape.Left), view.toPixelY(shape.Top), view.ScaleX(shape.Width),
+            view.ScaleY(shape.Height)};
+}
+
+void placeAt(const canvas::Surface& view, canvas::ShapeControl& shape, const PixelBox& box) {
+    const canvas::UserPoint corner = view.toUser(box.left, box.top);
+    shape.Left = corner.x;
+    shape.Top = corner.y;
+    shape.Width = box.width / view.ScaleX(1);
+    shape.Height = box.height / view.ScaleY(1);
+}
+
+} // namespace
+
+void Moniaktina::sizeToScreen() {
+    const PixelBox mark = pixelBoxOf(surface(), fos);
+    const double sw = screen().widthTwips();
+    const double sh = screen().heightTwips();
+    const double s = sw + sh;
+    // Without a menu bar the client area is the whole window.
+    setClientSizeTwips(sw, sh);
+    surface().Scale(-600 * sw / s, 600 * sh / s, 600 * sw / s, -600 * sh / s);
+    // The mark keeps its place on the window; only its numbers change.
+    placeAt(surface(), fos, mark);
+    canvasWidget().Refresh();
+}
+
+canvas::UserPoint Moniaktina::sourceCentre() const {
+    // Top is the mark's upper edge whichever way the scale's y runs, so the
+    // centre lies half a height below it on the screen.
+    const double down = surface().ScaleHeight() < 0 ? -1 : 1;
+    return {fos.Left + fos.Width / 2, fos.Top + down * fos.Height / 2};
+}
+
+} // namespace windows
