@@ -1,11 +1,13 @@
 #include "shell/program.h"
 
 #include "shell/application.h"
+#include "shell/firstpaint.h"
 #include "shell/fonts.h"
 #include "shell/offscreen.h"
 #include "shell/options.h"
 #include "shell/qtdialogs.h"
 #include "shell/snapshot.h"
+#include "windows/workbench/lentoi.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -39,6 +41,7 @@ int interactive() {
     QtDialogs dialogs;
     Application app(dialogs, primaryScreen());
     app.Main();
+    quitAfterFirstPaintIfAsked(app.lentoi().canvasWidget());
     return QApplication::exec();
 }
 
