@@ -55,8 +55,10 @@ struct Disc {
 };
 
 Disc enclosingDisc(const Box& box) {
+    // A box is image-sized, so the plain root cannot overflow.
+    const double width = box.right - box.left, height = box.bottom - box.top;
     return {{(box.left + box.right) * 0.5, (box.top + box.bottom) * 0.5},
-            std::hypot(box.right - box.left, box.bottom - box.top) * 0.5};
+            std::sqrt(width * width + height * height) * 0.5};
 }
 
 bool outsideSquare(PixelPoint p, PixelPoint centre, double half) {

@@ -121,6 +121,14 @@ void drawThinLine(Raster& raster, PixelPoint a, PixelPoint b, const Pen& pen) {
 void drawWideLine(Raster& raster, PixelPoint a, PixelPoint b, const Pen& pen) {
     const double radius = pen.widthPx * 0.5;
     const Box grown{-radius, -radius, raster.widthPx() + radius, raster.heightPx() + radius};
+    const auto inside = [&grown](PixelPoint p) {
+        return p.x >= grown.left && p.x <= grown.right && p.y >= grown.top && p.y <= grown.bottom;
+    };
+    // Most segments lie wholly on the image and need no clipping.
+    if (inside(a) && inside(b)) {
+        fillCapsule(raster, {a, b}, radius, pen.pixel);
+        return;
+    }
     // Every pixel within the radius of the segment is within the radius of
     // its part inside the grown box, so clipping loses nothing visible.
     if (const auto visible = clipSegment({a, b}, grown))

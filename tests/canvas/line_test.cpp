@@ -219,5 +219,40 @@ INSTANTIATE_TEST_SUITE_P(
                               "##....../###...../.###..../..###.../...###.."}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// A wide stroke ends in round caps of its width: a dot of the same pen at
+// either end adds no pixel (the wave animation relies on it), and a stroke
+// drawn short (pixel by pixel) or long (row by row) is the same shape.
+TEST(Line, WideStrokeCoversTheDotsAtItsEnds) {
+    for (int width = 2; width <= 6; ++width)
+        for (const auto& [x2, y2] : {std::pair{3.3, 1.9}, {14.2, 9.7}, {2.0, 13.5}, {7.7, 7.1}}) {
+            Surface line(24, 24), withDots(24, 24);
+            for (Surface* s : {&line, &withDots})
+                s->DrawWidth = width;
+            line.Line(5.4, 5.2, 5.4 + x2, 5.2 + y2);
+            withDots.Line(5.4, 5.2, 5.4 + x2, 5.2 + y2);
+            withDots.PSet(5.4, 5.2);
+            withDots.PSet(5.4 + x2, 5.2 + y2);
+            EXPECT_EQ(picture(line), picture(withDots)) << width << ": " << x2 << "," << y2;
+        }
+}
+
+TEST(Line, ShortAndLongWideStrokesHaveTheSameShape) {
+    // The same stroke, once inside an 8-pixel box and once as part of a longer
+    // one that is drawn by rows: the pixels near the shared start agree.
+    Surface shortStroke(40, 12), longStroke(40, 12);
+    for (Surface* s : {&shortStroke, &longStroke})
+        s->DrawWidth = 3;
+    shortStroke.Line(3.2, 5.1, 6.2, 6.1);
+    longStroke.Line(3.2, 5.1, 36.2, 16.1);
+    const auto left = [](const Surface& s) {
+        std::string columns;
+        for (int y = 0; y < s.heightPx(); ++y)
+            for (int x = 0; x < 5; ++x)
+                columns += s.pixel(x, y) == colors::black ? '#' : '.';
+        return columns;
+    };
+    EXPECT_EQ(left(shortStroke), left(longStroke));
+}
+
 } // namespace
 } // namespace canvas

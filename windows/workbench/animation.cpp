@@ -67,9 +67,13 @@ void Lentoi::advanceWaves(int k) {
 void Lentoi::drawFront(int i, int step, canvas::Color color) {
     canvas::Surface& view = surface();
     const std::size_t at = position(i, step);
-    view.PSet(thesiX[at], thesiY[at], color);
+    // The segment from the neighbouring ray ends in a round cap of the pen's
+    // width, which covers exactly the pixels of the point's dot: the dot is
+    // drawn alone only where no segment ends on it.
     if (i > 1)
         view.Line(thesiX[at - kStepSlots], thesiY[at - kStepSlots], thesiX[at], thesiY[at], color);
+    else
+        view.PSet(thesiX[at], thesiY[at], color);
 }
 
 } // namespace windows
