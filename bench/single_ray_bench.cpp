@@ -11,7 +11,7 @@ namespace {
 
 // No box ever opens while aiming; the program only needs someone to ask.
 class SilentDialogs : public windows::Dialogs {
-public:
+  public:
     void message(const QString&) override {}
     std::optional<QString> input(const QString&, const QString&, const QString&) override {
         return std::nullopt;
@@ -37,7 +37,9 @@ void aimRedraw(benchmark::State& state, Aim (*aimOf)(const windows::Moniaktina&)
 // The start aim: from the mark to halfway between the origin and its corner,
 // through both faces near the axis.
 void BM_AimStartRay(benchmark::State& state) {
-    aimRedraw(state, [](const windows::Moniaktina& w) { return Aim{w.fos.Left / 2, w.fos.Top / 2}; });
+    aimRedraw(state, [](const windows::Moniaktina& w) {
+        return Aim{w.fos.Left / 2, w.fos.Top / 2};
+    });
 }
 BENCHMARK(BM_AimStartRay)->Unit(benchmark::kMicrosecond);
 

@@ -5,7 +5,6 @@
 #include "shell/qtdialogs.h"
 #include "windows/workbench/lentoi.h"
 
-
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -73,8 +72,8 @@ void BM_AnimationTickAtStep240(benchmark::State& state) {
     auto& r = lens.record;
     for (int i = recorded; i <= optics::spherical::kMaxRecordedRay; ++i) {
         const int from = i % recorded;
-        for (auto* field : {&r.xentry, &r.yentry, &r.dxin, &r.dyin, &r.tentry, &r.dxlens,
-                            &r.dylens, &r.xexit, &r.yexit, &r.lenspath, &r.dxout, &r.dyout})
+        for (auto* field : {&r.xentry, &r.yentry, &r.dxin, &r.dyin, &r.tentry, &r.dxlens, &r.dylens,
+                            &r.xexit, &r.yexit, &r.lenspath, &r.dxout, &r.dyout})
             (*field)[i] = (*field)[from];
     }
     program.app.source().plithosaktinon = optics::spherical::kMaxRecordedRay + 1;

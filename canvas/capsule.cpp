@@ -77,8 +77,10 @@ struct Band {
 // row by row. Returns false when the capsule is too large for that.
 bool fillSmallCapsule(Raster& raster, const Segment& s, double radiusPx, std::uint32_t pixel) {
     constexpr double kLargestSide = 8;
-    const double left = std::min(s.a.x, s.b.x) - radiusPx, right = std::max(s.a.x, s.b.x) + radiusPx;
-    const double top = std::min(s.a.y, s.b.y) - radiusPx, bottom = std::max(s.a.y, s.b.y) + radiusPx;
+    const double left = std::min(s.a.x, s.b.x) - radiusPx,
+                 right = std::max(s.a.x, s.b.x) + radiusPx;
+    const double top = std::min(s.a.y, s.b.y) - radiusPx,
+                 bottom = std::max(s.a.y, s.b.y) + radiusPx;
     if (right - left > kLargestSide || bottom - top > kLargestSide)
         return false;
     const auto columns = centresWithin(left, right, raster.widthPx());

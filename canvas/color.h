@@ -11,9 +11,15 @@ constexpr Color RGB(int red, int green, int blue) {
     return static_cast<Color>((red & 0xFF) | ((green & 0xFF) << 8) | ((blue & 0xFF) << 16));
 }
 
-constexpr int redOf(Color c) { return static_cast<int>(c & 0xFF); }
-constexpr int greenOf(Color c) { return static_cast<int>((c >> 8) & 0xFF); }
-constexpr int blueOf(Color c) { return static_cast<int>((c >> 16) & 0xFF); }
+constexpr int redOf(Color c) {
+    return static_cast<int>(c & 0xFF);
+}
+constexpr int greenOf(Color c) {
+    return static_cast<int>((c >> 8) & 0xFF);
+}
+constexpr int blueOf(Color c) {
+    return static_cast<int>((c >> 16) & 0xFF);
+}
 
 // The image stores 0xFFRRGGBB words, the layout of QImage::Format_RGB32, so the
 // Qt widget can show it without conversion.

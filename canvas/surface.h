@@ -24,7 +24,7 @@ struct UserPoint {
 // values are clipped in double before any pixel is stepped, so the cost of a
 // call follows the visible pixels it touches, never the numbers it was given.
 class Surface {
-public:
+  public:
     Surface(int widthPx, int heightPx, Color back = colors::white);
 
     // Resizes the image, keeping the old pixels at the top left and the
@@ -91,7 +91,7 @@ public:
     // nothing.
     void FloodFill(int px, int py, Color boundary);
 
-private:
+  private:
     void touch() { ++revision_; }
     int penWidth() const;
 

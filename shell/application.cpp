@@ -25,8 +25,8 @@ Window& loaded(std::unique_ptr<Window>& window, Args&... args) {
 } // namespace
 
 Application::Application(windows::Dialogs& dialogs, windows::ScreenInfo screen)
-    : dialogs_(dialogs), screen_(screen), end_([] { QApplication::exit(0); }),
-      spherical_(source_), hyperbolic_(source_) {}
+    : dialogs_(dialogs), screen_(screen), end_([] { QApplication::exit(0); }), spherical_(source_),
+      hyperbolic_(source_) {}
 
 Application::~Application() = default;
 
@@ -36,22 +36,27 @@ void Application::Main() {
     eisagogiko().prepareAtStartup();
 }
 
-windows::Lentoi& Application::lentoi() { return loaded(lentoi_, *this, spherical_); }
+windows::Lentoi& Application::lentoi() {
+    return loaded(lentoi_, *this, spherical_);
+}
 
 windows::Moniaktina& Application::moniaktina() {
     return loaded(moniaktina_, *this, spherical_);
 }
 
-windows::ElSahl& Application::elSahl() { return loaded(elSahl_, *this, hyperbolic_); }
+windows::ElSahl& Application::elSahl() {
+    return loaded(elSahl_, *this, hyperbolic_);
+}
 
-Eisagogiko& Application::eisagogiko() { return loaded(eisagogiko_, *this); }
+Eisagogiko& Application::eisagogiko() {
+    return loaded(eisagogiko_, *this);
+}
 
 void Application::endProgram() {
     // Every window goes at once; nothing is asked and nothing is saved.
-    for (QWidget* window : {static_cast<QWidget*>(lentoi_.get()),
-                            static_cast<QWidget*>(moniaktina_.get()),
-                            static_cast<QWidget*>(elSahl_.get()),
-                            static_cast<QWidget*>(eisagogiko_.get())})
+    for (QWidget* window :
+         {static_cast<QWidget*>(lentoi_.get()), static_cast<QWidget*>(moniaktina_.get()),
+          static_cast<QWidget*>(elSahl_.get()), static_cast<QWidget*>(eisagogiko_.get())})
         if (window)
             window->hide();
     end_();
@@ -66,7 +71,9 @@ void Application::openSingleRay() {
     window.Show();
 }
 
-void Application::openLensChoice() { eisagogiko().Show(); }
+void Application::openLensChoice() {
+    eisagogiko().Show();
+}
 
 void Application::backToWorkbench() {
     if (moniaktina_)

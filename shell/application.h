@@ -22,7 +22,7 @@ class Eisagogiko;
 // its Form_Load, the first time it is asked for, hidden until shown; no window
 // is destroyed while the program runs.
 class Application : public windows::Host {
-public:
+  public:
     Application(windows::Dialogs& dialogs, windows::ScreenInfo screen);
     ~Application() override;
 
@@ -51,7 +51,7 @@ public:
     void backToWorkbench() override;
     void backToLensChoice() override;
 
-private:
+  private:
     windows::Dialogs& dialogs_;
     windows::ScreenInfo screen_;
     std::function<void()> end_;

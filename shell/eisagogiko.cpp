@@ -64,9 +64,13 @@ void Eisagogiko::deiktissahl_Change() {
     app_.hyperbolic().nsahl = index();
 }
 
-void Eisagogiko::Command1_Click() { chooseLens(true); }
+void Eisagogiko::Command1_Click() {
+    chooseLens(true);
+}
 
-void Eisagogiko::Command2_Click() { chooseLens(false); }
+void Eisagogiko::Command2_Click() {
+    chooseLens(false);
+}
 
 void Eisagogiko::Command3_Click() {
     hide();
@@ -83,7 +87,8 @@ void Eisagogiko::chooseLens(bool biconvex) {
     // below 1: both are refused with the same message.
     const std::optional<double> b = optics::hyperbolic::semiConjugateAxis(lens.nsahl);
     if (!b) {
-        app_.dialogs().message(QString(QChar(0x60)) + "Ακυρος Δείκτης Διάθλασηςgive a bigger value");
+        app_.dialogs().message(QString(QChar(0x60)) +
+                               "Ακυρος Δείκτης Διάθλασηςgive a bigger value");
         return;
     }
     lens.shared.pigiX = 9 * kA;

@@ -14,7 +14,7 @@ class Application;
 // hyperbolic lens or back to the spherical workbench. It draws nothing.
 class Eisagogiko : public windows::FormWindow {
     Q_OBJECT
-public:
+  public:
     explicit Eisagogiko(Application& app);
 
     void Form_Load();
@@ -32,10 +32,10 @@ public:
     QScrollBar* deiktissahl;
     QLabel* Label1;
 
-protected:
+  protected:
     void closeRequested() override { Command3_Click(); }
 
-private:
+  private:
     void chooseLens(bool biconvex);
     double index() const { return deiktissahl->value() / 100.0; }
 

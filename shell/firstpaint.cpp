@@ -10,10 +10,10 @@ namespace shell {
 namespace {
 
 class FirstPaintWatcher : public QObject {
-public:
+  public:
     using QObject::QObject;
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Paint) {
             watched->removeEventFilter(this);

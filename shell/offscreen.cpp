@@ -15,6 +15,8 @@ void filter(QtMsgType type, const QMessageLogContext& context, const QString& me
 
 } // namespace
 
-void quietOffscreenNotices() { qInstallMessageHandler(filter); }
+void quietOffscreenNotices() {
+    qInstallMessageHandler(filter);
+}
 
 } // namespace shell

@@ -6,7 +6,7 @@ namespace shell {
 
 // Real modal boxes, titled with the program's title.
 class QtDialogs : public windows::Dialogs {
-public:
+  public:
     void message(const QString& text) override;
     std::optional<QString> input(const QString& prompt, const QString& title,
                                  const QString& defaultAnswer) override;

@@ -10,9 +10,13 @@ namespace canvas {
 
 namespace {
 
-QColor qtColor(Color c) { return QColor(redOf(c), greenOf(c), blueOf(c)); }
+QColor qtColor(Color c) {
+    return QColor(redOf(c), greenOf(c), blueOf(c));
+}
 
-bool finitePoint(double x, double y) { return std::isfinite(x) && std::isfinite(y); }
+bool finitePoint(double x, double y) {
+    return std::isfinite(x) && std::isfinite(y);
+}
 
 } // namespace
 
@@ -44,9 +48,13 @@ CanvasWidget::CanvasWidget(QWidget* parent) : QWidget(parent), surface_(1, 1) {
     setMouseTracking(true);
 }
 
-LineControl& CanvasWidget::addLine() { return lines_.emplace_back(); }
+LineControl& CanvasWidget::addLine() {
+    return lines_.emplace_back();
+}
 
-ShapeControl& CanvasWidget::addShape() { return shapes_.emplace_back(); }
+ShapeControl& CanvasWidget::addShape() {
+    return shapes_.emplace_back();
+}
 
 void CanvasWidget::resizeClient(int widthPx, int heightPx) {
     widthPx = std::max(1, widthPx);
@@ -55,7 +63,9 @@ void CanvasWidget::resizeClient(int widthPx, int heightPx) {
     surface_.resize(widthPx, heightPx);
 }
 
-void CanvasWidget::Refresh() { update(); }
+void CanvasWidget::Refresh() {
+    update();
+}
 
 void CanvasWidget::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
@@ -86,17 +96,20 @@ void CanvasWidget::paintControls(QPainter& painter) const {
         painter.setPen(qtColor(shape.BorderColor));
         painter.setBrush(shape.Filled ? QBrush(qtColor(shape.FillColor)) : QBrush(Qt::NoBrush));
         const double side = std::min(width, height);
-        painter.drawEllipse(QRectF(left + (width - side) / 2, top + (height - side) / 2, side, side));
+        painter.drawEllipse(
+            QRectF(left + (width - side) / 2, top + (height - side) / 2, side, side));
     }
 }
 
 void CanvasWidget::resizeEvent(QResizeEvent* event) {
-    if (event->size().width() != surface_.widthPx() || event->size().height() != surface_.heightPx())
+    if (event->size().width() != surface_.widthPx() ||
+        event->size().height() != surface_.heightPx())
         surface_.resize(std::max(1, event->size().width()), std::max(1, event->size().height()));
     QWidget::resizeEvent(event);
 }
 
-void CanvasWidget::report(QMouseEvent* event, void (CanvasWidget::*signal)(int, int, double, double)) {
+void CanvasWidget::report(QMouseEvent* event,
+                          void (CanvasWidget::*signal)(int, int, double, double)) {
     const UserPoint p = surface_.toUser(event->position().x(), event->position().y());
     (this->*signal)(buttonValue(event->buttons() | event->button()), shiftValue(event->modifiers()),
                     p.x, p.y);
@@ -107,7 +120,9 @@ void CanvasWidget::mousePressEvent(QMouseEvent* event) {
     report(event, &CanvasWidget::mouseDown);
 }
 
-void CanvasWidget::mouseMoveEvent(QMouseEvent* event) { report(event, &CanvasWidget::mouseMove); }
+void CanvasWidget::mouseMoveEvent(QMouseEvent* event) {
+    report(event, &CanvasWidget::mouseMove);
+}
 
 void CanvasWidget::mouseReleaseEvent(QMouseEvent* event) {
     report(event, &CanvasWidget::mouseUp);

@@ -18,7 +18,7 @@ enum ShiftMask { ShiftKey = 1, CtrlKey = 2, AltKey = 4 };
 // surface's user scale. It owns nothing but the view and the controls.
 class CanvasWidget : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit CanvasWidget(QWidget* parent = nullptr);
 
     Surface& surface() { return surface_; }
@@ -36,20 +36,20 @@ public:
     // image, however many primitives a handler drew).
     void Refresh();
 
-signals:
+  signals:
     void mouseDown(int button, int shift, double x, double y);
     void mouseMove(int button, int shift, double x, double y);
     void mouseUp(int button, int shift, double x, double y);
     void clicked();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
-private:
+  private:
     void paintControls(class QPainter& painter) const;
     void report(QMouseEvent* event, void (CanvasWidget::*signal)(int, int, double, double));
 

@@ -12,8 +12,8 @@ std::optional<double> gonia(double ax, double ay, double bx, double by);
 
 // n when the ray (dx, dy) crosses the circle at (xp, yp) towards its centre
 // (into the glass), 1/n otherwise (also along the tangent).
-double sxetikosdeiktis(double dx, double dy, double xp, double yp, double xc, double yc,
-                       double R, double n);
+double sxetikosdeiktis(double dx, double dy, double xp, double yp, double xc, double yc, double R,
+                       double n);
 
 // Snell's law at the point (xp, yp) of the circle (xc, yc), R: the new unit
 // direction, or ok false on total internal reflection.

@@ -34,9 +34,9 @@ struct Poreiaaktinon {
     double radius2 = 0; // circle 2: centre (xb, 0)
     double xa = 0;
     double xb = 0;
-    double deiktis = 0;      // index of the glass relative to the surroundings
+    double deiktis = 0;        // index of the glass relative to the surroundings
     bool isepanalipsi = false; // the workbench's fixed-angle repeat mode
-    double anglestep = 0;    // degrees between neighbouring rays of a fan
+    double anglestep = 0;      // degrees between neighbouring rays of a fan
 
     // The lens outline as the animation last drew it.
     double arc1start = 0, arc1end = 0, arc2start = 0, arc2end = 0;

@@ -10,16 +10,11 @@ char symbolOf(Color c, Color back) {
     if (c == back)
         return '.';
     switch (c) {
-    case colors::black:
-        return '#';
-    case colors::red:
-        return 'r';
-    case colors::green:
-        return 'g';
-    case colors::blue:
-        return 'b';
-    default:
-        return '?';
+    case colors::black: return '#';
+    case colors::red: return 'r';
+    case colors::green: return 'g';
+    case colors::blue: return 'b';
+    default: return '?';
     }
 }
 

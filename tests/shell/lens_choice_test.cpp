@@ -114,8 +114,8 @@ TEST_F(LensChoiceTest, IndexGuardRefusesAnIndexOfOneOrLess) {
         EXPECT_TRUE(app->hyperbolic().amfikyrtos) << n;
         EXPECT_TRUE(sahl().isVisible()) << n;
         const auto shown = picture(sahl().surface());
-        EXPECT_TRUE(std::all_of(shown.begin(), shown.end(),
-                                [](std::uint32_t p) { return p == 0xFFFFFFFFu; }))
-            << n;
+        EXPECT_TRUE(std::all_of(shown.begin(), shown.end(), [](std::uint32_t p) {
+            return p == 0xFFFFFFFFu;
+        })) << n;
     }
 }

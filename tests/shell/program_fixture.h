@@ -16,7 +16,7 @@
 
 // The whole program started as Main starts it, on a 1280x800 screen.
 class ProgramTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { app = start(dialogs, ended); }
 
     static std::unique_ptr<shell::Application> start(testing_support::ScriptedDialogs& dialogs,

@@ -11,8 +11,8 @@ struct Visible {
 };
 
 std::ostream& operator<<(std::ostream& out, const Visible& v) {
-    return out << "lentoi " << v.lentoi << ", moniaktina " << v.moniaktina << ", ElSahl "
-               << v.sahl << ", eisagogiko " << v.choice;
+    return out << "lentoi " << v.lentoi << ", moniaktina " << v.moniaktina << ", ElSahl " << v.sahl
+               << ", eisagogiko " << v.choice;
 }
 
 QAction* menu(QMainWindow& window, const QString& caption) {
@@ -26,7 +26,7 @@ QAction* menu(QMainWindow& window, const QString& caption) {
 } // namespace
 
 class WindowGraphTest : public ProgramTest {
-protected:
+  protected:
     Visible visible() {
         return {lentoi().isVisible(), app->hasMoniaktina() && app->moniaktina().isVisible(),
                 sahl().isVisible(), choice().isVisible()};
@@ -50,13 +50,19 @@ TEST_F(WindowGraphTest, EveryEdgeOfTheWindowGraph) {
         Visible expected;
     };
     const std::vector<Step> steps = {
-        {"AKTINA RAY", [&] { menu(lentoi(), "AKTINA RAY")->trigger(); }, {false, true, false, false}},
+        {"AKTINA RAY",
+         [&] { menu(lentoi(), "AKTINA RAY")->trigger(); },
+         {false, true, false, false}},
         {"Πίσω", [&] { app->moniaktina().Command1->click(); }, {true, false, false, false}},
         {"IBN SAHL", [&] { menu(lentoi(), "IBN SAHL")->trigger(); }, {true, false, false, true}},
         {"SPHERICAL LENSES", [&] { choice().Command3->click(); }, {true, false, false, false}},
-        {"IBN SAHL again", [&] { menu(lentoi(), "IBN SAHL")->trigger(); }, {true, false, false, true}},
+        {"IBN SAHL again",
+         [&] { menu(lentoi(), "IBN SAHL")->trigger(); },
+         {true, false, false, true}},
         {"PLANE CONVEX", [&] { choice().Command2->click(); }, {true, false, true, true}},
-        {"BACK TO MENU", [&] { menu(sahl(), "BACK TO MENU")->trigger(); }, {true, false, false, true}},
+        {"BACK TO MENU",
+         [&] { menu(sahl(), "BACK TO MENU")->trigger(); },
+         {true, false, false, true}},
         {"BICONVEX", [&] { choice().Command1->click(); }, {true, false, true, true}},
     };
     for (const Step& step : steps) {

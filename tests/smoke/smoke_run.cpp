@@ -41,7 +41,9 @@ void clickButton(QAbstractButton* button) {
     QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
 }
 
-bool shown(QWidget& window) { return QTest::qWaitForWindowExposed(&window, 5000); }
+bool shown(QWidget& window) {
+    return QTest::qWaitForWindowExposed(&window, 5000);
+}
 
 void walk(shell::Application& app) {
     windows::Lentoi& lentoi = app.lentoi();
@@ -74,8 +76,8 @@ int main(int argc, char* argv[]) {
     shell::installFontSubstitutes();
     shell::QtDialogs dialogs;
     const QScreen* screen = QGuiApplication::primaryScreen();
-    shell::Application app(dialogs, {screen->size().width(), screen->size().height(),
-                                     screen->logicalDotsPerInch()});
+    shell::Application app(
+        dialogs, {screen->size().width(), screen->size().height(), screen->logicalDotsPerInch()});
     app.Main();
     QTimer::singleShot(0, [&app] { walk(app); });
     // A walk that hangs ends the run with a failure instead of never.

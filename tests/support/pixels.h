@@ -6,8 +6,7 @@ namespace testing_support {
 
 // The number of pixels of exactly this colour in the rectangle
 // [x0, x1) x [y0, y1) of the surface (clipped to it).
-int countColor(const canvas::Surface& surface, canvas::Color color, int x0, int y0, int x1,
-               int y1);
+int countColor(const canvas::Surface& surface, canvas::Color color, int x0, int y0, int x1, int y1);
 int countColor(const canvas::Surface& surface, canvas::Color color);
 
 // The colour at a user point.

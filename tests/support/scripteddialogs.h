@@ -11,7 +11,7 @@ namespace testing_support {
 // Records every message and answers every prompt from a script, so that no
 // test ever blocks on a modal box.
 class ScriptedDialogs : public windows::Dialogs {
-public:
+  public:
     void message(const QString& text) override { messages << text; }
     std::optional<QString> input(const QString& prompt, const QString& title,
                                  const QString& defaultAnswer) override;
@@ -24,7 +24,7 @@ public:
     QStringList titles;
     QStringList defaults;
 
-private:
+  private:
     std::deque<std::optional<QString>> answers_;
 };
 

@@ -11,8 +11,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <limits>
 #include <functional>
+#include <limits>
 #include <memory>
 #include <numbers>
 #include <vector>
@@ -43,7 +43,7 @@ constexpr double kInf = std::numeric_limits<double>::infinity();
 // The program after Main on a 1280x800 screen (index 1.50), its Ibn Sahl
 // window at hand.
 class ElSahlTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         app = std::make_unique<shell::Application>(dialogs, windows::ScreenInfo{1280, 800, 96});
         app->setEndProgram([this] { ended = true; });

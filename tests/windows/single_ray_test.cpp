@@ -46,8 +46,8 @@ bool redNear(const canvas::Surface& view, double x, double y) {
 
 // Red pixels in the columns from user x to the right edge.
 int redRightOf(const canvas::Surface& view, double x) {
-    return countColor(view, kRed, static_cast<int>(std::ceil(view.toPixelX(x))), 0,
-                      view.widthPx(), view.heightPx());
+    return countColor(view, kRed, static_cast<int>(std::ceil(view.toPixelX(x))), 0, view.widthPx(),
+                      view.heightPx());
 }
 
 // Red pixels outside the squares of half-side 8 units about the given marks.
@@ -104,7 +104,7 @@ double sineTo(double dx, double dy, double nx, double ny) {
 // A program on a 1280 x 800 screen with the single-ray window opened from
 // the workbench's "AKTINA RAY".
 class SingleRayTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         app = std::make_unique<shell::Application>(dialogs, windows::ScreenInfo{1280, 800, 96});
         app->setEndProgram([] {});
@@ -416,9 +416,10 @@ TEST_F(SingleRayTest, IndexOneMarksBothFociOnTheRim) {
 
 TEST_F(SingleRayTest, AimAtTheSourceDrawsOnlyTheAimingLine) {
     const canvas::UserPoint source = shoot(-200, 100, 0, 0);
-    EXPECT_EQ(redAwayFrom(view(), {{kRimX - kFocal, 0}, {kRimX + kFocal, 0}, {kRimX, kRimH},
-                                   {kRimX, -kRimH}}),
-              0);
+    EXPECT_EQ(
+        redAwayFrom(view(),
+                    {{kRimX - kFocal, 0}, {kRimX + kFocal, 0}, {kRimX, kRimH}, {kRimX, -kRimH}}),
+        0);
     EXPECT_EQ(testing_support::colorAt(view(), source.x, source.y), kBlack);
 }
 
@@ -428,10 +429,14 @@ TEST_F(SingleRayTest, ScrollBarsAtTheirEndsKeepTheWindowWorking) {
         int value;
     };
     const Row rows[] = {
-        {&windows::Moniaktina::aktina2, 0},          {&windows::Moniaktina::aktina2, 500},
-        {&windows::Moniaktina::kentrokykloy, 0},     {&windows::Moniaktina::kentrokykloy, 500},
-        {&windows::Moniaktina::aktina1, 50},         {&windows::Moniaktina::aktina1, 500},
-        {&windows::Moniaktina::deiktisdiathlasis, 40}, {&windows::Moniaktina::deiktisdiathlasis, 250},
+        {&windows::Moniaktina::aktina2, 0},
+        {&windows::Moniaktina::aktina2, 500},
+        {&windows::Moniaktina::kentrokykloy, 0},
+        {&windows::Moniaktina::kentrokykloy, 500},
+        {&windows::Moniaktina::aktina1, 50},
+        {&windows::Moniaktina::aktina1, 500},
+        {&windows::Moniaktina::deiktisdiathlasis, 40},
+        {&windows::Moniaktina::deiktisdiathlasis, 250},
     };
     for (const Row& row : rows) {
         (window->*row.bar)->setValue(row.value);

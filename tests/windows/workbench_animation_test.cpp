@@ -5,7 +5,7 @@
 using testing_support::colorAt;
 
 class WorkbenchAnimationTest : public WorkbenchTest {
-protected:
+  protected:
     // A horizontal wave bundle, then its animation armed.
     void startBundleWaves() {
         lentoi->Check1->click();
@@ -109,9 +109,8 @@ TEST_F(WorkbenchAnimationTest, FrontsAreRedAndTheTrainIsDarkBlue) {
 TEST_F(WorkbenchAnimationTest, PointSourceAnimationWithoutRecordedRaysDrawsNothing) {
     source().plithosaktinon = 0;
     lentoi->kymatachronika_Click();
-    const std::vector<std::uint32_t> before(surface().pixels(),
-                                            surface().pixels() +
-                                                surface().widthPx() * surface().heightPx());
+    const std::vector<std::uint32_t> before(
+        surface().pixels(), surface().pixels() + surface().widthPx() * surface().heightPx());
     int ticks = 0;
     while (lentoi->Timer1.Enabled() && ticks < 1000) {
         lentoi->Timer1_Timer();

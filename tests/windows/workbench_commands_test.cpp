@@ -18,18 +18,21 @@ struct TimerState {
 
 std::ostream& operator<<(std::ostream& out, const TimerState& s) {
     return out << "Timer1 " << s.interval1 << (s.enabled1 ? " on" : " off") << ", Timer2 "
-               << s.interval2 << (s.enabled2 ? " on" : " off") << ", menus "
-               << s.parallilakymata << s.kymatachronika;
+               << s.interval2 << (s.enabled2 ? " on" : " off") << ", menus " << s.parallilakymata
+               << s.kymatachronika;
 }
 
 } // namespace
 
 class WorkbenchCommandsTest : public WorkbenchTest {
-protected:
+  protected:
     TimerState timers() const {
-        return {lentoi->Timer1.Interval(),          lentoi->Timer1.Enabled(),
-                lentoi->Timer2.Interval(),          lentoi->Timer2.Enabled(),
-                lentoi->parallilakymata->isEnabled(), lentoi->kymatachronika->isEnabled()};
+        return {lentoi->Timer1.Interval(),
+                lentoi->Timer1.Enabled(),
+                lentoi->Timer2.Interval(),
+                lentoi->Timer2.Enabled(),
+                lentoi->parallilakymata->isEnabled(),
+                lentoi->kymatachronika->isEnabled()};
     }
 
     void bundle(const QString& angle) {
@@ -107,9 +110,9 @@ TEST_F(WorkbenchCommandsTest, RefusedAnswersLeaveEverythingAsItWas) {
         std::optional<QString> answer;
         bool message;
     };
-    const Row rows[] = {{"cancel", std::nullopt, false}, {"empty", QString(""), false},
-                        {"blanks", QString("   "), false}, {"letters", QString("abc"), true},
-                        {"nan", QString("nan"), true},     {"inf", QString("inf"), true},
+    const Row rows[] = {{"cancel", std::nullopt, false},      {"empty", QString(""), false},
+                        {"blanks", QString("   "), false},    {"letters", QString("abc"), true},
+                        {"nan", QString("nan"), true},        {"inf", QString("inf"), true},
                         {"two numbers", QString("1 2"), true}};
     for (const Row& row : rows) {
         dialogs.messages.clear();

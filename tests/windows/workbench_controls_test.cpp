@@ -19,9 +19,8 @@ TEST_F(WorkbenchTest, LensScrollBarsWriteTheirTextsAndTheLens) {
 }
 
 TEST_F(WorkbenchTest, IndexChangesItsTextButNotThePicture) {
-    const std::vector<std::uint32_t> before(surface().pixels(),
-                                            surface().pixels() +
-                                                surface().widthPx() * surface().heightPx());
+    const std::vector<std::uint32_t> before(
+        surface().pixels(), surface().pixels() + surface().widthPx() * surface().heightPx());
     lentoi->deiktisdiathlasis->setValue(200);
     EXPECT_EQ(lentoi->Text2->text().toStdString(), "Index of Refraction Δείκτης Διάθλασης= 2.00");
     EXPECT_DOUBLE_EQ(lens().deiktis, 2.0);
@@ -43,7 +42,8 @@ TEST_F(WorkbenchTest, RayCountFollowsBothBundleScrollBars) {
         lentoi->arvimaton->setValue(row.arvimaton);
         lentoi->desmi1->setValue(row.desmi1);
         EXPECT_EQ(lentoi->Text1->text().toStdString(), row.text);
-        EXPECT_EQ(lentoi->Label3->text(), "Πολλαπλασιαστής ακτίνων" + QString::number(row.arvimaton));
+        EXPECT_EQ(lentoi->Label3->text(),
+                  "Πολλαπλασιαστής ακτίνων" + QString::number(row.arvimaton));
     }
 }
 

@@ -13,7 +13,7 @@
 
 // A program with its workbench loaded (Form_Load run) on a 1280x800 screen.
 class WorkbenchTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         app = std::make_unique<shell::Application>(dialogs, windows::ScreenInfo{1280, 800, 96});
         app->setEndProgram([this] { ended = true; });

@@ -15,14 +15,14 @@ constexpr int kShiftCtrl = 3;
 } // namespace
 
 class WorkbenchMouseTest : public WorkbenchTest {
-protected:
+  protected:
     struct Flags {
         bool diafragma1, diafragma2, kentro1, kentro2, koryfi1, koryfi2, desmipigis;
         bool operator==(const Flags&) const = default;
     };
 
     Flags flags() const {
-        return {lentoi->diafragma1, lentoi->diafragma2, lentoi->kentro1, lentoi->kentro2,
+        return {lentoi->diafragma1, lentoi->diafragma2, lentoi->kentro1,   lentoi->kentro2,
                 lentoi->koryfi1,    lentoi->koryfi2,    lentoi->desmipigis};
     }
 
@@ -49,9 +49,18 @@ TEST_F(WorkbenchMouseTest, PressSetsTheFlagOfTheFirstZoneHit) {
     const Row rows[] = {
         {"upper blade", 2, 150, {true, false, false, false, false, false, false}},
         {"lower blade", -2, -150, {false, true, false, false, false, false, false}},
-        {"centre 1 (within radius1/20 = 5)", -47, 3, {false, false, true, false, false, false, false}},
-        {"centre 2 (within radius2/20 = 4.5)", 23, -3, {false, false, false, true, false, false, false}},
-        {"vertex 1 band 45..55, any height", 54, 250, {false, false, false, false, true, false, false}},
+        {"centre 1 (within radius1/20 = 5)",
+         -47,
+         3,
+         {false, false, true, false, false, false, false}},
+        {"centre 2 (within radius2/20 = 4.5)",
+         23,
+         -3,
+         {false, false, false, true, false, false, false}},
+        {"vertex 1 band 45..55, any height",
+         54,
+         250,
+         {false, false, false, false, true, false, false}},
         {"vertex 2 band -74.5..-65.5", -66, -250, {false, false, false, false, false, true, false}},
         {"nothing", 150, 40, {false, false, false, false, false, false, false}},
         {"just outside centre 1", -44.9, 0, {false, false, false, false, false, false, false}},

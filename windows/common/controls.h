@@ -9,10 +9,10 @@ namespace windows {
 // needs, as the designer's buttons do.
 class WrappedButton : public QPushButton {
     Q_OBJECT
-public:
+  public:
     explicit WrappedButton(const QString& caption, QWidget* parent = nullptr);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 };
 

@@ -9,7 +9,7 @@ namespace windows {
 // The modal boxes of the program. The Qt implementation shows real boxes;
 // tests script the answers, so no test ever blocks.
 class Dialogs {
-public:
+  public:
     virtual ~Dialogs() = default;
     // A message box with only an OK button, titled with the program's title.
     virtual void message(const QString& text) = 0;

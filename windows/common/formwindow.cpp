@@ -48,7 +48,9 @@ double FormWindow::clientHeightTwips() const {
     return canvas_->height() * screen().twipsPerPixel();
 }
 
-QAction* FormWindow::addMenu(const QString& caption) { return menuBar()->addAction(caption); }
+QAction* FormWindow::addMenu(const QString& caption) {
+    return menuBar()->addAction(caption);
+}
 
 void FormWindow::onChange(QScrollBar* bar, std::function<void()> handler) {
     connect(bar, &QScrollBar::valueChanged, this, [handler = std::move(handler)] { handler(); });

@@ -17,7 +17,7 @@ namespace windows {
 // whose controls sit at their designer places, given in twips.
 class FormWindow : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     explicit FormWindow(Host& host, QWidget* parent = nullptr);
 
     canvas::CanvasWidget& canvasWidget() { return *canvas_; }
@@ -30,7 +30,7 @@ public:
     // A font as the designer gives it: family name and size in points.
     static QFont designerFont(const QString& family, double points);
 
-protected:
+  protected:
     // The window manager's close button: each window says what it means.
     // The window itself is never destroyed, so no state is lost.
     virtual void closeRequested() { hide(); }
@@ -53,7 +53,7 @@ protected:
     // Places a control on the client area at its designer rectangle.
     void place(QWidget* control, int left, int top, int width, int height) const;
 
-private:
+  private:
     Host& host_;
     canvas::CanvasWidget* canvas_;
 };

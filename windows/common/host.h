@@ -8,7 +8,7 @@ namespace windows {
 // What a window needs from the program around it: the platform services and
 // the moves to other windows, which the application object carries out.
 class Host {
-public:
+  public:
     virtual ~Host() = default;
     virtual Dialogs& dialogs() = 0;
     virtual const ScreenInfo& screen() const = 0;

@@ -17,9 +17,13 @@ QLocale captionLocale() {
 
 } // namespace
 
-QString format0(double value) { return captionLocale().toString(value, 'f', 0); }
+QString format0(double value) {
+    return captionLocale().toString(value, 'f', 0);
+}
 
-QString format00(double value) { return captionLocale().toString(value, 'f', 2); }
+QString format00(double value) {
+    return captionLocale().toString(value, 'f', 2);
+}
 
 std::optional<double> parseNumber(const QString& text) {
     const QString trimmed = text.trimmed();

@@ -12,7 +12,7 @@ namespace windows {
 // visible speed; the tick work itself reads Interval as the code set it.
 class FormTimer : public QObject {
     Q_OBJECT
-public:
+  public:
     static constexpr int kMinimumPeriodMs = 15;
 
     explicit FormTimer(std::function<void()> tick, QObject* parent = nullptr);
@@ -24,7 +24,7 @@ public:
     // True while the platform timer is running (Enabled with an Interval).
     bool ticking() const { return timer_.isActive(); }
 
-private:
+  private:
     void sync();
 
     QTimer timer_;

@@ -56,7 +56,8 @@ void ElSahl::connectHandlers() {
     };
     onChosen(kymataYESNO, &ElSahl::kymataYESNO_Click);
     onChosen(RAYSANDWAVES, &ElSahl::RAYSANDWAVES_Click);
-    connect(parallilidesmifotos, &QAction::triggered, this, [this] { parallilidesmifotos_Click(); });
+    connect(parallilidesmifotos, &QAction::triggered, this,
+            [this] { parallilidesmifotos_Click(); });
     connect(TELOS, &QAction::triggered, this, [this] { host().endProgram(); });
     connect(kymatikosahl, &QAction::triggered, this, [this] { kymatikosahl_Click(); });
     connect(BACKFAKO, &QAction::triggered, this, [this] { host().backToLensChoice(); });
@@ -66,9 +67,13 @@ void ElSahl::connectHandlers() {
     connect(&client, &canvas::CanvasWidget::mouseUp, this, &ElSahl::Form_MouseUp);
 }
 
-void ElSahl::Form_Load() { placeStop(130); }
+void ElSahl::Form_Load() {
+    placeStop(130);
+}
 
-void ElSahl::prepareAtStartup() { placeStop(200); }
+void ElSahl::prepareAtStartup() {
+    placeStop(200);
+}
 
 void ElSahl::placeStop(double x) {
     Line1.X1 = Line1.X2 = x;
@@ -79,7 +84,9 @@ void ElSahl::placeStop(double x) {
     Line2.Y2 = -10;
 }
 
-void ElSahl::setSahlScale() { surface().Scale(-120, 120, 150, -120); }
+void ElSahl::setSahlScale() {
+    surface().Scale(-120, 120, 150, -120);
+}
 
 void ElSahl::sizeForLensChoice() {
     move(0, 0);
@@ -109,7 +116,9 @@ sahl::SahlView ElSahl::view() {
                                       Line1.Y2, Line2.Y2};
     return {surface(), controls,
             [this](const std::string& caption) { setWindowTitle(QString::fromStdString(caption)); },
-            [this](const std::string& text) { host().dialogs().message(QString::fromStdString(text)); }};
+            [this](const std::string& text) {
+                host().dialogs().message(QString::fromStdString(text));
+            }};
 }
 
 void ElSahl::kymataYESNO_Click() {

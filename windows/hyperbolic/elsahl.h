@@ -14,7 +14,7 @@ namespace windows {
 // clicking, an aperture stop of two blades, and parallel beams.
 class ElSahl : public FormWindow {
     Q_OBJECT
-public:
+  public:
     ElSahl(Host& host, optics::hyperbolic::Protosfakos& state);
 
     void Form_Load();
@@ -53,13 +53,13 @@ public:
 
     int mousePointer() const { return mousePointer_; }
 
-protected:
+  protected:
     // The close button does what "BACK TO MENU" does: the window is cleared
     // and hidden and the lens choice comes back, so the program keeps a
     // visible window.
     void closeRequested() override { host().backToLensChoice(); }
 
-private:
+  private:
     void createControls();
     void createMenus();
     void connectHandlers();

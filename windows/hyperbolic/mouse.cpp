@@ -9,13 +9,21 @@ namespace {
 
 enum Pointer { ArrowPointer = 1, CrossPointer = 2 };
 
-bool within(double v, double low, double high) { return low <= v && v <= high; }
+bool within(double v, double low, double high) {
+    return low <= v && v <= high;
+}
 
-bool finitePoint(double x, double y) { return std::isfinite(x) && std::isfinite(y); }
+bool finitePoint(double x, double y) {
+    return std::isfinite(x) && std::isfinite(y);
+}
 
 // How far from a blade a press still takes it: a 120th of the window each way.
-double reachX(const canvas::Surface& view) { return view.ScaleWidth() / 120; }
-double reachY(const canvas::Surface& view) { return std::abs(view.ScaleHeight()) / 120; }
+double reachX(const canvas::Surface& view) {
+    return view.ScaleWidth() / 120;
+}
+double reachY(const canvas::Surface& view) {
+    return std::abs(view.ScaleHeight()) / 120;
+}
 
 } // namespace
 

@@ -78,8 +78,8 @@ void Moniaktina::createTexts() {
 }
 
 void Moniaktina::setTabIndexes() {
-    QWidget* const order[] = {Text6, aktina1, Text5, aktina2, Text2, deiktisdiathlasis,
-                              Command1, Text7, kentrokykloy};
+    QWidget* const order[] = {Text6,    aktina1, Text5,       aktina2, Text2, deiktisdiathlasis,
+                              Command1, Text7,   kentrokykloy};
     for (std::size_t i = 1; i < std::size(order); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }

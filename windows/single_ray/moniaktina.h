@@ -13,7 +13,7 @@ namespace windows {
 // the origin, and one ray aimed with the mouse.
 class Moniaktina : public FormWindow {
     Q_OBJECT
-public:
+  public:
     Moniaktina(Host& host, optics::spherical::Poreiaaktinon& state);
 
     void Form_Load();
@@ -44,11 +44,11 @@ public:
     QPushButton* Command1;
     canvas::ShapeControl& fos;
 
-protected:
+  protected:
     // Closing the window goes back to the workbench, as "Πίσω" does.
     void closeRequested() override { Command1_Click(); }
 
-private:
+  private:
     void createScrollBars();
     void createTexts();
     void setTabIndexes();

@@ -104,8 +104,7 @@ void Moniaktina::drawFaces(double xa, double xb, double radius1, double radius2,
 // An index of 1 has no focal length; it counts as 0, and both marks then sit
 // on the rim line.
 void Moniaktina::drawFocalMarks(double xr) {
-    const double f =
-        sph::estiaki(state_.radius1, state_.radius2, state_.deiktis).value_or(0);
+    const double f = sph::estiaki(state_.radius1, state_.radius2, state_.deiktis).value_or(0);
     canvas::Surface& view = surface();
     view.Circle(xr - f, 0, 3, kRed);
     view.Circle(xr + f, 0, 3, kRed);

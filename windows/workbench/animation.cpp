@@ -18,9 +18,13 @@ constexpr int kStepsPerWavelength = 10;
 
 } // namespace
 
-void Lentoi::Timer1_Timer() { tick(Timer1, timer1Step_); }
+void Lentoi::Timer1_Timer() {
+    tick(Timer1, timer1Step_);
+}
 
-void Lentoi::Timer2_Timer() { tick(Timer2, timer2Step_); }
+void Lentoi::Timer2_Timer() {
+    tick(Timer2, timer2Step_);
+}
 
 void Lentoi::tick(FormTimer& timer, int& step) {
     // With an Interval of 1 the step count ends the run after 240 drawing

@@ -259,7 +259,9 @@ void Lentoi::kentrokykloy_Change() {
     redrawLens();
 }
 
-void Lentoi::kentrokykloy2_Change() { redrawLens(); }
+void Lentoi::kentrokykloy2_Change() {
+    redrawLens();
+}
 
 void Lentoi::deiktisdiathlasis_Change() {
     state_.deiktis = index();

@@ -17,15 +17,14 @@ namespace windows {
 // the diaphragm, the source, the bundles and the wave animation.
 class Lentoi : public FormWindow {
     Q_OBJECT
-public:
+  public:
     Lentoi(Host& host, optics::spherical::Poreiaaktinon& state);
 
     void Form_Load();
 
     // Public operations other code calls on the workbench.
     void arxinizo();
-    void aktinaideal(double x00, double y00, double xa, double xb, double radius1,
-                     double radius2);
+    void aktinaideal(double x00, double y00, double xa, double xb, double radius1, double radius2);
     void sxediasifakoy11();
 
     // The tick work of the two timers; the platform timers call these, and
@@ -105,11 +104,11 @@ public:
     int timer1Step() const { return timer1Step_; }
     int timer2Step() const { return timer2Step_; }
 
-protected:
+  protected:
     // Closing the workbench ends the program, as its "END" does.
     void closeRequested() override { host().endProgram(); }
 
-private:
+  private:
     void createControls();
     void createScrollBars();
     void createTexts();

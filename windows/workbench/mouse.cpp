@@ -20,8 +20,8 @@ enum class Zone { None, UpperBlade, LowerBlade, Centre1, Centre2, Vertex1, Verte
 int clampedValue(const QScrollBar* bar, double value) {
     if (!std::isfinite(value))
         return value > 0 ? bar->maximum() : bar->minimum();
-    return static_cast<int>(std::lround(std::clamp(value, double(bar->minimum()),
-                                                   double(bar->maximum()))));
+    return static_cast<int>(
+        std::lround(std::clamp(value, double(bar->minimum()), double(bar->maximum()))));
 }
 
 } // namespace
@@ -51,15 +51,11 @@ static Zone zoneAt(const Lentoi& window, const sph::Poreiaaktinon& lens, double 
 void Lentoi::Form_MouseDown(int /*button*/, int shift, double x, double y) {
     copyGeometry();
     const Zone zone = zoneAt(*this, state_, x, y);
-    switch (zone) {
-    case Zone::UpperBlade: diafragma1 = true; break;
-    case Zone::LowerBlade: diafragma2 = true; break;
-    case Zone::Centre1: kentro1 = true; break;
-    case Zone::Centre2: kentro2 = true; break;
-    case Zone::Vertex1: koryfi1 = true; break;
-    case Zone::Vertex2: koryfi2 = true; break;
-    case Zone::None: break;
-    }
+    // One flag per zone, in the order of the zones.
+    bool* const flags[] = {nullptr,  &diafragma1, &diafragma2, &kentro1,
+                           &kentro2, &koryfi1,    &koryfi2};
+    if (bool* flag = flags[static_cast<int>(zone)])
+        *flag = true;
     shiftPress_ = shift == canvas::ShiftKey;
     if (!shiftPress_)
         return;
