@@ -26,12 +26,7 @@ Eisagogiko::Eisagogiko(Application& app) : FormWindow(app), app_(app) {
     Command1 = button("Αμφίκυρτος ΥΠΕΡΒΟΛΙΚΟΣ BICONVEX HYPERBOLIC ");
     Command2 = button("Επιπεδόκυρτος ΥΠΕΡΒΟΛΙΚΟΣ PLANE CONVEX HYPERBOLIC");
     Command3 = button("ΣΦΑΙΡΙΚΟΙ ΦΑΚΟι SPHERICAL LENSES");
-    deiktissahl = new QScrollBar(Qt::Horizontal);
-    deiktissahl->setRange(100, 250);
-    deiktissahl->setSingleStep(1);
-    deiktissahl->setPageStep(20);
-    deiktissahl->setValue(150);
-    deiktissahl->setTracking(false);
+    deiktissahl = windows::makeScrollBar(Qt::Horizontal, 100, 250, 20, 150);
     Label1 = new QLabel;
     Label1->setFont(designerFont("Arial", 8.25));
     Label1->setWordWrap(true);

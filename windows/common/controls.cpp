@@ -19,6 +19,17 @@ void WrappedButton::paintEvent(QPaintEvent* /*event*/) {
     painter.drawText(inside, Qt::AlignCenter | Qt::TextWordWrap, text());
 }
 
+QScrollBar* makeScrollBar(Qt::Orientation orientation, int min, int max, int largeChange,
+                          int value) {
+    auto* bar = new QScrollBar(orientation);
+    bar->setRange(min, max);
+    bar->setSingleStep(1);
+    bar->setPageStep(largeChange);
+    bar->setValue(value);
+    bar->setTracking(false);
+    return bar;
+}
+
 void setBoxText(QLineEdit* box, const QString& text) {
     box->setText(text);
     box->setCursorPosition(0);

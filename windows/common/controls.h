@@ -2,6 +2,7 @@
 
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 
 namespace windows {
 
@@ -15,6 +16,12 @@ class WrappedButton : public QPushButton {
   protected:
     void paintEvent(QPaintEvent* event) override;
 };
+
+// A scroll bar with the designer's range, steps and start value. Its value
+// changes when the thumb is let go, not at every step of a drag, so a drag
+// redraws a picture once.
+QScrollBar* makeScrollBar(Qt::Orientation orientation, int min, int max, int largeChange,
+                          int value);
 
 // Writes a text box's text and shows it from its first character, however
 // long it is.

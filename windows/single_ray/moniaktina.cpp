@@ -1,5 +1,7 @@
 #include "windows/single_ray/moniaktina.h"
 
+#include "windows/common/controls.h"
+
 #include "windows/common/numbers.h"
 
 namespace windows {
@@ -49,13 +51,8 @@ Moniaktina::Moniaktina(Host& host, optics::spherical::Poreiaaktinon& state)
 
 void Moniaktina::createScrollBars() {
     const auto create = [this](const BarDesign& design) {
-        auto* bar = new QScrollBar(Qt::Horizontal);
-        bar->setRange(design.min, design.max);
-        bar->setSingleStep(1);
-        bar->setPageStep(design.largeChange);
-        bar->setValue(design.value);
-        // Change comes when the thumb is let go, not at every step of a drag.
-        bar->setTracking(false);
+        QScrollBar* bar =
+            makeScrollBar(Qt::Horizontal, design.min, design.max, design.largeChange, design.value);
         place(bar, design.left, design.top, design.width, design.height);
         return bar;
     };

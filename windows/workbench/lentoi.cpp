@@ -13,18 +13,6 @@ namespace {
 
 const double kPi = 4 * std::atan(1.0);
 
-QScrollBar* scrollBar(Qt::Orientation orientation, int min, int max, int largeChange, int value) {
-    auto* bar = new QScrollBar(orientation);
-    bar->setRange(min, max);
-    bar->setSingleStep(1);
-    bar->setPageStep(largeChange);
-    bar->setValue(value);
-    // The value changes when the thumb is released, not while it is dragged,
-    // so a drag redraws the picture once.
-    bar->setTracking(false);
-    return bar;
-}
-
 QLineEdit* textBox(const QString& text, const QString& family, double points) {
     auto* box = new QLineEdit(text);
     box->setFont(FormWindow::designerFont(family, points));
@@ -80,16 +68,16 @@ void Lentoi::createControls() {
 }
 
 void Lentoi::createScrollBars() {
-    desmi1 = scrollBar(Qt::Horizontal, 2, 150, 10, 20);
-    deiktisdiathlasis = scrollBar(Qt::Horizontal, 40, 250, 10, 150);
-    aktina2 = scrollBar(Qt::Horizontal, 0, 500, 1, 90);
-    aktina1 = scrollBar(Qt::Horizontal, 50, 500, 40, 100);
-    kentrokykloy = scrollBar(Qt::Horizontal, 0, 500, 40, 20);
-    kentrokykloy2 = scrollBar(Qt::Horizontal, -500, 0, 40, -50);
-    arvimaton = scrollBar(Qt::Horizontal, 5, 150, 1, 30);
-    HScroll1 = scrollBar(Qt::Horizontal, -100, 100, 5, 0);
-    VScroll1 = scrollBar(Qt::Vertical, -100, 0, 10, 0);
-    VScroll2 = scrollBar(Qt::Vertical, 0, 100, 10, 0);
+    desmi1 = makeScrollBar(Qt::Horizontal, 2, 150, 10, 20);
+    deiktisdiathlasis = makeScrollBar(Qt::Horizontal, 40, 250, 10, 150);
+    aktina2 = makeScrollBar(Qt::Horizontal, 0, 500, 1, 90);
+    aktina1 = makeScrollBar(Qt::Horizontal, 50, 500, 40, 100);
+    kentrokykloy = makeScrollBar(Qt::Horizontal, 0, 500, 40, 20);
+    kentrokykloy2 = makeScrollBar(Qt::Horizontal, -500, 0, 40, -50);
+    arvimaton = makeScrollBar(Qt::Horizontal, 5, 150, 1, 30);
+    HScroll1 = makeScrollBar(Qt::Horizontal, -100, 100, 5, 0);
+    VScroll1 = makeScrollBar(Qt::Vertical, -100, 0, 10, 0);
+    VScroll2 = makeScrollBar(Qt::Vertical, 0, 100, 10, 0);
     place(desmi1, 1920, 0, 2415, 375);
     place(deiktisdiathlasis, 1920, 360, 2415, 375);
     place(aktina2, 120, 1320, 2775, 375);
@@ -285,10 +273,14 @@ void Lentoi::HScroll1_Change() {
     const double w = view.ScaleWidth();
     Line1.X1 = view.ScaleLeft() + w / 2 + (w / 2) * HScroll1->value() / 100;
     Line1.X2 = Line2.X1 = Line2.X2 = Line1.X1;
-    surface().Cls();
-    arxinizo();
     // Moving the diaphragm sideways changes what the bundle meets, so the
     // bundle is drawn again as after the vertical moves.
+    redrawWithBundle();
+}
+
+void Lentoi::redrawWithBundle() {
+    surface().Cls();
+    arxinizo();
     sxediasidesmis(goniadesmis);
     canvasWidget().Refresh();
 }
@@ -300,10 +292,7 @@ void Lentoi::VScroll1_Change() {
     Line1.BorderWidth = 4;
     Line1.Y1 = t;
     Line1.Y2 = t + h / 2 + (h / 2) * VScroll1->value() / 100;
-    surface().Cls();
-    arxinizo();
-    sxediasidesmis(goniadesmis);
-    canvasWidget().Refresh();
+    redrawWithBundle();
 }
 
 void Lentoi::VScroll2_Change() {
@@ -311,10 +300,7 @@ void Lentoi::VScroll2_Change() {
     const double t = view.ScaleTop(), h = view.ScaleHeight();
     Line2.Y1 = t + h;
     Line2.Y2 = t + h / 2 + h * VScroll2->value() / 100;
-    surface().Cls();
-    arxinizo();
-    sxediasidesmis(goniadesmis);
-    canvasWidget().Refresh();
+    redrawWithBundle();
 }
 
 void Lentoi::Check1_Click() {

@@ -130,6 +130,7 @@ class Lentoi : public FormWindow {
 
     void copyGeometry();
     void redrawLens();
+    void redrawWithBundle();
     void writeRayCount();
     void placeDiaphragm();
     void placeShapes();
