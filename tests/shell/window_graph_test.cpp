@@ -27,6 +27,13 @@ QAction* menu(QMainWindow& window, const QString& caption) {
 
 class WindowGraphTest : public ProgramTest {
   protected:
+    // The window in front once the window system has caught up.
+    QWidget* front() {
+        for (int i = 0; i < 20; ++i)
+            QCoreApplication::processEvents();
+        return QApplication::activeWindow();
+    }
+
     Visible visible() {
         return {lentoi().isVisible(), app->hasMoniaktina() && app->moniaktina().isVisible(),
                 sahl().isVisible(), choice().isVisible()};
@@ -48,26 +55,47 @@ TEST_F(WindowGraphTest, EveryEdgeOfTheWindowGraph) {
         const char* action;
         std::function<void()> run;
         Visible expected;
+        std::function<QWidget*()> inFront;
     };
+    const auto workbench = [this] { return static_cast<QWidget*>(&lentoi()); };
+    const auto single = [this] { return static_cast<QWidget*>(&app->moniaktina()); };
+    const auto lensChoice = [this] { return static_cast<QWidget*>(&choice()); };
+    const auto hyperbolic = [this] { return static_cast<QWidget*>(&sahl()); };
     const std::vector<Step> steps = {
         {"AKTINA RAY",
          [&] { menu(lentoi(), "AKTINA RAY")->trigger(); },
-         {false, true, false, false}},
-        {"Πίσω", [&] { app->moniaktina().Command1->click(); }, {true, false, false, false}},
-        {"IBN SAHL", [&] { menu(lentoi(), "IBN SAHL")->trigger(); }, {true, false, false, true}},
-        {"SPHERICAL LENSES", [&] { choice().Command3->click(); }, {true, false, false, false}},
+         {false, true, false, false},
+         single},
+        {"Πίσω",
+         [&] { app->moniaktina().Command1->click(); },
+         {true, false, false, false},
+         workbench},
+        {"IBN SAHL",
+         [&] { menu(lentoi(), "IBN SAHL")->trigger(); },
+         {true, false, false, true},
+         lensChoice},
+        {"SPHERICAL LENSES",
+         [&] { choice().Command3->click(); },
+         {true, false, false, false},
+         workbench},
         {"IBN SAHL again",
          [&] { menu(lentoi(), "IBN SAHL")->trigger(); },
-         {true, false, false, true}},
-        {"PLANE CONVEX", [&] { choice().Command2->click(); }, {true, false, true, true}},
+         {true, false, false, true},
+         lensChoice},
+        {"PLANE CONVEX",
+         [&] { choice().Command2->click(); },
+         {true, false, true, true},
+         hyperbolic},
         {"BACK TO MENU",
          [&] { menu(sahl(), "BACK TO MENU")->trigger(); },
-         {true, false, false, true}},
-        {"BICONVEX", [&] { choice().Command1->click(); }, {true, false, true, true}},
+         {true, false, false, true},
+         lensChoice},
+        {"BICONVEX", [&] { choice().Command1->click(); }, {true, false, true, true}, hyperbolic},
     };
     for (const Step& step : steps) {
         step.run();
         EXPECT_EQ(visible(), step.expected) << step.action;
+        EXPECT_EQ(front(), step.inFront()) << step.action;
     }
     EXPECT_FALSE(ended);
     menu(sahl(), "END")->trigger();

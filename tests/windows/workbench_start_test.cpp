@@ -1,5 +1,7 @@
 #include "tests/windows/workbench_fixture.h"
 
+#include "optics/spherical/geometry.h"
+
 #include <QAction>
 #include <QMenuBar>
 
@@ -152,4 +154,26 @@ TEST_F(WorkbenchTest, StartBundleDrawsTwentyOneRaysFromTheLeft) {
         rows += colorAt(view, -195, k) != view.BackColor;
     EXPECT_EQ(rows, 21);
     EXPECT_EQ(colorAt(view, -195, 10), view.BackColor);
+}
+
+TEST_F(WorkbenchTest, SourcesWithoutAFiniteImageGetNoCross) {
+    const optics::spherical::LensCrossing rim = optics::spherical::xordi(-50, 20, 100, 90);
+    const double f = *optics::spherical::estiaki(100, 90, 1.5);
+    const std::vector<std::uint32_t> before(
+        surface().pixels(), surface().pixels() + surface().widthPx() * surface().heightPx());
+    struct Row {
+        const char* name;
+        double x00;
+    };
+    const Row rows[] = {{"on the rim line", rim.x1},
+                        {"at the focal distance, left", rim.x1 - f},
+                        {"at the focal distance, right", rim.x1 + f},
+                        {"x = 0", 0}};
+    for (const Row& row : rows) {
+        lentoi->aktinaideal(row.x00, 30, -50, 20, 100, 90);
+        EXPECT_TRUE(std::equal(before.begin(), before.end(), surface().pixels())) << row.name;
+    }
+    // A source two focal lengths away is imaged as far on the other side.
+    lentoi->aktinaideal(rim.x1 - 2 * f, 30, -50, 20, 100, 90);
+    EXPECT_EQ(colorAt(surface(), rim.x1 + 2 * f + 8, -30), canvas::colors::black);
 }
