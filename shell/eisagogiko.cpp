@@ -27,10 +27,7 @@ Eisagogiko::Eisagogiko(Application& app) : FormWindow(app), app_(app) {
     Command2 = button("Επιπεδόκυρτος ΥΠΕΡΒΟΛΙΚΟΣ PLANE CONVEX HYPERBOLIC");
     Command3 = button("ΣΦΑΙΡΙΚΟΙ ΦΑΚΟι SPHERICAL LENSES");
     deiktissahl = windows::makeScrollBar(Qt::Horizontal, 100, 250, 20, 150);
-    Label1 = new QLabel;
-    Label1->setFont(designerFont("Arial", 8.25));
-    Label1->setWordWrap(true);
-    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label1 = windows::makeLabel("", designerFont("Arial", 8.25));
     place(Command1, 120, 600, 2220, 855);
     place(Command2, 2280, 600, 2295, 855);
     place(Command3, 4680, 600, 2175, 855);

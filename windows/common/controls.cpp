@@ -30,6 +30,14 @@ QScrollBar* makeScrollBar(Qt::Orientation orientation, int min, int max, int lar
     return bar;
 }
 
+QLabel* makeLabel(const QString& caption, const QFont& font) {
+    auto* label = new QLabel(caption);
+    label->setFont(font);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
 void setBoxText(QLineEdit* box, const QString& text) {
     box->setText(text);
     box->setCursorPosition(0);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -22,6 +23,10 @@ class WrappedButton : public QPushButton {
 // redraws a picture once.
 QScrollBar* makeScrollBar(Qt::Orientation orientation, int min, int max, int largeChange,
                           int value);
+
+// A label whose caption wraps from its top left corner, as the designer's
+// labels do, in the given font.
+QLabel* makeLabel(const QString& caption, const QFont& font);
 
 // Writes a text box's text and shows it from its first character, however
 // long it is.

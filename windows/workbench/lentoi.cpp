@@ -40,20 +40,17 @@ void Lentoi::createControls() {
     createTexts();
     Check1 = new QCheckBox("SHOW WAVES AND RAYS");
     Check2 = new QCheckBox("SHOW ONLY WAVES");
-    Label1 = new QLabel("ΜΠΟΡΕΙΣ ΝΑ ΔΗΜΙΟΥΡΓΗΣΕΙΣ ΜΙΑ ΔΕΣΜΗ ΑΚΤΙΝΩΝ ΠΑΤΩΝΤΑΣ ΤΟ SHIFT KAI ΤΟ "
-                        "ΑΡΙΣΤΕΡΟ ΠΛΗΚΤΡΟ ΤΟΥ ΠΟΝΤΙΚΟΥ PRESS SHIFT AND MOUSE TO HAVE A BUNDLE OF "
-                        "RAYS");
-    Label2 = new QLabel("ΜΠΟΡΕΙΣ ΝΑ ΜΕΤΑΚΙΝΗΣΕΙΣ ΤΑ ΔΙΑΦΡΑΓΜΑΤΑ ΚΑΙ ΤΑ ΚΕΝΤΡΑ ΤΩΝ ΚΥΚΛΩΝ ΜΕ "
-                        "ΤΟ ΠΟΝΤΙΚΙ MOVE  THE DIAPHRAGM WITH MOUSE");
-    Label3 = new QLabel("Label3");
-    for (QWidget* w : {static_cast<QWidget*>(Check1), static_cast<QWidget*>(Check2),
-                       static_cast<QWidget*>(Label1), static_cast<QWidget*>(Label3)})
-        w->setFont(designerFont("Times New Roman", 7.5));
-    Label2->setFont(designerFont("Times New Roman", 9));
-    for (QLabel* label : {Label1, Label2, Label3}) {
-        label->setWordWrap(true);
-        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    }
+    const QFont small = designerFont("Times New Roman", 7.5);
+    Check1->setFont(small);
+    Check2->setFont(small);
+    Label1 = makeLabel("ΜΠΟΡΕΙΣ ΝΑ ΔΗΜΙΟΥΡΓΗΣΕΙΣ ΜΙΑ ΔΕΣΜΗ ΑΚΤΙΝΩΝ ΠΑΤΩΝΤΑΣ ΤΟ SHIFT KAI ΤΟ "
+                       "ΑΡΙΣΤΕΡΟ ΠΛΗΚΤΡΟ ΤΟΥ ΠΟΝΤΙΚΟΥ PRESS SHIFT AND MOUSE TO HAVE A BUNDLE OF "
+                       "RAYS",
+                       small);
+    Label2 = makeLabel("ΜΠΟΡΕΙΣ ΝΑ ΜΕΤΑΚΙΝΗΣΕΙΣ ΤΑ ΔΙΑΦΡΑΓΜΑΤΑ ΚΑΙ ΤΑ ΚΕΝΤΡΑ ΤΩΝ ΚΥΚΛΩΝ ΜΕ "
+                       "ΤΟ ΠΟΝΤΙΚΙ MOVE  THE DIAPHRAGM WITH MOUSE",
+                       designerFont("Times New Roman", 9));
+    Label3 = makeLabel("Label3", small);
     place(Check1, 8040, 720, 2175, 375);
     place(Check2, 8040, 1080, 2175, 375);
     place(Label1, 0, 720, 4935, 735);
