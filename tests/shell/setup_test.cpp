@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <limits>
 #include <vector>
 
@@ -163,7 +164,7 @@ TEST(SetupFile, FilesThatCannotBeSetUps) {
     QTemporaryDir dir;
     QByteArray rubbish(10 << 20, '\0');
     for (int i = 0; i < rubbish.size(); ++i)
-        rubbish[i] = char(i * 7919 % 251);
+        rubbish[i] = char(std::uint64_t(i) * 7919 % 251);
     const std::pair<QString, const char*> rows[] = {
         {writeFile(dir.filePath("big.fakoi"), rubbish), "it is larger than 1024 KiB"},
         {writeFile(dir.filePath("rubbish.fakoi"), rubbish.left(1 << 19)), "it is not JSON"},
