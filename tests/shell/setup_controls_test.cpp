@@ -1,0 +1,95 @@
+#include "shell/setupfields.h"
+#include "tests/shell/program_fixture.h"
+
+#include <map>
+#include <string>
+#include <tuple>
+
+namespace {
+
+struct Ranged {
+    int min, max, start;
+    bool operator==(const Ranged&) const = default;
+};
+
+// Collects the range and start value of every integer field of a set-up.
+class RangeCollector {
+  public:
+    std::map<std::string, Ranged> fields;
+
+    void integer(const char* name, int value, int min, int max) {
+        fields[prefix_ + name] = {min, max, value};
+    }
+    void number(const char*, double) {}
+    template <class E, std::size_t N>
+    void choice(const char*, E, const shell::SetupChoice<E> (&)[N]) {}
+    template <class Body> void object(const char* name, Body&& body) {
+        const std::string outer = prefix_;
+        prefix_ += std::string(name) + '.';
+        body();
+        prefix_ = outer;
+    }
+    void optionalPoint(const char*, const std::optional<shell::SetupPoint>&) {}
+
+  private:
+    std::string prefix_;
+};
+
+} // namespace
+
+// The set-up's start values and ranges are those of the windows' own
+// controls, so a set-up file means what the windows show.
+class SetupControlsTest : public ProgramTest {};
+
+TEST_F(SetupControlsTest, IntegerFieldsHaveTheControlsRangesAndStartValues) {
+    RangeCollector collected;
+    const shell::Setup start;
+    shell::visitSetup(collected, start);
+    windows::Moniaktina& single = app->moniaktina();
+    // The start picture pulls the blade tips out of the glass through
+    // VScroll1 and VScroll2 (which turns the upper blade red); their start
+    // values are those the window had before it drew.
+    const std::tuple<const char*, QScrollBar*, bool> bars[] = {
+        {"lentoi.desmi1", lentoi().desmi1, true},
+        {"lentoi.deiktisdiathlasis", lentoi().deiktisdiathlasis, true},
+        {"lentoi.aktina2", lentoi().aktina2, true},
+        {"lentoi.aktina1", lentoi().aktina1, true},
+        {"lentoi.kentrokykloy", lentoi().kentrokykloy, true},
+        {"lentoi.kentrokykloy2", lentoi().kentrokykloy2, true},
+        {"lentoi.arvimaton", lentoi().arvimaton, true},
+        {"lentoi.HScroll1", lentoi().HScroll1, true},
+        {"lentoi.VScroll1", lentoi().VScroll1, false},
+        {"lentoi.VScroll2", lentoi().VScroll2, false},
+        {"moniaktina.aktina1", single.aktina1, true},
+        {"moniaktina.aktina2", single.aktina2, true},
+        {"moniaktina.deiktisdiathlasis", single.deiktisdiathlasis, true},
+        {"moniaktina.kentrokykloy", single.kentrokykloy, true},
+        {"eisagogiko.deiktissahl", choice().deiktissahl, true},
+    };
+    for (const auto& [name, bar, startShown] : bars) {
+        const Ranged field = collected.fields.at(name);
+        EXPECT_EQ(field.min, bar->minimum()) << name;
+        EXPECT_EQ(field.max, bar->maximum()) << name;
+        EXPECT_EQ(field.start, startShown ? bar->value() : 0) << name;
+    }
+    EXPECT_EQ(collected.fields.at("lentoi.Check1"), (Ranged{0, 1, lentoi().Check1->isChecked()}));
+    EXPECT_EQ(collected.fields.at("lentoi.Check2"), (Ranged{0, 1, lentoi().Check2->isChecked()}));
+    EXPECT_EQ(collected.fields.at("lentoi.Line1.BorderColor").start,
+              int(lentoi().Line2.BorderColor));
+    EXPECT_EQ(collected.fields.size(), std::size(bars) + 3) << "an integer field not checked here";
+}
+
+TEST_F(SetupControlsTest, PositionsStartWhereTheWindowsPutThem) {
+    const shell::Setup start;
+    EXPECT_EQ(start.lentoi.pigi, (shell::SetupPoint{lentoi().pigi.Left, lentoi().pigi.Top}));
+    EXPECT_NEAR(lentoi().Line1.X1, start.lentoi.Line1.x, 1e-9);
+    EXPECT_NEAR(lentoi().Line2.X1, start.lentoi.Line2.x, 1e-9);
+    choice().Command2_Click();
+    const auto blade = [](const canvas::LineControl& line) {
+        return shell::SetupBlade{line.X1, line.Y2};
+    };
+    EXPECT_EQ(start.elSahl.Line1, blade(sahl().Line1));
+    EXPECT_EQ(start.elSahl.Line2, blade(sahl().Line2));
+    EXPECT_EQ(start.elSahl.source, (shell::SetupPoint{app->source().pigiX, app->source().pigiY}));
+    EXPECT_TRUE(sahl().RAYSANDWAVES->isChecked());
+}
