@@ -1,0 +1,97 @@
+#include "optics/lensdata/spherical_rays.h"
+
+#include "optics/spherical/geometry.h"
+#include "optics/spherical/refraction.h"
+#include "optics/spherical/trace_support.h"
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+
+namespace optics::lensdata {
+
+namespace sph = optics::spherical;
+
+namespace {
+
+struct Glass {
+    sph::LensHit entry;
+    sph::RefractResult inside;
+};
+
+// Where the ray enters the glass and its direction there; empty when it
+// misses the lens, meets the diaphragm first or is totally reflected.
+std::optional<Glass> enterGlass(const SphericalLens& lens, const sph::Diaphragm& diaphragm,
+                                const RayStart& s) {
+    if (!sph::hasDirection(s.dx, s.dy)) {
+        return std::nullopt;
+    }
+    int face = 0;
+    const sph::LensHit entry =
+        sph::lensEntry(lens.xa, lens.xb, lens.radius1, lens.radius2, s.dx, s.dy, s.x, s.y, face);
+    if (!entry.hit || !sph::lensBeforeStop(sph::diaphragmAhead(diaphragm, s.x, s.y, s.dx, s.dy),
+                                           s.x, s.y, entry.hx, entry.hy)) {
+        return std::nullopt;
+    }
+    const sph::RefractResult inside =
+        sph::refractAtLensFace(entry.face, s.dx, s.dy, entry.hx, entry.hy, lens.xa, lens.xb,
+                               lens.radius1, lens.radius2, lens.n);
+    if (!inside.ok) {
+        return std::nullopt;
+    }
+    return Glass{entry, inside};
+}
+
+// Across the glass and out. A ray that finds no way out of the glass leaves
+// where it entered, unbent, as the record has it.
+std::optional<ExitRay> leaveGlass(const SphericalLens& lens, const Glass& g, const Light& light) {
+    const sph::LensHit& in = g.entry;
+    const sph::LensHit out = sph::nextHit(lens.xa, lens.xb, lens.radius1, lens.radius2,
+                                          g.inside.dirx, g.inside.diry, in.hx, in.hy, in.face);
+    ExitRay ray{in.hx, in.hy, g.inside.dirx, g.inside.diry, airPathTo(light, in.hx, in.hy), in.hy};
+    if (!out.hit) {
+        return ray;
+    }
+    const sph::RefractResult bent =
+        sph::refractAtLensFace(out.face, g.inside.dirx, g.inside.diry, out.hx, out.hy, lens.xa,
+                               lens.xb, lens.radius1, lens.radius2, lens.n);
+    if (!bent.ok) {
+        return std::nullopt;
+    }
+    ray.opticalPath += lens.n * sph::apostasi(in.hx, in.hy, out.hx, out.hy);
+    ray.x = out.hx;
+    ray.y = out.hy;
+    ray.dx = bent.dirx;
+    ray.dy = bent.diry;
+    return ray;
+}
+
+} // namespace
+
+std::vector<ExitRay> sphericalExitRays(const sph::WaveRecord& r, int count, double n,
+                                       const Light& light) {
+    const int rays = std::clamp(count, 0, sph::kMaxRecordedRay + 1);
+    std::vector<ExitRay> out;
+    out.reserve(static_cast<std::size_t>(rays));
+    for (int i = 0; i < rays; ++i) {
+        const double path = airPathTo(light, r.xentry[i], r.yentry[i]) + n * r.lenspath[i];
+        out.push_back({r.xexit[i], r.yexit[i], r.dxout[i], r.dyout[i], path, r.yentry[i]});
+    }
+    return out;
+}
+
+std::vector<ExitRay> traceExitRays(const SphericalLens& lens, const sph::Diaphragm& diaphragm,
+                                   const Light& light, std::span<const RayStart> starts) {
+    std::vector<ExitRay> out;
+    out.reserve(starts.size());
+    for (const RayStart& s : starts) {
+        const std::optional<Glass> g = enterGlass(lens, diaphragm, s);
+        const std::optional<ExitRay> ray = g ? leaveGlass(lens, *g, light) : std::nullopt;
+        if (ray) {
+            out.push_back(*ray);
+        }
+    }
+    return out;
+}
+
+} // namespace optics::lensdata
