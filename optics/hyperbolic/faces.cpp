@@ -45,16 +45,18 @@ Crossings crossingsWith(const Lens& lens, Face face, double m, double q) {
     if (!larger || !smaller) {
         return found;
     }
-    for (const double root : {*larger, *smaller}) {
-        // A line parallel to an asymptote gives its one crossing twice.
-        if (onCurvedFace(lens, face, root) && (found.count == 0 || *larger != *smaller)) {
+    const auto addIfOnFace = [&](double root) {
+        if (onCurvedFace(lens, face, root)) {
             found.add({root + face.shift, m * (root + face.shift) + q});
         }
+    };
+    addIfOnFace(*larger);
+    // A line parallel to an asymptote meets the curve once, given as both roots.
+    if (*smaller != *larger) {
+        addIfOnFace(*smaller);
     }
     return found;
 }
-
-} // namespace
 
 Face rightFace() {
     return Face{Face::Kind::Curved, 1, 0};
@@ -68,6 +70,20 @@ Face planeFace(const Lens& lens) {
     return Face{Face::Kind::Plane, 1, 4 * lens.a};
 }
 
+// The crossing of the line with the face nearer to from, when there are two.
+std::optional<Point> faceCrossing(const Lens& lens, Face face, double m, double q, Point from) {
+    const Crossings found = crossingsWith(lens, face, m, q);
+    std::optional<Point> best;
+    for (int k = 0; k < found.count; ++k) {
+        if (!best || firstIsNearer(from, found.points[k], *best)) {
+            best = found.points[k];
+        }
+    }
+    return best;
+}
+
+} // namespace
+
 bool isRightFace(Face face) {
     return face.kind == Face::Kind::Curved && face.side > 0;
 }
@@ -78,17 +94,6 @@ LensFaces planoConvexFaces(const Lens& lens) {
 
 LensFaces biconvexFaces(const Lens& lens) {
     return {rightFace(), leftFace(lens)};
-}
-
-std::optional<Point> faceCrossing(const Lens& lens, Face face, double m, double q, Point from) {
-    const Crossings found = crossingsWith(lens, face, m, q);
-    std::optional<Point> best;
-    for (int k = 0; k < found.count; ++k) {
-        if (!best || firstIsNearer(from, found.points[k], *best)) {
-            best = found.points[k];
-        }
-    }
-    return best;
 }
 
 std::optional<FacePoint> nearestSurfacePoint(const Lens& lens, const LensFaces& faces, double m,

@@ -18,17 +18,13 @@ struct Face {
     double shift = 0;
 };
 
-// The right branch, face 1 of both lenses (the curved face of the
-// plano-convex one); the left branch moved by 8a, face 2 of the biconvex; the
-// plane face of the plano-convex.
-Face rightFace();
-Face leftFace(const Lens& lens);
-Face planeFace(const Lens& lens);
-
+// Whether the face is the right branch: face 1 of both lenses, the curved
+// face of the plano-convex one.
 bool isRightFace(Face face);
 
-// The two faces that bound the glass. The glass of either lens is convex, so
-// a straight line meets its surface at most twice: once in, once out.
+// The two faces that bound the glass: the right branch and the plane face, or
+// the right branch and the left one moved by 8a. The glass of either lens is
+// convex, so a straight line meets its surface at most twice: in, then out.
 using LensFaces = std::array<Face, 2>;
 LensFaces planoConvexFaces(const Lens& lens);
 LensFaces biconvexFaces(const Lens& lens);
@@ -38,14 +34,10 @@ struct FacePoint {
     Face face;
 };
 
-// Where the line y = m·x + q crosses the face, the crossing nearer to from
-// when there are two (a line steeper than the asymptotes can meet one branch
-// twice, once beyond the lens edge). Empty when it crosses the face nowhere.
-std::optional<Point> faceCrossing(const Lens& lens, Face face, double m, double q, Point from);
-
 // The crossing of the line y = m·x + q with the lens surface nearest to from,
-// on whichever side of it; the first face wins a tie. Empty when the line
-// misses the lens.
+// on whichever side of it, the second face's on a tie. A line steeper than
+// the asymptotes can meet one branch twice, once beyond the lens edge; only
+// crossings on the faces count. Empty when the line misses the lens.
 std::optional<FacePoint> nearestSurfacePoint(const Lens& lens, const LensFaces& faces, double m,
                                              double q, Point from);
 

@@ -156,8 +156,7 @@ TEST_F(BiconvexTest, StoppedRaysEndWithADotOnlyAfterFaceOne) {
     };
     for (const Case& c : {Case{{108, 0}, 0.1, -100, true}, Case{{-60, 10}, -0.1, 140, false}}) {
         surface.Cls();
-        const auto ray = exact::fan(exact::makeGlass(exact::Shape::Biconvex, n), c.source, {c.m},
-                                    {0, 1e6, -1e6});
+        const auto ray = exact::fan({exact::Shape::Biconvex, n}, c.source, {c.m}, {0, 1e6, -1e6});
         ASSERT_EQ(ray.size(), 1u);
         const double y = ray[0].exit.y + (c.stopX - ray[0].exit.x) * ray[0].out.y / ray[0].out.x;
         view.controls = {false, false, c.stopX, y - 1, y - 2}; // the opening just below

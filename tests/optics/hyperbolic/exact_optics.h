@@ -10,43 +10,42 @@
 namespace exact {
 
 struct V {
-    double x = 0;
-    double y = 0;
+    double x = 0, y = 0;
+    V operator+(V q) const { return {x + q.x, y + q.y}; }
+    V operator-(V q) const { return {x - q.x, y - q.y}; }
+    V operator*(double k) const { return {k * x, k * y}; }
+    double dot(V q) const { return x * q.x + y * q.y; }
+    double cross(V q) const { return x * q.y - y * q.x; }
 };
 
 enum class Shape { PlanoConvex, Biconvex };
 
+// The lens of index n: a = 12, b = 12·√(n² − 1).
 struct Glass {
-    Shape shape = Shape::PlanoConvex;
-    double n = 1.5;
-    double a = 12;
-    double b = 0;
+    Shape shape;
+    double n;
 };
-
-Glass makeGlass(Shape shape, double n);
 
 // The aperture stop: the line x = x, open from bottom to top.
 struct Stop {
-    double x = 130;
-    double top = 10;
-    double bottom = -10;
+    double x = 130, top = 10, bottom = -10;
 };
 
 // What light does along one ray that gets through the glass.
 struct Ray {
-    V entry;
-    V exit;
+    V entry, exit;
     V out; // unit direction after the lens
 };
 
-// The fan of slopes m from s, each line going to its nearest lens point; the
-// stop catches a ray before the lens, and after the biconvex lens.
-std::vector<Ray> fan(const Glass& glass, V s, const std::vector<double>& slopes, const Stop& stop);
+// The fan of slopes m from s, each line going to its lens point nearest s
+// (either way); the stop catches a ray before the lens, and after the
+// biconvex lens.
+std::vector<Ray> fan(Glass glass, V s, const std::vector<double>& slopes, Stop stop);
 
 // The rays of slope m through the points `through`, travelling towards −x;
-// the stop as for a fan when `stop` is given.
-std::vector<Ray> beam(const Glass& glass, double m, const std::vector<V>& through,
-                      const std::optional<Stop>& stop);
+// the stop as for a fan when given.
+std::vector<Ray> beam(Glass glass, double m, const std::vector<V>& through,
+                      std::optional<Stop> stop);
 
 // Where light starting at `start` on the ray's incoming line has gone after
 // the optical path `path`.
