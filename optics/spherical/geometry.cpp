@@ -102,13 +102,13 @@ LensCrossing xordi(double xa, double xb, double r1, double r2) {
     return {x, h, x, -h, true};
 }
 
-std::optional<int> innerCircle(double xa, double xb, double r1, double r2) {
+std::optional<Disc> innerDisc(double xa, double xb, double r1, double r2) {
     const double d = std::abs(xb - xa);
     if (r1 > 0 && d + r1 <= r2) {
-        return 1;
+        return Disc{1, xa, r1};
     }
     if (r2 > 0 && d + r2 <= r1) {
-        return 2;
+        return Disc{2, xb, r2};
     }
     return std::nullopt;
 }

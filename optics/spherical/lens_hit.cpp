@@ -30,9 +30,9 @@ struct Crossing {
 // other one. A point exactly on both circles is the rim's bare edge and is
 // passed over. When one circle lies inside the other, the surface is the
 // inner circle, all of it.
-bool onLensSurface(const Lens& lens, const Crossing& c, std::optional<int> inner) {
+bool onLensSurface(const Lens& lens, const Crossing& c, const std::optional<Disc>& inner) {
     if (inner) {
-        return c.face == *inner;
+        return c.face == inner->face;
     }
     const double dA = apostasi(c.x, c.y, lens.xa, 0);
     const double dB = apostasi(c.x, c.y, lens.xb, 0);
@@ -49,7 +49,7 @@ bool onLensSurface(const Lens& lens, const Crossing& c, std::optional<int> inner
 // and near-vertical rays correctly.
 std::optional<Crossing> nearestCrossingAhead(const Lens& lens, double dx, double dy, double x0,
                                              double y0, int skipFace) {
-    const std::optional<int> inner = innerCircle(lens.xa, lens.xb, lens.r1, lens.r2);
+    const std::optional<Disc> inner = innerDisc(lens.xa, lens.xb, lens.r1, lens.r2);
     if (!inner && !xordi(lens.xa, lens.xb, lens.r1, lens.r2).found) {
         return std::nullopt; // circles apart make no lens
     }
@@ -57,8 +57,8 @@ std::optional<Crossing> nearestCrossingAhead(const Lens& lens, double dx, double
     const LensCrossing c2 = eytheiakyklos(lens.xb, 0, lens.r2, dx, dy, x0, y0);
     // The lens lies inside both circles: missing one misses it. Nested, only
     // the inner circle bounds it.
-    const bool needsCircle1 = inner != 2;
-    const bool needsCircle2 = inner != 1;
+    const bool needsCircle1 = !inner || inner->face == 1;
+    const bool needsCircle2 = !inner || inner->face == 2;
     if ((needsCircle1 && !c1.found) || (needsCircle2 && !c2.found)) {
         return std::nullopt;
     }

@@ -38,10 +38,8 @@ PointF nearerEdgePoint(double x0, double y0, double dx, double dy, double ex, do
 // of circle 2 left of the rim, the face of circle 1 right of it; the inner
 // circle when one lies inside the other.
 double lensSurfaceHeight(double X, double xa, double r1, double xb, double r2) {
-    if (const std::optional<int> inner = innerCircle(xa, xb, r1, r2)) {
-        const double xc = *inner == 1 ? xa : xb;
-        const double r = *inner == 1 ? r1 : r2;
-        return std::sqrt(r * r - (X - xc) * (X - xc));
+    if (const std::optional<Disc> inner = innerDisc(xa, xb, r1, r2)) {
+        return std::sqrt(inner->r * inner->r - (X - inner->xc) * (X - inner->xc));
     }
     const LensCrossing rim = xordi(xa, xb, r1, r2);
     if (X < rim.x1) {

@@ -87,8 +87,8 @@ void Lentoi::sxediasifakoy11() {
 }
 
 void Lentoi::drawLensFaces() {
-    const std::optional<int> inner =
-        sph::innerCircle(state_.xa, state_.xb, state_.radius1, state_.radius2);
+    const std::optional<sph::Disc> inner =
+        sph::innerDisc(state_.xa, state_.xb, state_.radius1, state_.radius2);
     // Two circles that do not meet have no rim, so no faces to draw.
     if (!inner && state_.hchord == 0)
         return;
@@ -98,9 +98,7 @@ void Lentoi::drawLensFaces() {
     if (inner) {
         // One circle inside the other: the glass is the inner disc, and its
         // whole circle is the face.
-        const bool first = *inner == 1;
-        view.Circle(first ? state_.xa : state_.xb, 0, first ? state_.radius1 : state_.radius2,
-                    canvas::colors::black);
+        view.Circle(inner->xc, 0, inner->r, canvas::colors::black);
     } else {
         view.Circle(state_.xa, 0, state_.radius1, canvas::colors::black, state_.arc1start,
                     state_.arc1end);
