@@ -1,5 +1,6 @@
 #include "optics/hyperbolic/biconvex.h"
 
+#include "optics/hyperbolic/beam.h"
 #include "optics/hyperbolic/drawing.h"
 #include "optics/hyperbolic/fronts.h"
 #include "optics/hyperbolic/outline.h"
@@ -48,19 +49,16 @@ void amfikyrtosDesmi(Protosfakos& state, SahlView& view, double a, double b, dou
         return; // a slope that is not a number gives the beam no direction
     }
     const double slope = boundedBeamSlope(m);
-    // (sin α, −cos α) runs across the beam, so the marks W lie on one front.
-    const double cosAlpha = 1 / std::sqrt(1 + slope * slope);
-    const double sinAlpha = slope / std::sqrt(1 + slope * slope);
+    const BeamFront front(slope, {kBeamX, 100}, {kBeamX, 100 - (kBeamRays - 1)});
     canvas::Surface& surface = view.surface;
     for (int k = 0; k < kBeamRays; ++k) {
         const double h = 100 - k;
         aktinaAmfikyrtou(state, view, a, b, kBeamX, h, slope, h - kBeamX * slope);
-        const double wx = kBeamX + k * sinAlpha;
-        const double wy = 100 - k * cosAlpha;
+        const Point start = front.startOf({kBeamX, h});
         surface.DrawWidth = 3;
-        surface.PSet(wx, wy);
+        surface.PSet(start.x, start.y);
         surface.DrawWidth = 1;
-        closeRay(state, surface, wx, wy);
+        closeRay(state, surface, start.x, start.y);
     }
     joinFronts(state, surface, 1, canvas::colors::blue, FrontDots::AtEachPoint);
 }

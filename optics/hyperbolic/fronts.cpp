@@ -46,34 +46,19 @@ std::optional<RayPath> recordedPath(const Protosfakos& state, Point s, int i) {
     return path;
 }
 
-// The front after the one at q, one time step later. Light runs at 1 in air
-// and 1/n in glass, so the time left after crossing a face is spent at the
-// other speed. Empty when q lies exactly at the exit distance from p, a case
-// the march leaves without a point.
-std::optional<Point> nextFront(const RayPath& path, Point q, double n) {
-    const double fromStart = distance(q, path.s);
-    const double fromEntry = distance(q, path.p);
-    if (fromStart <= path.toEntry) {
-        const Point next = advance(q, path.e1, kFrontStep);
-        if (distance(next, path.s) <= path.toEntry) {
-            return next;
-        }
-        const double left = kFrontStep - (path.toEntry - fromStart);
-        return advance(path.p, path.e2, left / n);
+// The point that light from s reaches after the optical path `time` (air
+// path plus n times glass path): along the ray, across each face it reaches
+// on at the speed and in the direction beyond it, so every front lies on its
+// ray however many faces one step crosses.
+Point frontAt(const RayPath& path, double time, double n) {
+    if (time <= path.toEntry) {
+        return advance(path.s, path.e1, time);
     }
-    if (fromEntry < path.inGlass) {
-        const Point next = advance(q, path.e2, kFrontStep / n);
-        if (distance(next, path.p) <= path.inGlass) {
-            return next;
-        }
-        // fromEntry < inGlass here, so the glass still to cross is positive.
-        const double left = kFrontStep - n * (path.inGlass - fromEntry);
-        return advance(path.e, path.e3, left);
+    const double inGlass = (time - path.toEntry) / n;
+    if (inGlass <= path.inGlass) {
+        return advance(path.p, path.e2, inGlass);
     }
-    if (fromEntry > path.inGlass) {
-        return advance(q, path.e3, kFrontStep);
-    }
-    return std::nullopt;
+    return advance(path.e, path.e3, time - path.toEntry - n * path.inGlass);
 }
 
 void marchFronts(Protosfakos& state, canvas::Surface& surface, Point s, int i) {
@@ -89,11 +74,9 @@ void marchFronts(Protosfakos& state, canvas::Surface& surface, Point s, int i) {
     state.metopoX(i, 0) = s.x;
     state.metopoY(i, 0) = s.y;
     for (int j = 1; j <= kFrontsPerRay; ++j) {
-        const Point q{state.metopoX(i, j - 1), state.metopoY(i, j - 1)};
-        if (const auto next = nextFront(*path, q, state.nsahl)) {
-            state.metopoX(i, j) = next->x;
-            state.metopoY(i, j) = next->y;
-        }
+        const Point front = frontAt(*path, j * double{kFrontStep}, state.nsahl);
+        state.metopoX(i, j) = front.x;
+        state.metopoY(i, j) = front.y;
     }
     // Each front leaves the pen at width 1, black after odd and red after even
     // fronts; the last sets it black.

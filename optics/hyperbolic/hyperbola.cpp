@@ -14,6 +14,12 @@ struct Roots {
 // Substituting y = m·x + q into x²/a² − y²/b² = 1 and multiplying by −b² gives
 // A·x² + 2·B·x + K = 0 with A = m² − b²/a², B = m·q, K = q² + b², whose
 // reduced discriminant B² − A·K simplifies to b²·((q² + b²)/a² − m²).
+//
+// (−B ± √D)/A loses every digit of the root that stays finite as A goes to 0
+// (a line nearly parallel to an asymptote): −B and √D then cancel. Taking
+// t = −B − sign(B)·√D, which adds two numbers of one sign, the roots are t/A
+// and K/t, both to full precision. At A = 0 exactly (or when t/A lies beyond
+// the doubles) the line meets the curve once, at K/t = −K/(2B).
 std::optional<Roots> lineCrossings(double m, double q, double b, double a) {
     if (a == 0 || std::isnan(a)) {
         return std::nullopt;
@@ -21,26 +27,23 @@ std::optional<Roots> lineCrossings(double m, double q, double b, double a) {
     const double A = m * m - b * b / (a * a);
     const double B = m * q;
     const double K = q * q + b * b;
-    Roots roots{};
-    if (A == 0) {
-        if (B == 0) {
-            return std::nullopt; // the asymptote never meets its curve
-        }
-        const double x = -K / (2 * B);
-        roots = {x, x};
-    } else {
-        const double D = b * b * ((q * q + b * b) / (a * a) - m * m);
-        if (!(D >= 0)) {
-            return std::nullopt;
-        }
-        const double plus = (-B + std::sqrt(D)) / A;
-        const double minus = (-B - std::sqrt(D)) / A;
-        roots = A > 0 ? Roots{plus, minus} : Roots{minus, plus};
-    }
-    if (!std::isfinite(roots.larger) || !std::isfinite(roots.smaller)) {
+    const double D = b * b * ((q * q + b * b) / (a * a) - m * m);
+    if (!(D >= 0) || !std::isfinite(A) || !std::isfinite(B) || !std::isfinite(D)) {
         return std::nullopt;
     }
-    return roots;
+    const double t = B > 0 ? -B - std::sqrt(D) : -B + std::sqrt(D);
+    if (t == 0) {
+        return std::nullopt; // B = D = 0: the asymptote itself, which never meets its curve
+    }
+    const double near = K / t;
+    const double far = t / A;
+    if (!std::isfinite(near)) {
+        return std::nullopt;
+    }
+    if (!std::isfinite(far)) {
+        return Roots{near, near};
+    }
+    return near > far ? Roots{near, far} : Roots{far, near};
 }
 
 const double kPi = 4 * std::atan(1.0);

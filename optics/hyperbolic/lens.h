@@ -32,11 +32,19 @@ struct Point {
     double y = 0;
 };
 
-// Where a traced ray leaves the glass and its unit direction of travel there.
+// A unit direction of travel.
+struct Direction {
+    double x = 0;
+    double y = 0;
+};
+
+// Where a traced ray leaves the glass, its unit direction of travel after,
+// and whether it leaves through the right branch (face 1 of both lenses).
 struct RayExit {
     Point at;
     double dirX = 0;
     double dirY = 0;
+    bool throughRightFace = false;
 };
 
 // Whether first is strictly nearer to s than second (a tie goes to second).

@@ -1,5 +1,6 @@
 #include "optics/hyperbolic/planoconvex.h"
 
+#include "optics/hyperbolic/beam.h"
 #include "optics/hyperbolic/drawing.h"
 #include "optics/hyperbolic/fronts.h"
 #include "optics/hyperbolic/outline.h"
@@ -21,32 +22,6 @@ void drawLens(SahlView& view, double a, double b, bool withIdealRays) {
     }
 }
 
-// One beam ray along slope m through (130, h), travelling towards −x.
-void traceBeamRay(Protosfakos& state, SahlView& view, const Lens& lens, double h, double m) {
-    const Point start{kBeamX - lens.d, h - m * lens.d};
-    const double y4 = start.y + m * (4 * lens.a - start.x);
-    if (std::fabs(y4) > lens.edge) {
-        const double run = 100 * (4 * lens.a - kBeamX);
-        drawRayPiece(view, {kBeamX, h}, {kBeamX + run, h + run * m}, canvas::colors::blue);
-        return;
-    }
-    const Point entry{4 * lens.a, y4};
-    drawRayPiece(view, {kBeamX, h}, entry, canvas::colors::blue);
-    const auto exit = throughPlaneFace(view, lens, entry, m);
-    if (!exit) {
-        return;
-    }
-    drawEmergingRay(view, *exit, 530);
-    if (!recordRay(state, entry, *exit)) {
-        return;
-    }
-    canvas::Surface& surface = view.surface;
-    surface.DrawWidth = 4;
-    surface.PSet(exit->at.x, exit->at.y);
-    surface.DrawWidth = 1;
-    closeRay(state, surface, start.x, start.y);
-}
-
 } // namespace
 
 void epipedokyrtosPigi(Protosfakos& state, SahlView& view, double a, double b, double xs,
@@ -63,10 +38,7 @@ void epipedokyrtosPigi(Protosfakos& state, SahlView& view, double a, double b, d
     const Lens lens = makeLens(a, b, state.nsahl);
     for (int k = 0; k < kFanRays; ++k) {
         const double m = (90 - 3 * k) / 100.0;
-        const RayOutcome outcome = planoConvexFanRay(state, view, lens, {xs, ys}, m);
-        if (outcome == RayOutcome::EndDrawing) {
-            return;
-        }
+        planoConvexFanRay(state, view, lens, {xs, ys}, m);
         closeRay(state, view.surface, state.shared.pigiX, state.shared.pigiY);
     }
     joinFanFronts(state, view);
@@ -85,8 +57,15 @@ void epipedokyrtosDesmi(Protosfakos& state, SahlView& view, double a, double b, 
         return; // a slope that is not a number gives the beam no direction
     }
     const Lens lens = makeLens(a, b, state.nsahl);
+    const double slope = boundedBeamSlope(m);
+    // Each ray passes (130, h) and comes in through the point d before it.
+    const auto through = [&](double h) { return Point{kBeamX - lens.d, h - slope * lens.d}; };
+    const BeamFront front(slope, through(100), through(100 - 2 * (kBeamRays - 1)));
     for (int k = 0; k < kBeamRays; ++k) {
-        traceBeamRay(state, view, lens, 100 - 2 * k, boundedBeamSlope(m));
+        const double h = 100 - 2 * k;
+        planoConvexBeamRay(state, view, lens, h, through(h), slope);
+        const Point start = front.startOf(through(h));
+        closeRay(state, view.surface, start.x, start.y);
     }
     joinFronts(state, view.surface, 1, std::nullopt, FrontDots::None);
 }

@@ -102,6 +102,17 @@ LensCrossing xordi(double xa, double xb, double r1, double r2) {
     return {x, h, x, -h, true};
 }
 
+std::optional<Disc> innerDisc(double xa, double xb, double r1, double r2) {
+    const double d = std::abs(xb - xa);
+    if (r1 > 0 && d + r1 <= r2) {
+        return Disc{1, xa, r1};
+    }
+    if (r2 > 0 && d + r2 <= r1) {
+        return Disc{2, xb, r2};
+    }
+    return std::nullopt;
+}
+
 LensCrossing eytheiakyklos(double xc, double yc, double r, double dx, double dy, double x0,
                            double y0) {
     // A zero (or non-finite) direction is no line at all.

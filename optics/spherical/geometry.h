@@ -32,6 +32,17 @@ LensCrossing kykloikykloi(double d, double r1, double r2);
 // xa == xb or the circles do not meet.
 LensCrossing xordi(double xa, double xb, double r1, double r2);
 
+// The glass lies inside both circles. When one circle lies inside the other
+// (touching it at most) that is the inner disc: its circle's number, 1 or 2
+// (1 when the two are one circle), centre x and radius. Empty when the
+// circles cross or lie apart, or the inner one has no radius.
+struct Disc {
+    int face = 0;
+    double xc = 0;
+    double r = 0;
+};
+std::optional<Disc> innerDisc(double xa, double xb, double r1, double r2);
+
 // Crossings of the line through (x0, y0) along (dx, dy) with the circle of
 // centre (xc, yc) and radius r. Point 1 has the larger x (the larger y on a
 // vertical line). A tangent is a miss. Says nothing about which lies ahead.

@@ -28,8 +28,12 @@ struct Crossing {
 // The glass lies inside both circles, so a crossing of one circle belongs to
 // the lens surface when it lies inside (or, within the tolerance, on) the
 // other one. A point exactly on both circles is the rim's bare edge and is
-// passed over.
-bool onLensSurface(const Lens& lens, const Crossing& c) {
+// passed over. When one circle lies inside the other, the surface is the
+// inner circle, all of it.
+bool onLensSurface(const Lens& lens, const Crossing& c, const std::optional<Disc>& inner) {
+    if (inner) {
+        return c.face == inner->face;
+    }
     const double dA = apostasi(c.x, c.y, lens.xa, 0);
     const double dB = apostasi(c.x, c.y, lens.xb, 0);
     if (dA == lens.r1 && dB == lens.r2) {
@@ -45,13 +49,18 @@ bool onLensSurface(const Lens& lens, const Crossing& c) {
 // and near-vertical rays correctly.
 std::optional<Crossing> nearestCrossingAhead(const Lens& lens, double dx, double dy, double x0,
                                              double y0, int skipFace) {
-    if (!xordi(lens.xa, lens.xb, lens.r1, lens.r2).found) {
-        return std::nullopt; // no rim: the circles make no lens
+    const std::optional<Disc> inner = innerDisc(lens.xa, lens.xb, lens.r1, lens.r2);
+    if (!inner && !xordi(lens.xa, lens.xb, lens.r1, lens.r2).found) {
+        return std::nullopt; // circles apart make no lens
     }
     const LensCrossing c1 = eytheiakyklos(lens.xa, 0, lens.r1, dx, dy, x0, y0);
     const LensCrossing c2 = eytheiakyklos(lens.xb, 0, lens.r2, dx, dy, x0, y0);
-    if (!c1.found || !c2.found) {
-        return std::nullopt; // the lens lies inside both circles: missing one misses it
+    // The lens lies inside both circles: missing one misses it. Nested, only
+    // the inner circle bounds it.
+    const bool needsCircle1 = !inner || inner->face == 1;
+    const bool needsCircle2 = !inner || inner->face == 2;
+    if ((needsCircle1 && !c1.found) || (needsCircle2 && !c2.found)) {
+        return std::nullopt;
     }
     const std::array<Crossing, 4> all{
         {{c1.x1, c1.y1, 1}, {c1.x2, c1.y2, 1}, {c2.x1, c2.y1, 2}, {c2.x2, c2.y2, 2}}};
@@ -61,7 +70,8 @@ std::optional<Crossing> nearestCrossingAhead(const Lens& lens, double dx, double
         const double ahead = (c.x - x0) * dx + (c.y - y0) * dy;
         const double distance = apostasi(x0, y0, c.x, c.y);
         const double itself = c.face == skipFace ? kOnFace : kStartItself;
-        if (ahead > 0 && distance >= itself && distance < bestDistance && onLensSurface(lens, c)) {
+        if (ahead > 0 && distance >= itself && distance < bestDistance &&
+            onLensSurface(lens, c, inner)) {
             best = c;
             bestDistance = distance;
         }

@@ -35,9 +35,12 @@ PointF nearerEdgePoint(double x0, double y0, double dx, double dy, double ex, do
 }
 
 // Height of the lens surface above x = X for a tip inside the glass: the face
-// of circle 2 left of the rim, the face of circle 1 right of it. Without a rim
-// the rim's x reads 0, as xordi reports it.
+// of circle 2 left of the rim, the face of circle 1 right of it; the inner
+// circle when one lies inside the other.
 double lensSurfaceHeight(double X, double xa, double r1, double xb, double r2) {
+    if (const std::optional<Disc> inner = innerDisc(xa, xb, r1, r2)) {
+        return std::sqrt(inner->r * inner->r - (X - inner->xc) * (X - inner->xc));
+    }
     const LensCrossing rim = xordi(xa, xb, r1, r2);
     if (X < rim.x1) {
         return std::sqrt(r2 * r2 - (X - xb) * (X - xb));

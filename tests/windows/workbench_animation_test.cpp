@@ -130,3 +130,26 @@ TEST_F(WorkbenchAnimationTest, PointSourceFanAnimates) {
     // Step 1 of ray 1 lies 2.5 from the source.
     EXPECT_NEAR(std::hypot(x(1, 1) + 250, y(1, 1) - 20), 2.5, 1e-9);
 }
+
+TEST_F(WorkbenchAnimationTest, NestedCirclesAnimateThroughTheInnerDisc) {
+    // Circle 2 (radius 50 about x = 20) inside circle 1 (radius 100 about 0):
+    // the glass is the inner disc. The bundle's rays enter it on its circle,
+    // and the animation outlines the whole inner circle as the lens face.
+    lentoi->aktina1->setValue(100);
+    lentoi->kentrokykloy2->setValue(0);
+    lentoi->aktina2->setValue(50);
+    lentoi->kentrokykloy->setValue(20);
+    startBundleWaves();
+    ASSERT_GT(source().plithosaktinon, 3);
+    for (int i = 0; i < source().plithosaktinon; ++i) {
+        const auto& r = lens().record;
+        EXPECT_NEAR(std::hypot(r.xentry[i] - 20, r.yentry[i]), 50, 1e-6) << i;
+        EXPECT_NEAR(std::hypot(r.xexit[i] - 20, r.yexit[i]), 50, 1e-3) << i;
+    }
+    lentoi->Timer2_Timer();
+    const double pi = std::acos(-1.0);
+    for (int k = 0; k < 12; ++k) {
+        const double x = 20 + 50 * std::cos(k * pi / 6), y = 50 * std::sin(k * pi / 6);
+        EXPECT_EQ(colorAt(surface(), x, y), canvas::colors::black) << k * 30 << " degrees";
+    }
+}

@@ -87,16 +87,24 @@ void Lentoi::sxediasifakoy11() {
 }
 
 void Lentoi::drawLensFaces() {
+    const std::optional<sph::Disc> inner =
+        sph::innerDisc(state_.xa, state_.xb, state_.radius1, state_.radius2);
     // Two circles that do not meet have no rim, so no faces to draw.
-    if (state_.hchord == 0)
+    if (!inner && state_.hchord == 0)
         return;
     canvas::Surface& view = surface();
     view.DrawWidth = 2;
     view.DrawStyle = canvas::PenStyle::Solid;
-    view.Circle(state_.xa, 0, state_.radius1, canvas::colors::black, state_.arc1start,
-                state_.arc1end);
-    view.Circle(state_.xb, 0, state_.radius2, canvas::colors::black, state_.arc2start,
-                state_.arc2end);
+    if (inner) {
+        // One circle inside the other: the glass is the inner disc, and its
+        // whole circle is the face.
+        view.Circle(inner->xc, 0, inner->r, canvas::colors::black);
+    } else {
+        view.Circle(state_.xa, 0, state_.radius1, canvas::colors::black, state_.arc1start,
+                    state_.arc1end);
+        view.Circle(state_.xb, 0, state_.radius2, canvas::colors::black, state_.arc2start,
+                    state_.arc2end);
+    }
     view.DrawWidth = 1;
 }
 

@@ -1,3 +1,4 @@
+#include "exact_optics.h"
 #include "sahl_fixture.h"
 
 namespace {
@@ -115,18 +116,57 @@ TEST_F(BiconvexTest, SourceBeyondTheStopEndsRaysWithMagentaDots) {
     EXPECT_TRUE(colorNear(130, 25 + 10 * 0.86, magenta));
 }
 
-TEST_F(BiconvexTest, VertexEntryFollowsTheAxisAndAVertexExitEndsTheRay) {
-    // Along the axis: in at the vertex (84, 0), whose normal is the axis, so
-    // the ray goes straight on to the other vertex (12, 0) and ends there.
+TEST_F(BiconvexTest, AxisRayPassesStraightThroughBothVertices) {
+    // In at the vertex (84, 0) and out at (12, 0): at both the normal is the
+    // axis, so the ray goes straight on and is recorded like its neighbours.
     aktinaAmfikyrtou(state, view, kA, b, 130, 0, 0, 0);
-    EXPECT_EQ(state.aktinaKatagrafi, 0);
+    ASSERT_EQ(state.aktinaKatagrafi, 1);
+    EXPECT_DOUBLE_EQ(state.eisodosX[0], 84);
+    EXPECT_DOUBLE_EQ(state.exodosX[0], 12);
+    EXPECT_EQ(state.exodosY[0], 0);
+    EXPECT_EQ(state.exodosCos[0], -1);
+    EXPECT_EQ(state.exodosSin[0], 0);
     EXPECT_TRUE(colorNear(50, 0, cyan));
-    EXPECT_TRUE(colorNear(86, 0, red)); // the normal at the vertex, along x
-    EXPECT_EQ(countColor(green), 0);
-    // Half a unit off the axis the ray goes through.
-    aktinaAmfikyrtou(state, view, kA, b, 130, 0.5, 0, 0.5);
-    EXPECT_EQ(state.aktinaKatagrafi, 1);
-    EXPECT_GT(countColor(green), 0);
+    EXPECT_TRUE(colorNear(86, 0, red)); // the normals at the vertices, along x
+    EXPECT_TRUE(colorNear(14, 0, red));
+    EXPECT_TRUE(colorNear(0, 0, green));
+}
+
+TEST_F(BiconvexTest, MissesRunTowardsTheLensFromItsNearestFaceRoots) {
+    // From (−5, −115) at n = 1.05 every line misses the thin lens. Taking the
+    // larger root on face 1 and the smaller on face 2 whether or not they lie
+    // on the lens, or reading "no crossing" as x = 0, sends some misses to the
+    // left (m = −0.30 towards the curve of face 2 at x = −138.45); they all
+    // run to the right, towards x = 4a.
+    useIndex(1.05);
+    setSource(-5, -115);
+    draw();
+    EXPECT_EQ(source.plithosaktinon, 0);
+    EXPECT_TRUE(colorNear(100, -115 + 0.9 * 105, blue));
+    EXPECT_EQ(countColor(blue, -120, -120, -7, 0), 0);
+}
+
+TEST_F(BiconvexTest, StoppedRaysEndWithADotOnlyAfterFaceOne) {
+    // A ray leaving face 1 caught by the stop ends in a dot of width 5 in the
+    // ForeColor and a magenta line; one leaving face 2 in the line alone.
+    struct Case {
+        exact::V source;
+        double m, stopX;
+        bool dot;
+    };
+    for (const Case& c : {Case{{108, 0}, 0.1, -100, true}, Case{{-60, 10}, -0.1, 140, false}}) {
+        surface.Cls();
+        const auto ray = exact::fan({exact::Shape::Biconvex, n}, c.source, {c.m}, {0, 1e6, -1e6});
+        ASSERT_EQ(ray.size(), 1u);
+        const double y = ray[0].exit.y + (c.stopX - ray[0].exit.x) * ray[0].out.y / ray[0].out.x;
+        view.controls = {false, false, c.stopX, y - 1, y - 2}; // the opening just below
+        aktinaAmfikyrtou(state, view, kA, b, c.source.x, c.source.y, c.m,
+                         c.source.y - c.m * c.source.x);
+        EXPECT_EQ(state.aktinaKatagrafi, 0);
+        EXPECT_EQ(colorNear(c.stopX, y, black, 1), c.dot) << c.stopX;
+        const double back = c.stopX + (ray[0].exit.x - c.stopX) / 4; // on the line before T
+        EXPECT_TRUE(colorNear(back, y + (back - c.stopX) * ray[0].out.y / ray[0].out.x, magenta));
+    }
 }
 
 TEST_F(BiconvexTest, FrontsAreEqualTimesFromTheSource) {

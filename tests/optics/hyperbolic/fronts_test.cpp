@@ -63,14 +63,16 @@ TEST_F(FrontsTest, EntryCrossedWithinAStepLandsAtTheRemainingTimeOverN) {
     expectFront(0, 1, 7 + (15 - 14) / 1.5, 0);
 }
 
-TEST_F(FrontsTest, StepAcrossBothFacesStaysOnTheGlassLine) {
-    // Glass of 2 units only: front 1 lands on the inside line 10/3 past P,
-    // beyond the exit, and front 2 goes on from there along the direction.
+TEST_F(FrontsTest, StepAcrossBothFacesGoesOnAlongTheEmergingRay) {
+    // Glass of 2 units only: front 1 spends 10 in air, 2·1.5 = 3 crossing the
+    // glass and the remaining 2 beyond the exit, along (0.6, 0.8).
     setSource(0, 0);
-    recordRay(0, 10, 0, 12, 0, 1, 0);
+    recordRay(0, 10, 0, 12, 0, 0.6f, 0.8f);
     metopoPigis(state, surface, 0);
-    expectFront(0, 1, 10 + 5 / 1.5, 0);
-    expectFront(0, 2, 25 + 5 / 1.5, 0);
+    EXPECT_NEAR(state.metopoX(0, 1), 12 + 2 * 0.6, 1e-6);
+    EXPECT_NEAR(state.metopoY(0, 1), 2 * 0.8, 1e-6);
+    EXPECT_NEAR(state.metopoX(0, 2), 12 + 17 * 0.6, 1e-6);
+    EXPECT_NEAR(state.metopoY(0, 2), 17 * 0.8, 1e-6);
 }
 
 TEST_F(FrontsTest, ZeroLengthPiecesStoreNothing) {

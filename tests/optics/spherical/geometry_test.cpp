@@ -98,6 +98,10 @@ TEST(SphericalGeometry, BladeClampPullsATipInsideTheGlassToTheSurface) {
         EXPECT_NEAR(lower->tipY, -c.s, 1e-9);
     }
     EXPECT_FALSE(clampUpperBlade(surface, 0, 95, xa, r1, xb, r2)); // above the glass
+    // Circle 1 (radius 20 about 0) inside circle 2: the glass is its disc.
+    const auto nested = clampUpperBlade(surface, -5, 0, 0, 20, 50, 100);
+    ASSERT_TRUE(nested);
+    EXPECT_NEAR(nested->tipY, std::sqrt(20 * 20 - 5 * 5), 1e-9);
 }
 
 } // namespace

@@ -54,7 +54,8 @@ TEST(SphericalRefraction, LensEntryFindsTheFirstCrossingAhead) {
         {"far side, pointing away", xa, 200, 0, 1, 0, false, 200, 0, 7},
         {"lens behind the start", xa, -200, 0, -1, 0, false, -200, 0, 7},
         {"misses circle 2, crosses circle 1", xa, -200, 95, 1, 0, false, -200, 95, 7},
-        {"no rim: xa == xb", xb, -200, 0, 1, 0, false, -200, 0, 7},
+        {"concentric: the inner disc", xb, -200, 0, 1, 0, true, -70, 0, 2},
+        {"circles apart: no lens", -300, -500, 0, 1, 0, false, -500, 0, 7},
         {"a vertex exactly at (0, 0) is hit", -100, 100, 0, -1, 0, true, 0, 0, 1},
     };
     for (const auto& c : cases) {

@@ -81,6 +81,45 @@ TEST_F(SphericalWave, SnellsLawOnTheTracedPoints) {
     }
 }
 
+// One circle inside the other: the glass is the inner disc, so a ray enters
+// and leaves it on the inner circle, Snell's law holding at both points, and
+// gets glass dots. Along y = 10 into the disc of radius 50 about x = 20 the
+// sine to the normal is 10/50 at (20 − √2400, 10), 0.2/1.5 inside, and the
+// chord 100·cos r long: the ray leaves at (69.89, 3.30).
+TEST_F(SphericalWave, NestedCirclesRefractAtTheInnerDisc) {
+    struct Nested {
+        double xa, xb, radius1, radius2;
+        double centre, radius; // of the inner disc
+    };
+    const Nested lenses[] = {{0, 20, 100, 50, 20, 50}, // circle 2 inside circle 1
+                             {0, 50, 20, 100, 0, 20},  // circle 1 inside circle 2
+                             {5, 5, 80, 30, 5, 30}};   // concentric
+    for (const Nested& l : lenses) {
+        for (const double y0 : {10.0, -14.0, 0.0}) {
+            recorded = 0;
+            surface.Cls();
+            double x = -400, y = y0;
+            traceWave(surface, state, kOpen, x, y, 1, 0, l.xa, l.xb, l.radius1, l.radius2, 1.5);
+            ASSERT_EQ(recorded, 1) << l.centre << " " << y0;
+            const double px = rec.xentry[0], py = rec.yentry[0], ex = rec.xexit[0],
+                         ey = rec.yexit[0];
+            EXPECT_NEAR(px, l.centre - std::sqrt(l.radius * l.radius - y0 * y0), 1e-9);
+            EXPECT_NEAR(std::hypot(ex - l.centre, ey), l.radius, 1e-4);
+            EXPECT_NEAR(sinToNormal(1, 0, px, py, l.centre),
+                        1.5 * sinToNormal(rec.dxlens[0], rec.dylens[0], px, py, l.centre), 1e-6);
+            EXPECT_NEAR(sinToNormal(rec.dxout[0], rec.dyout[0], ex, ey, l.centre),
+                        1.5 * sinToNormal(rec.dxlens[0], rec.dylens[0], ex, ey, l.centre), 1e-6);
+            EXPECT_GT(countColor(surface, kGlassDot), 0);
+        }
+    }
+    recorded = 0;
+    double x = -400, y = 10;
+    traceWave(surface, state, kOpen, x, y, 1, 0, 0, 20, 100, 50, 1.5);
+    EXPECT_NEAR(rec.xentry[0], -28.99, 0.005);
+    EXPECT_NEAR(rec.xexit[0], 69.89, 0.005);
+    EXPECT_NEAR(rec.yexit[0], 3.30, 0.005);
+}
+
 // Dots on the axis worked by hand: the face at -70 lies d0 from the start,
 // the glass dots go on with the phase left at the face, 25/n apart; 19 after.
 TEST_F(SphericalWave, DotsOnTheAxisAtTheirPhase) {
