@@ -86,8 +86,7 @@ void Eisagogiko::chooseLens(bool biconvex) {
     lens.shared.pigiX = 9 * kA;
     lens.shared.pigiY = 25;
     // A new choice starts a new picture, whatever the window held before.
-    window.surface().Cls();
-    window.drawPointSource(biconvex, kA, *b, lens.shared.pigiX, lens.shared.pigiY);
+    window.showPointSource(biconvex, lens.shared.pigiX, lens.shared.pigiY);
     lens.amfikyrtos = biconvex;
 }
 

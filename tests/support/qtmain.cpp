@@ -6,10 +6,11 @@
 
 #include <gtest/gtest.h>
 
-// Window tests run real widgets on the offscreen platform, in the C locale
-// unless a test sets another.
+// Window tests run real widgets on the offscreen platform, on a screen of
+// 1280 x 800 pixels without window frames, in the C locale unless a test sets
+// another.
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    const shell::OffscreenScreen screen(1280, 800, shell::WindowFrames::None);
     shell::quietOffscreenNotices();
     QLocale::setDefault(QLocale::c());
     QApplication app(argc, argv);
