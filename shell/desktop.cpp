@@ -9,7 +9,9 @@ windows::ScreenInfo primaryScreenInfo() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     const QSize size = screen->size();
     const QRect free = screen->availableGeometry();
-    return {size.width(), size.height(), screen->logicalDotsPerInch(),
+    return {size.width(),
+            size.height(),
+            screen->logicalDotsPerInch(),
             {free.x(), free.y(), free.width(), free.height()}};
 }
 

@@ -27,10 +27,14 @@ void quietOffscreenNotices() {
 
 OffscreenScreen::OffscreenScreen(int widthPx, int heightPx, WindowFrames frames)
     : config_(QDir::tempPath() + "/fakoi-screen-XXXXXX.json") {
-    const QJsonObject screen{{"name", "fakoi"},        {"x", 0},
-                             {"y", 0},                 {"width", widthPx},
-                             {"height", heightPx},     {"logicalDpi", 96},
-                             {"logicalBaseDpi", 96},   {"dpr", 1}};
+    const QJsonObject screen{{"name", "fakoi"},
+                             {"x", 0},
+                             {"y", 0},
+                             {"width", widthPx},
+                             {"height", heightPx},
+                             {"logicalDpi", 96},
+                             {"logicalBaseDpi", 96},
+                             {"dpr", 1}};
     const QJsonObject config{{"windowFrameMargins", frames == WindowFrames::Thin},
                              {"screens", QJsonArray{screen}}};
     QString platform = "offscreen";

@@ -57,11 +57,8 @@ bool FormWindow::event(QEvent* event) {
     switch (event->type()) {
     case QEvent::Move:
     case QEvent::Resize:
-    case QEvent::WindowStateChange:
-        keepFrameOnScreen();
-        break;
-    default:
-        break;
+    case QEvent::WindowStateChange: keepFrameOnScreen(); break;
+    default: break;
     }
     return done;
 }

@@ -94,8 +94,8 @@ void ElSahl::setSahlScale() {
 // rays below it stay on the screen.
 void ElSahl::sizeForLensChoice() {
     const ScreenArea area = screen().available();
-    const int side = std::min({screen().toPixels(screen().widthTwips() / 1.5), area.width,
-                               area.height});
+    const int side =
+        std::min({screen().toPixels(screen().widthTwips() / 1.5), area.width, area.height});
     setFrameRect({area.left, area.top, side, side});
     setSahlScale();
     placeStop(130);

@@ -46,8 +46,8 @@ Moniaktina::Moniaktina(Host& host, optics::spherical::Poreiaaktinon& state)
     createTexts();
     Command1 = new QPushButton("Πίσω");
     place(Command1, 4200, 120, 1335, 495);
-    setTabIndexes({Text6, aktina1, Text5, aktina2, Text2, deiktisdiathlasis, Command1, Text7,
-                   kentrokykloy});
+    setTabIndexes(
+        {Text6, aktina1, Text5, aktina2, Text2, deiktisdiathlasis, Command1, Text7, kentrokykloy});
     nameControls();
     connectHandlers();
 }

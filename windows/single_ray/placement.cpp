@@ -41,9 +41,9 @@ void Moniaktina::sizeToScreen() {
 void Moniaktina::redrawPicture() {
     const canvas::UserPoint corner{fos.Left, fos.Top};
     setCentredScale();
-    placeAt(surface(), fos, {surface().toPixelX(corner.x), surface().toPixelY(corner.y),
-                             kMarkSizeTwips / screen().twipsPerPixel(),
-                             kMarkSizeTwips / screen().twipsPerPixel()});
+    placeAt(surface(), fos,
+            {surface().toPixelX(corner.x), surface().toPixelY(corner.y),
+             kMarkSizeTwips / screen().twipsPerPixel(), kMarkSizeTwips / screen().twipsPerPixel()});
     drawPicture(picture_);
 }
 

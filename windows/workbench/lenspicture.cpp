@@ -31,8 +31,8 @@ std::optional<Pixel> lensSeed(const canvas::Surface& view, double xa, double r1,
                               double r2) {
     const double rowPx = view.toPixelY(0);
     const double left = std::max(view.toPixelX(std::max(xa - r1, xb - r2)), 0.0);
-    const double right = std::min(view.toPixelX(std::min(xa + r1, xb + r2)),
-                                  static_cast<double>(view.widthPx()));
+    const double right =
+        std::min(view.toPixelX(std::min(xa + r1, xb + r2)), static_cast<double>(view.widthPx()));
     if (!(rowPx >= 0 && rowPx < view.heightPx() && right > left))
         return std::nullopt;
     const int row = static_cast<int>(rowPx);

@@ -31,8 +31,31 @@ Lentoi::Lentoi(Host& host, optics::spherical::Poreiaaktinon& state)
     setWindowTitle("SPHERICAL  LENSES");
     createControls();
     createMenus();
+    nameControls();
     connectHandlers();
     Timer1.setEnabled(true);
+}
+
+// A scroll bar is called what the box or label it writes says; a bar that
+// writes none, for what it moves.
+void Lentoi::nameControls() {
+    const std::pair<QString, std::vector<QWidget*>> names[] = {
+        {"Number of Rays Αριθμός ακτινών", {desmi1, Text1}},
+        {"Index of Refraction Δείκτης Διάθλασης", {deiktisdiathlasis, Text2}},
+        {"Ακτίνα2", {aktina2, Text5}},
+        {"Ακτίνα1", {aktina1, Text6}},
+        {"Κέντρο δεξί κύκλου", {kentrokykloy, Text7}},
+        {"Κέντρο αριστερού κύκλου", {kentrokykloy2}},
+        {"Πολλαπλασιαστής ακτίνων", {arvimaton}},
+        {"Θέση διαφραγμάτων DIAPHRAGM POSITION", {HScroll1}},
+        {"Πάνω διάφραγμα UPPER DIAPHRAGM", {VScroll1}},
+        {"Κάτω διάφραγμα LOWER DIAPHRAGM", {VScroll2}},
+        {"Text3", {Text3}},
+        {"Text4", {Text4}},
+    };
+    for (const auto& [name, controls] : names)
+        for (QWidget* control : controls)
+            control->setAccessibleName(name);
 }
 
 void Lentoi::createControls() {

@@ -127,6 +127,7 @@ class Lentoi : public FormWindow {
     void createScrollBars();
     void createTexts();
     void createMenus();
+    void nameControls();
     void connectHandlers();
 
     void aktina1_Change();
@@ -173,7 +174,7 @@ class Lentoi : public FormWindow {
     bool fanDrawn_ = false; // the last press drew a fan, which its click keeps
     int recordedRays_ = 0;
     WorkbenchPicture picture_;
-    int timer1Step_ = 0;      // the step counters that survive between ticks
+    int timer1Step_ = 0; // the step counters that survive between ticks
     int timer2Step_ = 0;
 };
 
