@@ -15,7 +15,7 @@ std::vector<QWidget*> FormWindow::tabOrder() const {
     if (order.empty()) {
         for (QObject* child : canvas_->children()) {
             auto* control = qobject_cast<QWidget*>(child);
-            if (control && (control->focusPolicy() & Qt::TabFocus))
+            if (control && control->focusPolicy() != Qt::NoFocus)
                 order.push_back(control);
         }
         // Reading order: top to bottom, then left to right.
@@ -23,9 +23,11 @@ std::vector<QWidget*> FormWindow::tabOrder() const {
             return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x());
         });
     }
+    // Qt takes Tab away from the unchecked buttons of an exclusive group;
+    // here every control that takes the focus at all is a tab stop.
     std::erase_if(order, [this](const QWidget* control) {
         return !control->isVisibleTo(this) || !control->isEnabled() ||
-               !(control->focusPolicy() & Qt::TabFocus);
+               control->focusPolicy() == Qt::NoFocus;
     });
     return order;
 }

@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFont>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QScrollBar>
@@ -49,11 +50,13 @@ QAction* FormWindow::addMenu(const QString& caption) {
 
 void FormWindow::openMenuBar() {
     // The menu bar enters its keyboard mode when Alt is pressed and let go
-    // alone; Qt has no public call for that mode, so F10 takes the same path.
-    QKeyEvent press(QEvent::ShortcutOverride, Qt::Key_Alt, Qt::AltModifier);
-    QCoreApplication::sendEvent(this, &press);
+    // alone; Qt has no public call for that mode, so F10 plays that key.
+    QKeyEvent check(QEvent::ShortcutOverride, Qt::Key_Alt, Qt::AltModifier);
+    check.ignore(); // as the window system delivers it: no one has taken it
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Alt, Qt::AltModifier);
     QKeyEvent release(QEvent::KeyRelease, Qt::Key_Alt, Qt::NoModifier);
-    QCoreApplication::sendEvent(this, &release);
+    for (QKeyEvent* event : {&check, &press, &release})
+        QCoreApplication::sendEvent(this, event);
 }
 
 void FormWindow::onChange(QScrollBar* bar, std::function<void()> handler) {
