@@ -35,26 +35,35 @@ void FormWindow::setFrameRect(const ScreenArea& outer) {
     move(outer.left, outer.top); // the frame's corner
 }
 
-// A window manager frames a window only once it is shown; that frame, or a
-// new one after the window is no longer maximised, is known from then on.
-// The window is sized again once for each new frame, so that the frame fits;
-// the user's own moves and sizes under a known frame are left alone.
+// A window manager frames a window only once it is shown, and frames it anew
+// when it is no longer maximised. The first time a new frame is known, the
+// window is placed again as it was asked for, now with that frame; and a
+// frame larger than the screen's free area is made to fit it. Otherwise the
+// user's own moves and sizes are left alone.
 void FormWindow::keepFrameOnScreen() {
-    if (!wantedFrame_ || !isVisible() || (windowState() & ~Qt::WindowActive) != Qt::WindowNoState)
+    if (!isVisible() || (windowState() & ~Qt::WindowActive) != Qt::WindowNoState)
         return;
     const QMargins frame = frameMarginsNow();
-    if (frame == sizedForMargins_)
+    const int frameWidth = frame.left() + frame.right();
+    const int frameHeight = frame.top() + frame.bottom();
+    if (wantedFrame_ && frame != sizedForMargins_) {
+        sizedForMargins_ = frame;
+        resize(std::max(1, wantedFrame_->width - frameWidth),
+               std::max(1, wantedFrame_->height - frameHeight));
+        move(wantedFrame_->left, wantedFrame_->top);
         return;
-    sizedForMargins_ = frame;
-    const ScreenArea& outer = *wantedFrame_;
-    resize(std::max(1, outer.width - frame.left() - frame.right()),
-           std::max(1, outer.height - frame.top() - frame.bottom()));
-    move(outer.left, outer.top);
+    }
+    const ScreenArea area = screen().available();
+    const int widest = std::max(1, area.width - frameWidth);
+    const int highest = std::max(1, area.height - frameHeight);
+    if (width() > widest || height() > highest)
+        resize(std::min(width(), widest), std::min(height(), highest));
 }
 
 bool FormWindow::event(QEvent* event) {
     const bool done = QMainWindow::event(event);
     switch (event->type()) {
+    case QEvent::Show:
     case QEvent::Move:
     case QEvent::Resize:
     case QEvent::WindowStateChange: keepFrameOnScreen(); break;
