@@ -5,6 +5,13 @@
 namespace windows {
 
 void Lentoi::drawPicture(const WorkbenchPicture& wanted) {
+    // The focal marks are drawn with whatever pen the last drawing left: a
+    // picture drawn again starts from the pen the window loaded with, so
+    // that it comes out the same each time.
+    canvas::Surface& view = surface();
+    view.DrawWidth = 1;
+    view.DrawStyle = canvas::PenStyle::Solid;
+    view.FillStyle = canvas::FillMode::Transparent;
     // Drawing rewrites picture_ as it goes; wanted may be that very value.
     const WorkbenchPicture picture = wanted;
     switch (picture.base) {
