@@ -29,9 +29,6 @@ class FormWindow : public QMainWindow {
     // Show brings an already visible window to the front and activates it.
     void Show();
 
-    // The controls that Tab visits, in order (Shift+Tab goes backwards).
-    std::vector<QWidget*> tabOrder() const;
-
     // A font as the designer gives it: family name and size in points.
     static QFont designerFont(const QString& family, double points);
 
@@ -80,6 +77,8 @@ class FormWindow : public QMainWindow {
 
   private:
     void stack(QWidget* control) const;
+    // The controls that Tab visits, in order (Shift+Tab goes backwards).
+    std::vector<QWidget*> tabOrder() const;
     // Sizes the window and its client area at once, before any drawing:
     // the caller sets the scale and draws, so no redraw is asked for.
     void sizeWindow(int widthPx, int heightPx);
