@@ -5,6 +5,8 @@
 #include <QSignalBlocker>
 #include <QWindow>
 
+#include <algorithm>
+
 namespace windows {
 
 void FormWindow::sizeWindow(int widthPx, int heightPx) {
@@ -28,45 +30,58 @@ void FormWindow::fillAvailableArea() {
 
 void FormWindow::setFrameRect(const ScreenArea& outer) {
     wantedFrame_ = outer;
-    const QMargins frame = frameMarginsNow();
-    sizedForMargins_ = frame;
-    sizeWindow(outer.width - frame.left() - frame.right(),
-               outer.height - frame.top() - frame.bottom());
+    sizedForMargins_ = frameMarginsNow();
+    sizedClient_ = clientFor(outer, sizedForMargins_);
+    sizeWindow(sizedClient_.width(), sizedClient_.height());
     move(outer.left, outer.top); // the frame's corner
 }
 
+QSize FormWindow::clientFor(const ScreenArea& outer, const QMargins& frame) {
+    return {std::max(1, outer.width - frame.left() - frame.right()),
+            std::max(1, outer.height - frame.top() - frame.bottom())};
+}
+
 // A window manager frames a window only once it is shown, and frames it anew
-// when it is no longer maximised. The first time a new frame is known, the
-// window is placed again as it was asked for, now with that frame; and a
-// frame larger than the screen's free area is made to fit it. Otherwise the
-// user's own moves and sizes are left alone.
+// when it is no longer maximised; the frame's size may become known only a
+// moment after the window has its place. While the window still has the
+// size it was given, it is placed again as asked for, with the frame it now
+// has. Whatever its size, a frame larger than the screen's free area is made
+// to fit it; the user's own moves and sizes are otherwise left alone.
 void FormWindow::keepFrameOnScreen() {
     if (!isVisible() || (windowState() & ~Qt::WindowActive) != Qt::WindowNoState)
         return;
     const QMargins frame = frameMarginsNow();
-    const int frameWidth = frame.left() + frame.right();
-    const int frameHeight = frame.top() + frame.bottom();
-    if (wantedFrame_ && frame != sizedForMargins_) {
+    if (wantedFrame_ && frame != sizedForMargins_ && size() == sizedClient_) {
         sizedForMargins_ = frame;
-        resize(std::max(1, wantedFrame_->width - frameWidth),
-               std::max(1, wantedFrame_->height - frameHeight));
+        sizedClient_ = clientFor(*wantedFrame_, frame);
+        resize(sizedClient_);
         move(wantedFrame_->left, wantedFrame_->top);
         return;
     }
     const ScreenArea area = screen().available();
-    const int widest = std::max(1, area.width - frameWidth);
-    const int highest = std::max(1, area.height - frameHeight);
-    if (width() > widest || height() > highest)
-        resize(std::min(width(), widest), std::min(height(), highest));
+    const QSize largest = clientFor(area, frame);
+    if (width() <= largest.width() && height() <= largest.height())
+        return;
+    // Too large a window is also out of place: it goes where it fits.
+    const QSize fitting = size().boundedTo(largest);
+    const QPoint corner = frameGeometry().topLeft();
+    resize(fitting);
+    move(std::clamp(corner.x(), area.left, area.left + largest.width() - fitting.width()),
+         std::clamp(corner.y(), area.top, area.top + largest.height() - fitting.height()));
 }
 
+// The window manager's frame shows in no event of its own: the window looks
+// again a moment after each change of its place, size or state.
 bool FormWindow::event(QEvent* event) {
     const bool done = QMainWindow::event(event);
     switch (event->type()) {
     case QEvent::Show:
     case QEvent::Move:
     case QEvent::Resize:
-    case QEvent::WindowStateChange: keepFrameOnScreen(); break;
+    case QEvent::WindowStateChange:
+        keepFrameOnScreen();
+        frameCheck_.start();
+        break;
     default: break;
     }
     return done;

@@ -26,6 +26,9 @@ FormWindow::FormWindow(Host& host, QWidget* parent)
     : QMainWindow(parent), host_(host), canvas_(new canvas::CanvasWidget(this)) {
     setCentralWidget(canvas_);
     connect(canvas_, &canvas::CanvasWidget::surfaceReset, this, [this] { redrawPicture(); });
+    frameCheck_.setSingleShot(true);
+    frameCheck_.setInterval(250);
+    connect(&frameCheck_, &QTimer::timeout, this, &FormWindow::keepFrameOnScreen);
 }
 
 void FormWindow::Show() {

@@ -4,6 +4,7 @@
 #include "windows/common/host.h"
 
 #include <QMainWindow>
+#include <QTimer>
 
 #include <functional>
 #include <optional>
@@ -82,7 +83,7 @@ class FormWindow : public QMainWindow {
     // Sizes the window and its client area at once, before any drawing:
     // the caller sets the scale and draws, so no redraw is asked for.
     void sizeWindow(int widthPx, int heightPx);
-    void applyFrameRect();
+    static QSize clientFor(const ScreenArea& outer, const QMargins& frame);
     void keepFrameOnScreen();
     QMargins frameMarginsNow() const;
     int menuBarHeight() const;
@@ -93,6 +94,8 @@ class FormWindow : public QMainWindow {
     canvas::CanvasWidget* canvas_;
     std::optional<ScreenArea> wantedFrame_;
     QMargins sizedForMargins_; // the frame the last sizing allowed for
+    QSize sizedClient_;        // and the size it gave the window
+    QTimer frameCheck_;
     std::vector<QWidget*> tabIndexes_;
 };
 
