@@ -9,7 +9,8 @@
 #include <benchmark/benchmark.h>
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The benchmarks' windows are on a 1920 x 1080 screen.
+    const shell::OffscreenScreen screen(1920, 1080, shell::WindowFrames::None);
     shell::quietOffscreenNotices();
     QApplication qt(argc, argv);
     shell::installFontSubstitutes();

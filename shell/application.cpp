@@ -83,8 +83,7 @@ void Application::backToWorkbench() {
 
 void Application::backToLensChoice() {
     windows::ElSahl& window = elSahl();
-    window.surface().Cls();
-    window.canvasWidget().Refresh();
+    window.drawPicture({});
     window.hide();
     eisagogiko().Show();
 }

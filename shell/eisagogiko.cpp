@@ -34,6 +34,9 @@ Eisagogiko::Eisagogiko(Application& app) : FormWindow(app), app_(app) {
     place(deiktissahl, 360, 2280, 2535, 375);
     place(Label1, 3120, 2160, 1575, 735);
     setClientSizeTwips(7485, 5520);
+    // Label1 has a TabIndex too, but a label never takes the focus.
+    setTabIndexes({Command1, Command2, deiktissahl, Command3});
+    deiktissahl->setAccessibleName("INDEX OF REFRACTION Δείκτης Διάθλασης");
     onChange(deiktissahl, [this] { deiktissahl_Change(); });
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
@@ -86,8 +89,7 @@ void Eisagogiko::chooseLens(bool biconvex) {
     lens.shared.pigiX = 9 * kA;
     lens.shared.pigiY = 25;
     // A new choice starts a new picture, whatever the window held before.
-    window.surface().Cls();
-    window.drawPointSource(biconvex, kA, *b, lens.shared.pigiX, lens.shared.pigiY);
+    window.showPointSource(biconvex, lens.shared.pigiX, lens.shared.pigiY);
     lens.amfikyrtos = biconvex;
 }
 

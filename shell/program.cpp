@@ -1,6 +1,7 @@
 #include "shell/program.h"
 
 #include "shell/application.h"
+#include "shell/desktop.h"
 #include "shell/firstpaint.h"
 #include "shell/fonts.h"
 #include "shell/offscreen.h"
@@ -10,19 +11,13 @@
 #include "windows/workbench/lentoi.h"
 
 #include <QApplication>
-#include <QScreen>
 
 #include <cstdio>
+#include <optional>
 
 namespace shell {
 
 namespace {
-
-windows::ScreenInfo primaryScreen() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const QSize size = screen->size();
-    return {size.width(), size.height(), screen->logicalDotsPerInch()};
-}
 
 int snapshot(const Options& options) {
     QtDialogs dialogs;
@@ -39,7 +34,7 @@ int snapshot(const Options& options) {
 
 int interactive() {
     QtDialogs dialogs;
-    Application app(dialogs, primaryScreen());
+    Application app(dialogs, primaryScreenInfo());
     app.Main();
     quitAfterFirstPaintIfAsked(app.lentoi().canvasWidget());
     return QApplication::exec();
@@ -56,9 +51,11 @@ int runProgram(int argc, char* argv[]) {
         std::fprintf(stderr, "fakoi: %s\n", qPrintable(options.error));
         return 2;
     }
-    // Pictures need no display: they are drawn off screen.
+    // Pictures need no display: they are drawn off screen, on a screen of
+    // the size asked for.
+    std::optional<OffscreenScreen> offscreen;
     if (!options.snapshotDir.isEmpty()) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+        offscreen.emplace(options.screenWidth, options.screenHeight, WindowFrames::None);
         quietOffscreenNotices();
     }
     QApplication qt(argc, argv);

@@ -60,7 +60,16 @@ void CanvasWidget::resizeClient(int widthPx, int heightPx) {
     widthPx = std::max(1, widthPx);
     heightPx = std::max(1, heightPx);
     resize(widthPx, heightPx);
+    resizeSurface(widthPx, heightPx);
+}
+
+void CanvasWidget::resizeSurface(int widthPx, int heightPx) {
+    widthPx = std::max(1, widthPx);
+    heightPx = std::max(1, heightPx);
+    if (widthPx == surface_.widthPx() && heightPx == surface_.heightPx())
+        return;
     surface_.resize(widthPx, heightPx);
+    emit surfaceReset();
 }
 
 void CanvasWidget::Refresh() {
@@ -102,10 +111,8 @@ void CanvasWidget::paintControls(QPainter& painter) const {
 }
 
 void CanvasWidget::resizeEvent(QResizeEvent* event) {
-    if (event->size().width() != surface_.widthPx() ||
-        event->size().height() != surface_.heightPx())
-        surface_.resize(std::max(1, event->size().width()), std::max(1, event->size().height()));
     QWidget::resizeEvent(event);
+    resizeSurface(event->size().width(), event->size().height());
 }
 
 void CanvasWidget::report(QMouseEvent* event,

@@ -41,6 +41,9 @@ class CanvasWidget : public QWidget {
     void mouseMove(int button, int shift, double x, double y);
     void mouseUp(int button, int shift, double x, double y);
     void clicked();
+    // The surface was made anew for a new size: its old pixels no longer
+    // fit the scale, and the window draws its picture again.
+    void surfaceReset();
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -51,6 +54,8 @@ class CanvasWidget : public QWidget {
 
   private:
     void paintControls(class QPainter& painter) const;
+    // Gives the surface a new size, if it has another one, and says so.
+    void resizeSurface(int widthPx, int heightPx);
     void report(QMouseEvent* event, void (CanvasWidget::*signal)(int, int, double, double));
 
     Surface surface_;

@@ -1,8 +1,12 @@
-// Starts the program as its entry point does and walks it: every window is
-// opened through its menu or button with real clicks, then "END" ends it.
-// The exit status is 0 only when every window appeared when it should.
+// Starts the program as its entry point does and walks it on a real X
+// display under a window manager: every window is opened through its menu or
+// button with real clicks and fits the screen; with no argument also the
+// stacking of the controls, an animation's restart and the keyboard. "END"
+// then ends it. The exit status is 0 only when every check held.
 
-#include "shell/application.h"
+#include "smoke.h"
+
+#include "shell/desktop.h"
 #include "shell/eisagogiko.h"
 #include "shell/fonts.h"
 #include "shell/qtdialogs.h"
@@ -12,19 +16,27 @@
 
 #include <QApplication>
 #include <QMenuBar>
-#include <QScreen>
 #include <QTest>
 #include <QTimer>
 
 #include <cstdio>
 
+namespace smoke {
+
 namespace {
 
-int failures = 0;
+int failed = 0;
+
+} // namespace
 
 void check(bool ok, const char* what) {
     std::printf("%s %s\n", ok ? "ok  " : "FAIL", what);
-    failures += ok ? 0 : 1;
+    std::fflush(stdout);
+    failed += ok ? 0 : 1;
+}
+
+int failures() {
+    return failed;
 }
 
 void clickMenu(QMainWindow& window, const QString& caption) {
@@ -41,11 +53,25 @@ void clickButton(QAbstractButton* button) {
     QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
 }
 
+void clickClient(windows::FormWindow& window, QPoint pixel, Qt::KeyboardModifiers keys) {
+    const QPoint at = window.canvasWidget().mapTo(&window, pixel);
+    QTest::mouseClick(window.windowHandle(), Qt::LeftButton, keys, at);
+}
+
+void pressKey(QWidget& window, Qt::Key key, Qt::KeyboardModifiers keys) {
+    QTest::keyClick(window.windowHandle(), key, keys);
+}
+
 bool shown(QWidget& window) {
     return QTest::qWaitForWindowExposed(&window, 5000);
 }
 
-void walk(shell::Application& app) {
+void settle(QWidget& window) {
+    shown(window);
+    QTest::qWait(150);
+}
+
+void walkWindowGraph(shell::Application& app) {
     windows::Lentoi& lentoi = app.lentoi();
     check(shown(lentoi), "the workbench is shown at start");
     clickMenu(lentoi, "AKTINA RAY");
@@ -65,24 +91,32 @@ void walk(shell::Application& app) {
     clickButton(choice.Command3);
     QTest::qWait(50);
     check(!choice.isVisible() && lentoi.isVisible(), "SPHERICAL LENSES returns to the workbench");
-    clickMenu(lentoi, "END");
 }
 
-} // namespace
+} // namespace smoke
 
 int main(int argc, char* argv[]) {
     QApplication qt(argc, argv);
     QApplication::setApplicationName("fakoi");
+    const bool framesOnly = QApplication::arguments().contains("--frames");
     shell::installFontSubstitutes();
     shell::QtDialogs dialogs;
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    shell::Application app(
-        dialogs, {screen->size().width(), screen->size().height(), screen->logicalDotsPerInch()});
+    shell::Application app(dialogs, shell::primaryScreenInfo());
     app.Main();
-    QTimer::singleShot(0, [&app] { walk(app); });
+    QTimer::singleShot(0, [&app, framesOnly] {
+        smoke::walkFrames(app);
+        smoke::walkWindowGraph(app);
+        if (!framesOnly) {
+            smoke::walkStacking(app);
+            smoke::walkAnimationRestart(app);
+            smoke::walkKeyboard(app);
+        }
+        smoke::walkResize(app);
+        smoke::clickMenu(app.lentoi(), "END");
+    });
     // A walk that hangs ends the run with a failure instead of never.
-    QTimer::singleShot(60000, [] { QApplication::exit(3); });
+    QTimer::singleShot(90000, [] { QApplication::exit(3); });
     const int status = QApplication::exec();
-    check(status == 0, "END ended the event loop with status 0");
-    return failures == 0 ? status : 1;
+    smoke::check(status == 0, "END ended the event loop with status 0");
+    return smoke::failures() == 0 ? status : 1;
 }

@@ -3,13 +3,32 @@
 
 #include <QApplication>
 #include <QLocale>
+#include <QRegularExpression>
 
 #include <gtest/gtest.h>
 
-// Window tests run real widgets on the offscreen platform, in the C locale
-// unless a test sets another.
+namespace {
+
+// FAKOI_TEST_SCREEN=WxH gives the screen another size.
+QSize testScreen() {
+    static const QRegularExpression pattern("^(\\d{3,4})x(\\d{3,4})$");
+    const QRegularExpressionMatch match = pattern.match(qEnvironmentVariable("FAKOI_TEST_SCREEN"));
+    if (!match.hasMatch())
+        return {1280, 800};
+    return {match.captured(1).toInt(), match.captured(2).toInt()};
+}
+
+} // namespace
+
+// Window tests run real widgets on the offscreen platform, on a screen of
+// 1280 x 800 pixels without window frames, in the C locale unless a test sets
+// another. FAKOI_TEST_FRAMES=thin gives every window a frame.
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    const QSize size = testScreen();
+    const bool framed = qEnvironmentVariable("FAKOI_TEST_FRAMES") == "thin";
+    const shell::OffscreenScreen screen(size.width(), size.height(),
+                                        framed ? shell::WindowFrames::Thin
+                                               : shell::WindowFrames::None);
     shell::quietOffscreenNotices();
     QLocale::setDefault(QLocale::c());
     QApplication app(argc, argv);

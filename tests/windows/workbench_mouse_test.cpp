@@ -3,6 +3,7 @@
 #include <QTest>
 
 #include <cmath>
+#include <functional>
 
 using testing_support::colorAt;
 
@@ -116,6 +117,45 @@ TEST_F(WorkbenchMouseTest, ShiftReleaseOfAFanKeepsItsPicture) {
     lentoi->Form_Click();
     EXPECT_EQ(testing_support::countColor(surface(), canvas::RGB(150, 0, 150)), dots);
     EXPECT_FALSE(lentoi->desmipigis);
+}
+
+// A Shift-press on a handle draws no fan: its drag ends with the click that
+// clears the picture and draws the lens, as a plain drag does.
+TEST_F(WorkbenchMouseTest, ShiftDragOfAHandleClearsAndRedrawsOnTheClick) {
+    struct Row {
+        const char* name;
+        std::function<canvas::UserPoint()> handle; // where the handle is now
+    };
+    const Row rows[] = {
+        {"upper blade",
+         [&] {
+             return canvas::UserPoint{lentoi->Line1.X1, lentoi->Line1.Y2 + 30};
+         }},
+        {"lower blade",
+         [&] {
+             return canvas::UserPoint{lentoi->Line2.X1, lentoi->Line2.Y2 - 30};
+         }},
+        {"centre 1",
+         [&] {
+             return canvas::UserPoint{double(lentoi->kentrokykloy2->value()), 0};
+         }},
+        {"vertex 1",
+         [&] {
+             return canvas::UserPoint{
+                 double(lentoi->kentrokykloy2->value() + lentoi->aktina1->value()), 200};
+         }},
+    };
+    const canvas::Color face2Ray = canvas::RGB(255, 0, 255);
+    for (const Row& row : rows) {
+        dialogs.answer("0");
+        lentoi->EPANALIPSI_Click();
+        ASSERT_GT(testing_support::countColor(surface(), face2Ray), 100) << row.name;
+        const canvas::UserPoint at = row.handle();
+        drag(at.x, at.y, at.x - 10, at.y, kShift);
+        lentoi->Form_Click();
+        EXPECT_EQ(testing_support::countColor(surface(), face2Ray), 0) << row.name;
+        EXPECT_EQ(lentoi->picture(), windows::WorkbenchPicture{}) << row.name;
+    }
 }
 
 TEST_F(WorkbenchMouseTest, FanWithoutWaveBoxesRecordsNothing) {

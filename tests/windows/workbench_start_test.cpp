@@ -177,3 +177,45 @@ TEST_F(WorkbenchTest, SourcesWithoutAFiniteImageGetNoCross) {
     lentoi->aktinaideal(rim.x1 - 2 * f, 30, -50, 20, 100, 90);
     EXPECT_EQ(colorAt(surface(), rim.x1 + 2 * f + 8, -30), canvas::colors::black);
 }
+
+// A lens whose middle on the axis lies off the window is filled from a
+// visible point inside it; a lens wholly off the window fills nothing.
+TEST_F(WorkbenchTest, LensPartlyOnTheWindowIsFilledFromAVisiblePointInside) {
+    struct Row {
+        const char* name;
+        int xa, radius1, xb, radius2;
+        bool visible;
+    };
+    // At 1280 x 800 the window shows x from about -374 to 374.
+    const Row rows[] = {
+        {"overlap -500..-350, middle -425 off the window", -500, 150, 0, 500, true},
+        {"overlap -500..-450, wholly off the window", -500, 50, 0, 500, false},
+        {"overlap 300..400, middle 350 on it", 0, 400, 500, 200, true},
+    };
+    const canvas::Surface& view = surface();
+    for (const Row& row : rows) {
+        lentoi->kentrokykloy2->setValue(row.xa);
+        lentoi->aktina1->setValue(row.radius1);
+        lentoi->kentrokykloy->setValue(row.xb);
+        lentoi->aktina2->setValue(row.radius2);
+        int inside = 0, filled = 0, leaked = 0;
+        const double margin = 3 / view.ScaleX(1); // clear of the outline
+        for (int py = 0; py < view.heightPx(); ++py)
+            for (int px = 0; px < view.widthPx(); ++px) {
+                const canvas::UserPoint p = view.toUser(px + 0.5, py + 0.5);
+                const double d1 = std::hypot(p.x - row.xa, p.y);
+                const double d2 = std::hypot(p.x - row.xb, p.y);
+                const bool fill = view.pixel(px, py) == kLensBody;
+                if (d1 < row.radius1 - margin && d2 < row.radius2 - margin) {
+                    ++inside;
+                    filled += fill;
+                } else if (fill && (d1 > row.radius1 + margin || d2 > row.radius2 + margin) &&
+                           std::abs(p.y) > 4) {
+                    ++leaked; // off the axis, where the focal marks are filled too
+                }
+            }
+        EXPECT_EQ(inside > 0, row.visible) << row.name;
+        EXPECT_GE(filled * 100, inside * 95) << row.name;
+        EXPECT_EQ(leaked, 0) << row.name;
+    }
+}

@@ -1,5 +1,6 @@
 #include "windows/common/controls.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 #include <QStyleOptionButton>
 #include <QStylePainter>
@@ -19,9 +20,33 @@ void WrappedButton::paintEvent(QPaintEvent* /*event*/) {
     painter.drawText(inside, Qt::AlignCenter | Qt::TextWordWrap, text());
 }
 
+FormScrollBar::FormScrollBar(Qt::Orientation orientation, QWidget* parent)
+    : QScrollBar(orientation, parent) {
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+// Qt's own keys would move a horizontal scroll bar backwards: right lowers
+// its value. The keys here work alike on both kinds of bar.
+void FormScrollBar::keyPressEvent(QKeyEvent* event) {
+    SliderAction action = SliderNoAction;
+    switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Up: action = SliderSingleStepSub; break;
+    case Qt::Key_Right:
+    case Qt::Key_Down: action = SliderSingleStepAdd; break;
+    case Qt::Key_PageUp: action = SliderPageStepSub; break;
+    case Qt::Key_PageDown: action = SliderPageStepAdd; break;
+    case Qt::Key_Home: action = SliderToMinimum; break;
+    case Qt::Key_End: action = SliderToMaximum; break;
+    default: QScrollBar::keyPressEvent(event); return;
+    }
+    triggerAction(action);
+    event->accept();
+}
+
 QScrollBar* makeScrollBar(Qt::Orientation orientation, int min, int max, int largeChange,
                           int value) {
-    auto* bar = new QScrollBar(orientation);
+    auto* bar = new FormScrollBar(orientation);
     bar->setRange(min, max);
     bar->setSingleStep(1);
     bar->setPageStep(largeChange);

@@ -18,9 +18,22 @@ class WrappedButton : public QPushButton {
     void paintEvent(QPaintEvent* event) override;
 };
 
+// A scroll bar as the designer's: it takes the focus, and a focused bar
+// moves by SmallChange with the arrow keys (left and up lower the value,
+// right and down raise it), by LargeChange with Page Up and Page Down, and
+// to Min and Max with Home and End.
+class FormScrollBar : public QScrollBar {
+    Q_OBJECT
+  public:
+    explicit FormScrollBar(Qt::Orientation orientation, QWidget* parent = nullptr);
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+};
+
 // A scroll bar with the designer's range, steps and start value. Its value
 // changes when the thumb is let go, not at every step of a drag, so a drag
-// redraws a picture once.
+// redraws a picture once; each key changes it at once.
 QScrollBar* makeScrollBar(Qt::Orientation orientation, int min, int max, int largeChange,
                           int value);
 

@@ -2,15 +2,33 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFont>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QMenuBar>
 #include <QScrollBar>
+#include <QShortcut>
 
 namespace windows {
+
+namespace {
+
+// Labels have no window of their own on the platform the layouts come from;
+// every other control has one.
+bool isWindowless(const QWidget* control) {
+    return qobject_cast<const QLabel*>(control) != nullptr;
+}
+
+} // namespace
 
 FormWindow::FormWindow(Host& host, QWidget* parent)
     : QMainWindow(parent), host_(host), canvas_(new canvas::CanvasWidget(this)) {
     setCentralWidget(canvas_);
+    connect(canvas_, &canvas::CanvasWidget::surfaceReset, this, [this] { redrawPicture(); });
+    frameCheck_.setSingleShot(true);
+    frameCheck_.setInterval(250);
+    connect(&frameCheck_, &QTimer::timeout, this, &FormWindow::keepFrameOnScreen);
 }
 
 void FormWindow::Show() {
@@ -19,37 +37,29 @@ void FormWindow::Show() {
     activateWindow();
 }
 
-void FormWindow::setOuterSizeTwips(double widthTwips, double heightTwips) {
-    const int width = std::max(1, screen().toPixels(widthTwips));
-    const int height = std::max(1, screen().toPixels(heightTwips));
-    resize(width, height);
-    // The layout runs only when the window is shown; the client area must
-    // have its size now, because the scale is computed from it at once.
-    canvas_->resizeClient(width, height - menuBar()->sizeHint().height());
-}
-
-void FormWindow::setClientSizeTwips(double widthTwips, double heightTwips) {
-    const int width = std::max(1, screen().toPixels(widthTwips));
-    const int height = std::max(1, screen().toPixels(heightTwips));
-    resize(width, height);
-    canvas_->resizeClient(width, height);
-}
-
 void FormWindow::closeEvent(QCloseEvent* event) {
     event->ignore();
     closeRequested();
 }
 
-double FormWindow::clientWidthTwips() const {
-    return canvas_->width() * screen().twipsPerPixel();
-}
-
-double FormWindow::clientHeightTwips() const {
-    return canvas_->height() * screen().twipsPerPixel();
-}
-
 QAction* FormWindow::addMenu(const QString& caption) {
+    if (!menuWidget()) {
+        // F10 opens the menu bar as Alt does, the other key desktops use.
+        auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
+        connect(f10, &QShortcut::activated, this, &FormWindow::openMenuBar);
+    }
     return menuBar()->addAction(caption);
+}
+
+void FormWindow::openMenuBar() {
+    // The menu bar enters its keyboard mode when Alt is pressed and let go
+    // alone; Qt has no public call for that mode, so F10 plays that key.
+    QKeyEvent check(QEvent::ShortcutOverride, Qt::Key_Alt, Qt::AltModifier);
+    check.ignore(); // as the window system delivers it: no one has taken it
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Alt, Qt::AltModifier);
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_Alt, Qt::NoModifier);
+    for (QKeyEvent* event : {&check, &press, &release})
+        QCoreApplication::sendEvent(this, event);
 }
 
 void FormWindow::onChange(QScrollBar* bar, std::function<void()> handler) {
@@ -60,6 +70,31 @@ void FormWindow::place(QWidget* control, int left, int top, int width, int heigh
     control->setParent(canvas_);
     control->setGeometry(screen().toPixels(left), screen().toPixels(top), screen().toPixels(width),
                          screen().toPixels(height));
+    // Every control is opaque: what lies beneath, the drawing or a blade,
+    // does not show through it.
+    control->setAutoFillBackground(true);
+    stack(control);
+}
+
+// Controls with a window of their own (scroll bars, boxes, buttons) lie above
+// the windowless labels, which lie above the drawing with its line and shape
+// controls; within each layer a control placed later lies above. A label
+// takes its own clicks: none has a handler, so a click on one does nothing,
+// and it never reaches the window beneath.
+void FormWindow::stack(QWidget* control) const {
+    if (!isWindowless(control)) {
+        control->raise();
+        return;
+    }
+    control->setAttribute(Qt::WA_NoMousePropagation);
+    for (QObject* child : canvas_->children()) {
+        auto* sibling = qobject_cast<QWidget*>(child);
+        if (sibling && sibling != control && !isWindowless(sibling)) {
+            control->stackUnder(sibling);
+            return;
+        }
+    }
+    control->raise();
 }
 
 QFont FormWindow::designerFont(const QString& family, double points) {

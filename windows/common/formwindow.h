@@ -4,8 +4,11 @@
 #include "windows/common/host.h"
 
 #include <QMainWindow>
+#include <QTimer>
 
 #include <functional>
+#include <optional>
+#include <vector>
 
 class QAction;
 class QFont;
@@ -35,14 +38,28 @@ class FormWindow : public QMainWindow {
     // The window itself is never destroyed, so no state is lost.
     virtual void closeRequested() { hide(); }
     void closeEvent(QCloseEvent* event) override;
+    // Draws the window's current picture again on a surface made anew (a
+    // new size or pixel ratio): the old pixels no longer match the scale,
+    // the handles or the grab zones.
+    virtual void redrawPicture() {}
 
     Host& host() { return host_; }
     const ScreenInfo& screen() const { return host_.screen(); }
 
-    // Outer size in twips; the client area is what the menu bar leaves.
-    void setOuterSizeTwips(double widthTwips, double heightTwips);
+    // The window covers the screen's available area, frame included: the
+    // window manager is asked to maximise it, and meanwhile it is sized so
+    // that its frame, as far as it is known, fits that area.
+    void fillAvailableArea();
+    // The window's outer rectangle in pixels, frame included. Once the
+    // window manager has framed the window, the size is put right for the
+    // frame it really got.
+    void setFrameRect(const ScreenArea& outer);
     // A window without a menu bar sized by its client area.
     void setClientSizeTwips(double widthTwips, double heightTwips);
+    // The scale of the full-screen spherical windows, for the client area the
+    // window really has: the origin in its middle, y upwards, equal units on
+    // both axes, width plus height 1200 units.
+    void setCentredScale();
     // The client area's size in twips, as the layout will give it.
     double clientWidthTwips() const;
     double clientHeightTwips() const;
@@ -50,12 +67,36 @@ class FormWindow : public QMainWindow {
     QAction* addMenu(const QString& caption);
     // Runs handler after every change of the bar's value, by hand or by code.
     void onChange(QScrollBar* bar, std::function<void()> handler);
-    // Places a control on the client area at its designer rectangle.
+    // Places a control on the client area at its designer rectangle, in the
+    // stacking order of the platform the layout comes from.
     void place(QWidget* control, int left, int top, int width, int height) const;
+    // The designer's TabIndex order; without it Tab goes in reading order.
+    void setTabIndexes(std::vector<QWidget*> order);
+
+    bool event(QEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
   private:
+    void stack(QWidget* control) const;
+    // The controls that Tab visits, in order (Shift+Tab goes backwards).
+    std::vector<QWidget*> tabOrder() const;
+    // Sizes the window and its client area at once, before any drawing:
+    // the caller sets the scale and draws, so no redraw is asked for.
+    void sizeWindow(int widthPx, int heightPx);
+    static QSize clientFor(const ScreenArea& outer, const QMargins& frame);
+    void keepFrameOnScreen();
+    QMargins frameMarginsNow() const;
+    int menuBarHeight() const;
+    // Opens the menu bar from the keyboard, as Alt does.
+    void openMenuBar();
+
     Host& host_;
     canvas::CanvasWidget* canvas_;
+    std::optional<ScreenArea> wantedFrame_;
+    QMargins sizedForMargins_; // the frame the last sizing allowed for
+    QSize sizedClient_;        // and the size it gave the window
+    QTimer frameCheck_;
+    std::vector<QWidget*> tabIndexes_;
 };
 
 } // namespace windows

@@ -35,30 +35,44 @@ void ElSahl::parallilidesmifotos_Click() {
                                     "Άκυρη γωνία Invalid angle"});
     if (!degrees)
         return;
-    const std::optional<double> b = guardedAxis(beamRefusal());
-    if (!b)
+    if (!guardedAxis(beamRefusal()))
         return;
-    // π/180 first, so that no finite angle overflows before the tangent; a
-    // vertical beam's huge slope is bounded by the tracers.
-    const double slope = std::tan(*degrees * (kPi / 180));
-    surface().Cls();
-    sahl::SahlView window = view();
-    if (state_.amfikyrtos)
-        sahl::amfikyrtosDesmi(state_, window, sahl::kSemiTransverse, *b, slope);
-    else
-        sahl::epipedokyrtosDesmi(state_, window, sahl::kSemiTransverse, *b, slope);
-    canvasWidget().Refresh();
+    SahlPicture picture;
+    picture.drawing = SahlPicture::Drawing::Beam;
+    picture.biconvex = state_.amfikyrtos;
+    picture.beamAngleDeg = *degrees;
+    drawPicture(picture);
 }
 
+void ElSahl::drawBeam(double b, double degrees) {
+    // π/180 first, so that no finite angle overflows before the tangent; a
+    // vertical beam's huge slope is bounded by the tracers.
+    const double slope = std::tan(degrees * (kPi / 180));
+    sahl::SahlView window = view();
+    if (state_.amfikyrtos)
+        sahl::amfikyrtosDesmi(state_, window, sahl::kSemiTransverse, b, slope);
+    else
+        sahl::epipedokyrtosDesmi(state_, window, sahl::kSemiTransverse, b, slope);
+}
+
+// "WAVES" draws over what the window shows, from the shared source.
 void ElSahl::kymatikosahl_Click() {
     const std::optional<double> b = guardedAxis(kIndexRefusal);
     if (!b)
         return;
-    drawAtSource(*b);
+    picture_.biconvex = state_.amfikyrtos;
+    picture_.waves = true;
+    picture_.wavesX = state_.shared.pigiX;
+    picture_.wavesY = state_.shared.pigiY;
+    drawWaves(*b, picture_.wavesX, picture_.wavesY);
+    canvasWidget().Refresh();
+}
+
+void ElSahl::drawWaves(double b, double x, double y) {
+    drawPointSource(state_.amfikyrtos, b, x, y);
     // The fronts always start at the point source just drawn, whatever the
     // workbench last drew.
     sahl::redrawFronts(state_, surface());
-    canvasWidget().Refresh();
 }
 
 } // namespace windows

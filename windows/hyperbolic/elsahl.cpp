@@ -31,6 +31,7 @@ void ElSahl::createControls() {
     place(kymataYESNO, 120, 0, 1455, 375);
     place(RAYSANDWAVES, 1560, 0, 1335, 375);
     place(onlyrays, 2880, 0, 1215, 375);
+    setTabIndexes({kymataYESNO, RAYSANDWAVES, onlyrays});
     // Form_Load puts the blades at their places in the window's scale.
     for (canvas::LineControl* blade : {&Line1, &Line2}) {
         blade->BorderColor = canvas::RGB(0, 0, 192);
@@ -88,27 +89,37 @@ void ElSahl::setSahlScale() {
     surface().Scale(-120, 120, 150, -120);
 }
 
+// A square two thirds of the screen wide at the screen's top left corner, but
+// no larger, frame included, than the screen's free area: the lens and the
+// rays below it stay on the screen.
 void ElSahl::sizeForLensChoice() {
-    move(0, 0);
-    const double side = screen().widthTwips() / 1.5;
-    setOuterSizeTwips(side, side);
+    const ScreenArea area = screen().available();
+    const int side =
+        std::min({screen().toPixels(screen().widthTwips() / 1.5), area.width, area.height});
+    setFrameRect({area.left, area.top, side, side});
     setSahlScale();
     placeStop(130);
     canvasWidget().Refresh();
 }
 
-void ElSahl::drawPointSource(bool biconvex, double a, double b, double x, double y) {
-    sahl::SahlView window = view();
-    if (biconvex)
-        sahl::amfikyrtosPigi(state_, window, a, b, x, y);
-    else
-        sahl::epipedokyrtosPigi(state_, window, a, b, x, y);
-    canvasWidget().Refresh();
+void ElSahl::showPointSource(bool biconvex, double x, double y) {
+    const std::optional<double> b = sahl::semiConjugateAxis(state_.nsahl);
+    SahlPicture picture;
+    if (b) {
+        picture.drawing = SahlPicture::Drawing::PointSource;
+        picture.biconvex = biconvex;
+        picture.sourceX = x;
+        picture.sourceY = y;
+    }
+    drawPicture(picture);
 }
 
-void ElSahl::drawAtSource(double b) {
-    drawPointSource(state_.amfikyrtos, sahl::kSemiTransverse, b, state_.shared.pigiX,
-                    state_.shared.pigiY);
+void ElSahl::drawPointSource(bool biconvex, double b, double x, double y) {
+    sahl::SahlView window = view();
+    if (biconvex)
+        sahl::amfikyrtosPigi(state_, window, sahl::kSemiTransverse, b, x, y);
+    else
+        sahl::epipedokyrtosPigi(state_, window, sahl::kSemiTransverse, b, x, y);
 }
 
 sahl::SahlView ElSahl::view() {
@@ -117,7 +128,8 @@ sahl::SahlView ElSahl::view() {
     return {surface(), controls,
             [this](const std::string& caption) { setWindowTitle(QString::fromStdString(caption)); },
             [this](const std::string& text) {
-                host().dialogs().message(QString::fromStdString(text));
+                if (!redrawing_)
+                    host().dialogs().message(QString::fromStdString(text));
             }};
 }
 

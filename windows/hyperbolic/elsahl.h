@@ -3,6 +3,7 @@
 #include "optics/hyperbolic/state.h"
 #include "optics/hyperbolic/view.h"
 #include "windows/common/formwindow.h"
+#include "windows/hyperbolic/sahlpicture.h"
 
 #include <QRadioButton>
 
@@ -24,8 +25,14 @@ class ElSahl : public FormWindow {
     // The lens choice's steps on this window: the square window at the top
     // left corner, its scale, and the stop back at x = 130.
     void sizeForLensChoice();
-    // The point-source drawing of the chosen lens at (x, y).
-    void drawPointSource(bool biconvex, double a, double b, double x, double y);
+    // The chosen lens with the fan of a point source at (x, y), on a cleared
+    // picture; nothing when the index makes no lens.
+    void showPointSource(bool biconvex, double x, double y);
+
+    // What the window shows, and the way to show a picture anew from the
+    // index, the stop and the options as they are now.
+    const SahlPicture& picture() const { return picture_; }
+    void drawPicture(const SahlPicture& picture);
 
     // The window as the optics module sees it, filled from the controls now.
     optics::hyperbolic::SahlView view();
@@ -58,6 +65,7 @@ class ElSahl : public FormWindow {
     // and hidden and the lens choice comes back, so the program keeps a
     // visible window.
     void closeRequested() override { host().backToLensChoice(); }
+    void redrawPicture() override;
 
   private:
     void createControls();
@@ -67,8 +75,11 @@ class ElSahl : public FormWindow {
     // The scale every lens is drawn in: x from −120 to 150, y from 120 down
     // to −120.
     void setSahlScale();
-    // The point-source drawing of the current lens at (pigiX, pigiY).
-    void drawAtSource(double b);
+    // The point-source drawing of the lens over the picture.
+    void drawPointSource(bool biconvex, double b, double x, double y);
+    void drawBeam(double b, double degrees);
+    // "WAVES" over the picture: the fan from (x, y) and its fronts.
+    void drawWaves(double b, double x, double y);
 
     // The lens's semi-conjugate axis for the current index; empty, after
     // the guard's message, when the index makes no lens.
@@ -82,6 +93,9 @@ class ElSahl : public FormWindow {
 
     optics::hyperbolic::Protosfakos& state_;
     int mousePointer_ = 1;
+    SahlPicture picture_;
+    // A picture drawn again shows no message: it showed when first drawn.
+    bool redrawing_ = false;
 };
 
 } // namespace windows

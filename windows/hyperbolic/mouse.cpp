@@ -52,13 +52,11 @@ void ElSahl::Form_MouseDown(int /*button*/, int /*shift*/, double x, double y) {
         dragLine2 = true;
         return;
     }
-    const std::optional<double> b = guardedAxis(kIndexRefusal);
-    if (!b)
+    if (!guardedAxis(kIndexRefusal))
         return;
-    surface().Cls();
     state_.shared.pigiX = x;
     state_.shared.pigiY = y;
-    drawAtSource(*b);
+    showPointSource(state_.amfikyrtos, x, y);
 }
 
 void ElSahl::Form_MouseMove(int /*button*/, int /*shift*/, double x, double y) {
@@ -92,11 +90,8 @@ void ElSahl::Form_MouseUp(int /*button*/, int /*shift*/, double x, double y) {
     else
         dropLowerBlade(x, y);
     canvasWidget().Refresh();
-    const std::optional<double> b = guardedAxis(kIndexRefusal);
-    if (!b)
-        return;
-    surface().Cls();
-    drawAtSource(*b);
+    if (guardedAxis(kIndexRefusal))
+        showPointSource(state_.amfikyrtos, state_.shared.pigiX, state_.shared.pigiY);
 }
 
 void ElSahl::dropUpperBlade(double x, double y) {

@@ -1,8 +1,9 @@
 #include "windows/single_ray/moniaktina.h"
 
 #include "windows/common/controls.h"
-
 #include "windows/common/numbers.h"
+
+#include <tuple>
 
 namespace windows {
 
@@ -36,7 +37,7 @@ Moniaktina::Moniaktina(Host& host, optics::spherical::Poreiaaktinon& state)
     surface().Scale(0, 0, clientWidthTwips(), clientHeightTwips());
     fos.Left = 1080;
     fos.Top = 2160;
-    fos.Width = 135;
+    fos.Width = 135; // twips, as the scale is for now
     fos.Height = 135;
     fos.BorderColor = canvas::RGB(255, 0, 0);
     fos.FillColor = canvas::RGB(255, 128, 0);
@@ -45,7 +46,9 @@ Moniaktina::Moniaktina(Host& host, optics::spherical::Poreiaaktinon& state)
     createTexts();
     Command1 = new QPushButton("Πίσω");
     place(Command1, 4200, 120, 1335, 495);
-    setTabIndexes();
+    setTabIndexes(
+        {Text6, aktina1, Text5, aktina2, Text2, deiktisdiathlasis, Command1, Text7, kentrokykloy});
+    nameControls();
     connectHandlers();
 }
 
@@ -74,11 +77,15 @@ void Moniaktina::createTexts() {
     place(Text7, 2520, 1080, 3135, 375);
 }
 
-void Moniaktina::setTabIndexes() {
-    QWidget* const order[] = {Text6,    aktina1, Text5,       aktina2, Text2, deiktisdiathlasis,
-                              Command1, Text7,   kentrokykloy};
-    for (std::size_t i = 1; i < std::size(order); ++i)
-        QWidget::setTabOrder(order[i - 1], order[i]);
+// A scroll bar is called what the box beside it says, the box likewise.
+void Moniaktina::nameControls() {
+    for (auto [bar, box, name] :
+         {std::tuple{aktina1, Text6, kRadius1Label}, std::tuple{aktina2, Text5, kRadius2Label},
+          std::tuple{deiktisdiathlasis, Text2, QString("Index of Refraction n =")},
+          std::tuple{kentrokykloy, Text7, kCentreLabel}}) {
+        bar->setAccessibleName(name.chopped(1).trimmed());
+        box->setAccessibleName(name.chopped(1).trimmed());
+    }
 }
 
 void Moniaktina::connectHandlers() {
@@ -145,6 +152,16 @@ void Moniaktina::Form_MouseUp(int /*button*/, int shift, double x, double y) {
     if (shift != canvas::ShiftKey)
         return;
     aimAt(x, y);
+}
+
+void Moniaktina::drawPicture(const SingleRayPicture& picture) {
+    if (picture.kind == SingleRayPicture::Kind::Outline) {
+        redrawOutline();
+        return;
+    }
+    fos.Left = picture.sourceX;
+    fos.Top = picture.sourceY;
+    aimAt(picture.aimX, picture.aimY);
 }
 
 void Moniaktina::Command1_Click() {

@@ -2,6 +2,7 @@
 
 #include "optics/spherical/state.h"
 #include "windows/common/formwindow.h"
+#include "windows/single_ray/singleraypicture.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -33,6 +34,11 @@ class Moniaktina : public FormWindow {
     // The centre of the source mark, where every ray starts.
     canvas::UserPoint sourceCentre() const;
 
+    // What the window shows, and the way to show a picture anew from the
+    // scroll bars' current values.
+    const SingleRayPicture& picture() const { return picture_; }
+    void drawPicture(const SingleRayPicture& picture);
+
     QScrollBar* aktina1;
     QScrollBar* aktina2;
     QScrollBar* deiktisdiathlasis;
@@ -47,11 +53,12 @@ class Moniaktina : public FormWindow {
   protected:
     // Closing the window goes back to the workbench, as "Πίσω" does.
     void closeRequested() override { Command1_Click(); }
+    void redrawPicture() override;
 
   private:
     void createScrollBars();
     void createTexts();
-    void setTabIndexes();
+    void nameControls();
     void connectHandlers();
 
     void aktina1_Change();
@@ -70,6 +77,7 @@ class Moniaktina : public FormWindow {
     double index() const { return deiktisdiathlasis->value() / 100.0; }
 
     optics::spherical::Poreiaaktinon& state_;
+    SingleRayPicture picture_;
 };
 
 } // namespace windows

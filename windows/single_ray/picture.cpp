@@ -46,6 +46,7 @@ double halfAngle(double h, double radius) {
 } // namespace
 
 void Moniaktina::sxediasifakoy(double radius1, double radius2, double xa, double xb) {
+    picture_ = {};
     adoptLens(radius1, radius2, xa, xb);
     surface().Cls();
     const Rim rim = rimOf(xb, radius1, radius2);
@@ -72,6 +73,7 @@ void Moniaktina::miaaktina(double xam1, double yam1, double xam2, double yam2) {
 }
 
 void Moniaktina::aimAt(double x, double y) {
+    picture_ = {SingleRayPicture::Kind::Ray, fos.Left, fos.Top, x, y};
     canvas::Surface& view = surface();
     view.Cls();
     const canvas::UserPoint source = sourceCentre();

@@ -6,6 +6,8 @@ namespace {
 
 // Where a shape control sits on the client area, in pixels from its top left
 // corner: what stays when the scale changes under it.
+constexpr double kMarkSizeTwips = 135;
+
 struct PixelBox {
     double left, top, width, height;
 };
@@ -27,15 +29,22 @@ void placeAt(const canvas::Surface& view, canvas::ShapeControl& shape, const Pix
 
 void Moniaktina::sizeToScreen() {
     const PixelBox mark = pixelBoxOf(surface(), fos);
-    const double sw = screen().widthTwips();
-    const double sh = screen().heightTwips();
-    const double s = sw + sh;
-    // Without a menu bar the client area is the whole window.
-    setClientSizeTwips(sw, sh);
-    surface().Scale(-600 * sw / s, 600 * sh / s, 600 * sw / s, -600 * sh / s);
+    fillAvailableArea();
+    setCentredScale();
     // The mark keeps its place on the window; only its numbers change.
     placeAt(surface(), fos, mark);
     canvasWidget().Refresh();
+}
+
+// A new client area gets the scale for its size; the mark keeps its place in
+// the scale and its size on the screen, and the picture is drawn again.
+void Moniaktina::redrawPicture() {
+    const canvas::UserPoint corner{fos.Left, fos.Top};
+    setCentredScale();
+    placeAt(surface(), fos,
+            {surface().toPixelX(corner.x), surface().toPixelY(corner.y),
+             kMarkSizeTwips / screen().twipsPerPixel(), kMarkSizeTwips / screen().twipsPerPixel()});
+    drawPicture(picture_);
 }
 
 canvas::UserPoint Moniaktina::sourceCentre() const {

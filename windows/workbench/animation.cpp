@@ -19,14 +19,14 @@ constexpr int kStepsPerWavelength = 10;
 } // namespace
 
 void Lentoi::Timer1_Timer() {
-    tick(Timer1, timer1Step_);
+    tick(Timer1, timer1Step_, WorkbenchPicture::Base::FanWaves);
 }
 
 void Lentoi::Timer2_Timer() {
-    tick(Timer2, timer2Step_);
+    tick(Timer2, timer2Step_, WorkbenchPicture::Base::BundleWaves);
 }
 
-void Lentoi::tick(FormTimer& timer, int& step) {
+void Lentoi::tick(FormTimer& timer, int& step, WorkbenchPicture::Base animation) {
     // With an Interval of 1 the step count ends the run after 240 drawing
     // ticks; with a long Interval the elapsed value ends it at the second.
     const double elapsed = static_cast<double>(step) * timer.Interval();
@@ -37,7 +37,25 @@ void Lentoi::tick(FormTimer& timer, int& step) {
         return;
     }
     drawAnimationStep(step);
+    if (picture_.base == animation)
+        picture_.animationSteps = step;
     canvasWidget().Refresh();
+}
+
+// As if the animation had run out: each running timer is off with its count
+// back at 0, and the menus stay as they are. Timer1 at load is enabled with
+// no Interval and ticks not, so it keeps its state.
+void Lentoi::stopAnimation() {
+    for (auto [timer, step] : {std::pair{&Timer1, &timer1Step_}, std::pair{&Timer2, &timer2Step_}})
+        if (timer->ticking()) {
+            timer->setEnabled(false);
+            *step = 0;
+        }
+}
+
+void Lentoi::hideEvent(QHideEvent* event) {
+    stopAnimation();
+    FormWindow::hideEvent(event);
 }
 
 void Lentoi::drawAnimationStep(int k) {
@@ -47,7 +65,7 @@ void Lentoi::drawAnimationStep(int k) {
 
 void Lentoi::advanceWaves(int k) {
     const double n = index();
-    const int last = std::min(state_.shared.plithosaktinon - 1, sph::kMaxRecordedRay);
+    const int last = std::min(recordedRays_ - 1, sph::kMaxRecordedRay);
     for (int i = 1; i <= last; ++i) {
         for (int step = (k == 1 ? 0 : k); step <= k; ++step) {
             const sph::PathPoint p = sph::wavePosition(state_.record, i, kAirStep * step, n);

@@ -10,6 +10,7 @@ namespace sph = optics::spherical;
 
 void Lentoi::sxediasidesmis(double angle) {
     state_.isepanalipsi = true;
+    picture_ = WorkbenchPicture::parallelBundle(angle);
     surface().Cls();
     arxinizo();
     state_.deiktis = index();
@@ -20,6 +21,8 @@ void Lentoi::sxediasidesmis(double angle) {
     const int rays = static_cast<int>(std::floor(400.0 / step + 1e-9)) + 1;
     const double dx = std::cos(angle), dy = std::sin(angle);
     const sph::Diaphragm stop = diaphragm();
+    // The waves are recorded after the rays the workbench recorded before.
+    state_.shared.plithosaktinon = recordedRays_;
     for (int i = 0; i < rays; ++i) {
         const double k = 200 - i * step;
         double x0 = -200 - k * std::tan(angle);
@@ -38,6 +41,7 @@ void Lentoi::sxediasidesmis(double angle) {
             sph::traceWave(surface(), state_, stop, x0, y0, dx, dy, state_.xa, state_.xb,
                            state_.radius1, state_.radius2, n);
     }
+    recordedRays_ = state_.shared.plithosaktinon;
 }
 
 } // namespace windows

@@ -25,6 +25,7 @@ void Lentoi::EPANALIPSI_Click() {
         return;
     state_.isepanalipsi = true;
     state_.shared.plithosaktinon = 0;
+    recordedRays_ = 0;
     Timer1.setInterval(1500);
     arxinizo();
     goniadesmis = *degrees * kPi / 180;
@@ -37,7 +38,11 @@ void Lentoi::EPANALIPSI_Click() {
     canvasWidget().Refresh();
 }
 
+// Choosing an animation again while it runs starts it again from its first
+// step, over the cleared picture.
 void Lentoi::parallilakymata_Click() {
+    timer2Step_ = 0;
+    picture_ = WorkbenchPicture::waves(WorkbenchPicture::Base::BundleWaves, 0);
     surface().Cls();
     Timer1.setInterval(2000);
     sxediasifakoy11();
@@ -48,6 +53,8 @@ void Lentoi::parallilakymata_Click() {
 }
 
 void Lentoi::kymatachronika_Click() {
+    timer1Step_ = 0;
+    picture_ = WorkbenchPicture::waves(WorkbenchPicture::Base::FanWaves, 0);
     surface().Cls();
     Timer2.setInterval(2000);
     sxediasifakoy11();

@@ -2,7 +2,9 @@
 
 #include "optics/spherical/geometry.h"
 
+#include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace windows {
 
@@ -12,6 +14,42 @@ namespace {
 
 const double kPi = 4 * std::atan(1.0);
 constexpr int kCircleSegments = 50;
+// The black outline is two pixels wide: a seed this far inside both circles
+// is clear of it.
+constexpr double kSeedMarginPx = 2.5;
+
+struct Pixel {
+    int x = 0;
+    int y = 0;
+};
+
+// A pixel of the surface strictly inside the lens body, the overlap of the
+// two discs, as near the middle of its visible part on the axis as there is.
+// Across the axis the overlap is widest, so if no pixel of the axis inside it
+// is visible, none of the lens is.
+std::optional<Pixel> lensSeed(const canvas::Surface& view, double xa, double r1, double xb,
+                              double r2) {
+    const double rowPx = view.toPixelY(0);
+    const double left = std::max(view.toPixelX(std::max(xa - r1, xb - r2)), 0.0);
+    const double right =
+        std::min(view.toPixelX(std::min(xa + r1, xb + r2)), static_cast<double>(view.widthPx()));
+    if (!(rowPx >= 0 && rowPx < view.heightPx() && right > left))
+        return std::nullopt;
+    const int row = static_cast<int>(rowPx);
+    const double margin = kSeedMarginPx / view.ScaleX(1.0);
+    const auto inside = [&](int column) {
+        const canvas::UserPoint p = view.toUser(column + 0.5, row + 0.5);
+        return std::hypot(p.x - xa, p.y) < r1 - margin && std::hypot(p.x - xb, p.y) < r2 - margin &&
+               view.pixel(column, row) != canvas::colors::black;
+    };
+    const int middle = static_cast<int>((left + right) / 2);
+    for (int offset = 0; middle - offset >= left || middle + offset < right; ++offset) {
+        for (const int column : {middle - offset, middle + offset})
+            if (column >= left && column < right && inside(column))
+                return Pixel{column, row};
+    }
+    return std::nullopt;
+}
 
 } // namespace
 
@@ -73,22 +111,11 @@ void Lentoi::fillLensBody() {
     canvas::Surface& view = surface();
     view.FillColor = canvas::RGB(220, 220, 195);
     view.FillStyle = canvas::FillMode::Solid;
-    // The lens is the overlap of the two discs; on the axis it runs from the
-    // farther left edge to the nearer right edge, and its middle is inside.
-    const double left = std::max(state_.xa - state_.radius1, state_.xb - state_.radius2);
-    const double right = std::min(state_.xa + state_.radius1, state_.xb + state_.radius2);
-    const double seedX = view.toPixelX((left + right) / 2);
-    const double seedY = view.toPixelY(0);
-    // A lens thinner than the black outline has no inside to fill; a seed off
-    // the surface leaves the visible part of the lens unfilled.
-    const double widthPx = (right - left) * view.ScaleX(1.0);
-    if (!(widthPx >= 4) || !std::isfinite(seedX) || !std::isfinite(seedY))
-        return;
-    const int px = static_cast<int>(std::floor(std::clamp(seedX, -1.0, view.widthPx() + 1.0)));
-    const int py = static_cast<int>(std::floor(std::clamp(seedY, -1.0, view.heightPx() + 1.0)));
-    if (view.pixel(px, py) == canvas::colors::black)
-        return;
-    view.FloodFill(px, py, canvas::colors::black);
+    // No visible pixel strictly inside the lens: either the lens is thinner
+    // than its black outline, or it lies off the window.
+    if (const std::optional<Pixel> seed =
+            lensSeed(view, state_.xa, state_.radius1, state_.xb, state_.radius2))
+        view.FloodFill(seed->x, seed->y, canvas::colors::black);
 }
 
 void Lentoi::aktinaideal(double x00, double y00, double xa, double xb, double radius1,

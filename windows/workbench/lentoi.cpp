@@ -31,8 +31,31 @@ Lentoi::Lentoi(Host& host, optics::spherical::Poreiaaktinon& state)
     setWindowTitle("SPHERICAL  LENSES");
     createControls();
     createMenus();
+    nameControls();
     connectHandlers();
     Timer1.setEnabled(true);
+}
+
+// A scroll bar is called what the box or label it writes says; a bar that
+// writes none, for what it moves.
+void Lentoi::nameControls() {
+    const std::pair<QString, std::vector<QWidget*>> names[] = {
+        {"Number of Rays Αριθμός ακτινών", {desmi1, Text1}},
+        {"Index of Refraction Δείκτης Διάθλασης", {deiktisdiathlasis, Text2}},
+        {"Ακτίνα2", {aktina2, Text5}},
+        {"Ακτίνα1", {aktina1, Text6}},
+        {"Κέντρο δεξί κύκλου", {kentrokykloy, Text7}},
+        {"Κέντρο αριστερού κύκλου", {kentrokykloy2}},
+        {"Πολλαπλασιαστής ακτίνων", {arvimaton}},
+        {"Θέση διαφραγμάτων DIAPHRAGM POSITION", {HScroll1}},
+        {"Πάνω διάφραγμα UPPER DIAPHRAGM", {VScroll1}},
+        {"Κάτω διάφραγμα LOWER DIAPHRAGM", {VScroll2}},
+        {"Text3", {Text3}},
+        {"Text4", {Text4}},
+    };
+    for (const auto& [name, controls] : names)
+        for (QWidget* control : controls)
+            control->setAccessibleName(name);
 }
 
 void Lentoi::createControls() {
@@ -143,11 +166,8 @@ void Lentoi::connectHandlers() {
 }
 
 void Lentoi::Form_Load() {
-    setOuterSizeTwips(screen().widthTwips(), screen().heightTwips());
-    const double w = clientWidthTwips();
-    const double h = clientHeightTwips();
-    const double s = w + h;
-    surface().Scale(-600 * w / s, 600 * h / s, 600 * w / s, -600 * h / s);
+    fillAvailableArea();
+    setCentredScale();
     for (QLineEdit* box : {Text1, Text2})
         box->setFont(designerFont("Times New Roman Greek", 7.5));
     state_.anglestep = kPi * arvimaton->value() / desmi1->value();
@@ -155,7 +175,11 @@ void Lentoi::Form_Load() {
     setBoxText(Text2, "Index of Refraction Δείκτης Διάθλασης= " + format00(index()));
     for (QLineEdit* box : {Text3, Text4})
         box->setFont(designerFont("Times New Roman Greek", 7.5));
-    placeShapes();
+    sizeShapes();
+    pigi.Left = -200;
+    pigi.Top = 0;
+    state_.shared.pigiX = -200;
+    state_.shared.pigiY = 0;
     placeDiaphragm();
     Label3->setText("Πολλαπλασιαστής ακτίνων" + format0(arvimaton->value()));
     setBoxText(Text5, "Ακτίνα2=" + format0(aktina2->value()));
@@ -166,7 +190,8 @@ void Lentoi::Form_Load() {
     canvasWidget().Refresh();
 }
 
-void Lentoi::placeShapes() {
+// The marks keep their designer size in twips whatever the scale.
+void Lentoi::sizeShapes() {
     const canvas::Surface& view = surface();
     const double unitsPerTwipX = 1.0 / view.ScaleX(1) / screen().twipsPerPixel();
     const double unitsPerTwipY = 1.0 / view.ScaleY(1) / screen().twipsPerPixel();
@@ -177,10 +202,18 @@ void Lentoi::placeShapes() {
     size(pigi, 135, 45);
     size(Shape1, 135, 135);
     size(Shape2, 135, 135);
-    pigi.Left = -200;
-    pigi.Top = 0;
-    state_.shared.pigiX = -200;
-    state_.shared.pigiY = 0;
+}
+
+// A new client area gets the scale for its size; the lens, the source and
+// the blades' tips keep their places in the scale, the blades still reach
+// the edges, and the picture is drawn again to match them.
+void Lentoi::redrawPicture() {
+    setCentredScale();
+    sizeShapes();
+    const canvas::Surface& view = surface();
+    Line1.Y1 = view.ScaleTop();
+    Line2.Y1 = view.ScaleTop() + view.ScaleHeight();
+    drawPicture(picture_);
 }
 
 void Lentoi::placeDiaphragm() {
@@ -211,21 +244,27 @@ void Lentoi::copyGeometry() {
     state_.xa = kentrokykloy2->value();
 }
 
-void Lentoi::redrawLens() {
-    copyGeometry();
+// The lens picture alone, as a lens change or a plain click leaves it. It is
+// the picture from here on, unless drawing the lens moves a blade, whose
+// handler then draws the bundle as well.
+void Lentoi::showLens() {
+    picture_ = {};
     surface().Cls();
     arxinizo();
     canvasWidget().Refresh();
 }
 
+void Lentoi::redrawLens() {
+    copyGeometry();
+    showLens();
+}
+
 void Lentoi::Form_Click() {
     // A Shift-press has just drawn its fan; clearing the picture on release
     // would take away what the user asked for.
-    if (shiftPress_)
+    if (fanDrawn_)
         return;
-    surface().Cls();
-    arxinizo();
-    canvasWidget().Refresh();
+    showLens();
 }
 
 void Lentoi::aktina1_Change() {
@@ -306,11 +345,9 @@ void Lentoi::Check1_Click() {
 }
 
 void Lentoi::Check2_Click() {
-    surface().Cls();
-    arxinizo();
+    showLens();
     Check1->setChecked(false);
     desmi1->setValue(100);
-    canvasWidget().Refresh();
 }
 
 optics::spherical::Diaphragm Lentoi::diaphragm() const {

@@ -3,6 +3,7 @@
 #include "optics/spherical/state.h"
 #include "windows/common/formwindow.h"
 #include "windows/common/timer.h"
+#include "windows/workbench/workbenchpicture.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -26,6 +27,16 @@ class Lentoi : public FormWindow {
     void arxinizo();
     void aktinaideal(double x00, double y00, double xa, double xb, double radius1, double radius2);
     void sxediasifakoy11();
+
+    // What the window shows, and the way to show a picture anew from the
+    // controls' current values. A wave animation is drawn up to its steps
+    // at once, without a timer.
+    const WorkbenchPicture& picture() const { return picture_; }
+    void drawPicture(const WorkbenchPicture& picture);
+
+    // The rays the workbench's wave record holds: its own count, whatever
+    // the hyperbolic lenses have done to the shared counter since.
+    int recordedRays() const { return recordedRays_; }
 
     // The tick work of the two timers; the platform timers call these, and
     // so may tests.
@@ -107,12 +118,16 @@ class Lentoi : public FormWindow {
   protected:
     // Closing the workbench ends the program, as its "END" does.
     void closeRequested() override { host().endProgram(); }
+    void redrawPicture() override;
+    // A hidden workbench animates nothing: leaving it stops its animation.
+    void hideEvent(QHideEvent* event) override;
 
   private:
     void createControls();
     void createScrollBars();
     void createTexts();
     void createMenus();
+    void nameControls();
     void connectHandlers();
 
     void aktina1_Change();
@@ -128,12 +143,13 @@ class Lentoi : public FormWindow {
     void Check1_Click();
     void Check2_Click();
 
+    void sizeShapes();
     void copyGeometry();
+    void showLens();
     void redrawLens();
     void redrawWithBundle();
     void writeRayCount();
     void placeDiaphragm();
-    void placeShapes();
     void sxediasidesmis(double angle);
     void drawFocalMarks(double f);
     void drawLensCircles();
@@ -141,10 +157,13 @@ class Lentoi : public FormWindow {
     void clampBlades();
     void drawLensFaces();
     void startFan(double x, double y);
+    void drawFan(double x, double y);
+    void replayAnimation(WorkbenchPicture::Base animation, int steps);
+    void stopAnimation();
     void armPointAnimation();
     void dropHandle(double x, double y);
     void dropUpperBlade(double x, double y);
-    void tick(FormTimer& timer, int& step);
+    void tick(FormTimer& timer, int& step, WorkbenchPicture::Base animation);
     void advanceWaves(int k);
     void drawFront(int i, int step, canvas::Color color);
     optics::spherical::Diaphragm diaphragm() const;
@@ -152,8 +171,10 @@ class Lentoi : public FormWindow {
 
     optics::spherical::Poreiaaktinon& state_;
     int mousePointer_ = 0;
-    bool shiftPress_ = false; // the last press held Shift: its fan stays
-    int timer1Step_ = 0;      // the step counters that survive between ticks
+    bool fanDrawn_ = false; // the last press drew a fan, which its click keeps
+    int recordedRays_ = 0;
+    WorkbenchPicture picture_;
+    int timer1Step_ = 0; // the step counters that survive between ticks
     int timer2Step_ = 0;
 };
 

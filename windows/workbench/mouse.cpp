@@ -56,11 +56,15 @@ void Lentoi::Form_MouseDown(int /*button*/, int shift, double x, double y) {
                            &kentro2, &koryfi1,    &koryfi2};
     if (bool* flag = flags[static_cast<int>(zone)])
         *flag = true;
-    shiftPress_ = shift == canvas::ShiftKey;
-    if (!shiftPress_)
+    // Only a press that drew a fan keeps its picture through the click that
+    // follows; a Shift-drag of a handle clears and redraws as any drag does.
+    fanDrawn_ = false;
+    if (shift != canvas::ShiftKey)
         return;
-    if (zone == Zone::None)
+    if (zone == Zone::None) {
         startFan(x, y);
+        fanDrawn_ = true;
+    }
     state_.isepanalipsi = false;
     pigi.Left = x;
     pigi.Top = y;
@@ -72,12 +76,20 @@ void Lentoi::Form_MouseDown(int /*button*/, int shift, double x, double y) {
 }
 
 void Lentoi::startFan(double x, double y) {
-    state_.isepanalipsi = false;
     desmipigis = true;
     state_.shared.pigiX = x;
     state_.shared.pigiY = y;
     Timer2.setInterval(11500);
     Timer2.setEnabled(false);
+    drawFan(x, y);
+    picture_.fans.push_back({x, y});
+    state_.isepanalipsi = false;
+}
+
+// The fan from (x, y) over the picture; its waves are the record from now on.
+void Lentoi::drawFan(double x, double y) {
+    state_.isepanalipsi = false;
+    copyGeometry();
     const sph::BundleControls controls{diaphragm(), Check1->isChecked(), Check2->isChecked(),
                                        deiktisdiathlasis->value()};
     const auto mark = [this](double x00, double y00, double xa, double xb, double r1, double r2) {
@@ -86,7 +98,7 @@ void Lentoi::startFan(double x, double y) {
     double x0 = x, y0 = y;
     sph::pointBundle(surface(), state_, controls, mark, state_.xa, state_.xb, state_.radius1,
                      state_.radius2, x0, y0);
-    state_.isepanalipsi = false;
+    recordedRays_ = state_.shared.plithosaktinon;
 }
 
 void Lentoi::armPointAnimation() {

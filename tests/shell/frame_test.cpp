@@ -1,0 +1,154 @@
+// Run once for each screen size, with window frames (FAKOI_TEST_SCREEN,
+// FAKOI_TEST_FRAMES=thin): every window fits the screen, frame included, and
+// a window of a new size shows its picture for that size.
+
+#include "shell/application.h"
+#include "shell/desktop.h"
+#include "shell/eisagogiko.h"
+#include "tests/support/pixels.h"
+#include "tests/support/scripteddialogs.h"
+#include "windows/hyperbolic/elsahl.h"
+#include "windows/single_ray/moniaktina.h"
+#include "windows/workbench/lentoi.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+using Pixels = std::vector<std::uint32_t>;
+
+Pixels pixelsOf(const canvas::Surface& surface) {
+    return {surface.pixels(), surface.pixels() + surface.widthPx() * surface.heightPx()};
+}
+
+void settle() {
+    for (int i = 0; i < 5; ++i)
+        QCoreApplication::processEvents();
+}
+
+QRect availableArea() {
+    return QGuiApplication::primaryScreen()->availableGeometry();
+}
+
+// The scale of a full-screen spherical window for the client it really has:
+// centred, equal units across and down, 1200 of them in all.
+void expectCentredScale(windows::FormWindow& window, const char* name) {
+    const canvas::Surface& view = window.surface();
+    const QSize client = window.canvasWidget().size();
+    EXPECT_EQ(view.widthPx(), client.width()) << name;
+    EXPECT_EQ(view.heightPx(), client.height()) << name;
+    EXPECT_NEAR(view.ScaleWidth() - view.ScaleHeight(), 1200, 1e-9) << name;
+    EXPECT_NEAR(view.ScaleWidth() / -view.ScaleHeight(), double(client.width()) / client.height(),
+                1e-9)
+        << name;
+    EXPECT_NEAR(view.ScaleLeft() + view.ScaleWidth() / 2, 0, 1e-9) << name;
+}
+
+} // namespace
+
+class FrameTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        app = std::make_unique<shell::Application>(dialogs, shell::primaryScreenInfo());
+        app->setEndProgram([] {});
+        app->Main();
+        settle();
+    }
+
+    windows::Lentoi& lentoi() { return app->lentoi(); }
+
+    testing_support::ScriptedDialogs dialogs;
+    std::unique_ptr<shell::Application> app;
+};
+
+TEST_F(FrameTest, EveryWindowFitsTheAvailableAreaFrameIncluded) {
+    const QRect area = availableArea();
+    const auto fits = [&](QWidget& window, const char* name) {
+        settle();
+        ASSERT_TRUE(window.isVisible()) << name;
+        EXPECT_TRUE(area.contains(window.frameGeometry())) << name;
+        EXPECT_GT(window.frameGeometry().width(), window.width()) << name << ": a frame";
+    };
+    fits(lentoi(), "lentoi");
+    EXPECT_EQ(lentoi().frameGeometry(), area);
+    expectCentredScale(lentoi(), "lentoi");
+
+    lentoi().singleray->trigger();
+    fits(app->moniaktina(), "moniaktina");
+    EXPECT_EQ(app->moniaktina().frameGeometry(), area);
+    expectCentredScale(app->moniaktina(), "moniaktina");
+    app->moniaktina().Command1->click();
+
+    lentoi().SAHLIC->trigger();
+    fits(app->eisagogiko(), "eisagogiko");
+    for (QPushButton* lens : {app->eisagogiko().Command1, app->eisagogiko().Command2}) {
+        lens->click();
+        windows::ElSahl& sahl = app->elSahl();
+        fits(sahl, "ElSahl");
+        // Square, two thirds of the screen wide where the height allows it.
+        const int side = std::min((area.width() * 2 + 1) / 3, area.height());
+        EXPECT_EQ(sahl.frameGeometry(), QRect(area.topLeft(), QSize(side, side)));
+        EXPECT_EQ(sahl.surface().widthPx(), sahl.canvasWidget().width());
+        EXPECT_EQ(sahl.surface().heightPx(), sahl.canvasWidget().height());
+    }
+}
+
+// A user may un-maximise a window: the frame it then gets still fits.
+TEST_F(FrameTest, WindowNoLongerMaximisedStillFits) {
+    lentoi().showNormal();
+    settle();
+    EXPECT_TRUE(availableArea().contains(lentoi().frameGeometry()));
+    expectCentredScale(lentoi(), "lentoi");
+}
+
+// After a resize each drawing window shows its picture for the new size at
+// once: what a full drawing of that picture gives, with the handles on it.
+TEST_F(FrameTest, ResizedWindowsDrawTheirPictureForTheNewSize) {
+    lentoi().singleray->trigger();
+    windows::Moniaktina& single = app->moniaktina();
+    single.Form_MouseDown(canvas::LeftButton, canvas::ShiftKey, -250, 40);
+    single.Form_MouseUp(canvas::LeftButton, canvas::ShiftKey, 0, 20);
+    single.Command1->click();
+    lentoi().SAHLIC->trigger();
+    app->eisagogiko().Command1->click();
+    struct Row {
+        const char* name;
+        windows::FormWindow* window;
+        std::function<void()> drawAgain;
+    };
+    const Row rows[] = {
+        {"lentoi", &lentoi(), [&] { lentoi().drawPicture(lentoi().picture()); }},
+        {"moniaktina", &single, [&] { single.drawPicture(single.picture()); }},
+        {"ElSahl", &app->elSahl(), [&] { app->elSahl().drawPicture(app->elSahl().picture()); }},
+    };
+    for (const Row& row : rows) {
+        windows::FormWindow& window = *row.window;
+        window.show();
+        window.showNormal();
+        settle();
+        const QSize before = window.canvasWidget().size();
+        window.resize(window.width() * 2 / 3, window.height() * 3 / 4);
+        settle();
+        const canvas::Surface& view = window.surface();
+        ASSERT_NE(window.canvasWidget().size(), before) << row.name;
+        EXPECT_EQ(view.widthPx(), window.canvasWidget().width()) << row.name;
+        EXPECT_EQ(view.heightPx(), window.canvasWidget().height()) << row.name;
+        const Pixels shown = pixelsOf(view);
+        row.drawAgain();
+        EXPECT_TRUE(shown == pixelsOf(view)) << row.name;
+    }
+    // The workbench's handles are where its picture shows them: the lens
+    // body's fill at the middle of the lens, and a press on the centre of
+    // circle 1 takes that centre.
+    expectCentredScale(lentoi(), "lentoi");
+    EXPECT_EQ(testing_support::colorAt(lentoi().surface(), -20, 3), canvas::RGB(220, 220, 195));
+    lentoi().Form_MouseDown(canvas::LeftButton, 0, -50, 0);
+    EXPECT_TRUE(lentoi().kentro1);
+}

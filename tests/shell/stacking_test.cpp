@@ -1,0 +1,166 @@
+#include "tests/shell/program_fixture.h"
+
+#include <QLabel>
+#include <QTest>
+
+#include <functional>
+
+namespace {
+
+bool windowless(const QWidget* control) {
+    return qobject_cast<const QLabel*>(control) != nullptr;
+}
+
+std::vector<QWidget*> controlsOf(windows::FormWindow& window) {
+    std::vector<QWidget*> controls;
+    for (QObject* child : window.canvasWidget().children())
+        if (auto* control = qobject_cast<QWidget*>(child))
+            controls.push_back(control);
+    return controls;
+}
+
+// The point of the client area at p, in the window's own coordinates, as a
+// click there reaches the window system.
+QPoint inWindow(windows::FormWindow& window, QPoint p) {
+    return window.canvasWidget().mapTo(&window, p);
+}
+
+void click(windows::FormWindow& window, QPoint p, Qt::KeyboardModifiers keys = {}) {
+    QTest::mouseClick(window.windowHandle(), Qt::LeftButton, keys, inWindow(window, p));
+}
+
+} // namespace
+
+class StackingTest : public ProgramTest {
+  protected:
+    struct Window {
+        const char* name;
+        std::function<windows::FormWindow&()> open;
+    };
+
+    std::vector<Window> windows() {
+        return {{"lentoi", [this]() -> windows::FormWindow& { return lentoi(); }},
+                {"moniaktina",
+                 [this]() -> windows::FormWindow& {
+                     lentoi().singleray->trigger();
+                     return app->moniaktina();
+                 }},
+                {"eisagogiko",
+                 [this]() -> windows::FormWindow& {
+                     lentoi().SAHLIC->trigger();
+                     return choice();
+                 }},
+                {"ElSahl", [this]() -> windows::FormWindow& {
+                     choice().Command2->click();
+                     return sahl();
+                 }}};
+    }
+};
+
+// Wherever no other control with a window of its own covers a scroll bar, a
+// click reaches the bar: the labels lie beneath every such control.
+TEST_F(StackingTest, EveryVisiblePointOfEveryScrollBarReachesTheBar) {
+    int bars = 0;
+    for (const Window& row : windows()) {
+        windows::FormWindow& window = row.open();
+        const std::vector<QWidget*> controls = controlsOf(window);
+        const QRect client = window.canvasWidget().rect();
+        for (QWidget* control : controls) {
+            auto* bar = qobject_cast<QScrollBar*>(control);
+            if (!bar)
+                continue;
+            ++bars;
+            int points = 0, reached = 0;
+            const QRect visible = bar->geometry() & client;
+            for (int y = visible.top(); y <= visible.bottom(); ++y)
+                for (int x = visible.left(); x <= visible.right(); ++x) {
+                    const QPoint p(x, y);
+                    const bool covered =
+                        std::any_of(controls.begin(), controls.end(), [&](QWidget* other) {
+                            return other != bar && !windowless(other) &&
+                                   other->geometry().contains(p);
+                        });
+                    if (covered)
+                        continue;
+                    ++points;
+                    reached += window.canvasWidget().childAt(p) == bar;
+                }
+            EXPECT_GT(points, 0) << row.name;
+            EXPECT_EQ(reached, points) << row.name << " " << bar->accessibleName().toStdString();
+        }
+    }
+    EXPECT_EQ(bars, 10 + 4 + 1);
+}
+
+// Label2 lies over the right circle's centre bar at 1280 x 800: its right
+// arrow and its trough take real clicks, which run its Change handler.
+TEST_F(StackingTest, ClicksUnderALabelMoveTheBarBeneath) {
+    QScrollBar* bar = lentoi().kentrokykloy;
+    const QRect under = bar->geometry() & lentoi().Label2->geometry();
+    ASSERT_TRUE(under.contains(bar->geometry().right() - 4, bar->geometry().center().y()));
+    for (int i = 0; i < 5; ++i)
+        click(lentoi(), {bar->geometry().right() - 4, bar->geometry().center().y()});
+    EXPECT_EQ(bar->value(), 25);
+    EXPECT_EQ(lentoi().Text7->text().toStdString(), "Κέντρο δεξί κύκλου=25");
+    // arvimaton's left arrow lies under Label2 as well.
+    QScrollBar* rays = lentoi().arvimaton;
+    click(lentoi(), {rays->geometry().left() + 4, rays->geometry().center().y()});
+    EXPECT_EQ(rays->value(), 29);
+}
+
+// A label takes its own clicks and has no handler: the picture, the source
+// and the handles stay as they were, with or without Shift.
+TEST_F(StackingTest, ClickOnALabelReachesNoWindowHandler) {
+    windows::Lentoi& window = lentoi();
+    const std::vector<std::uint32_t> before = picture(window.surface());
+    const windows::WorkbenchPicture shown = window.picture();
+    for (QLabel* label : {window.Label1, window.Label2, window.Label3})
+        for (Qt::KeyboardModifiers keys :
+             {Qt::KeyboardModifiers{}, Qt::KeyboardModifiers{Qt::ShiftModifier}}) {
+            // The label's middle, clear of every control above it.
+            click(window, label->geometry().topLeft() + QPoint(label->width() / 2, 6), keys);
+        }
+    EXPECT_TRUE(picture(window.surface()) == before);
+    EXPECT_EQ(window.picture(), shown);
+    EXPECT_EQ(window.pigi.Left, -200);
+    EXPECT_EQ(app->source().pigiX, -200);
+}
+
+// Line and shape controls let a click through to the window beneath them.
+TEST_F(StackingTest, PressOnABladeReachesTheWindow) {
+    windows::Lentoi& window = lentoi();
+    const canvas::Surface& view = window.surface();
+    const QPoint blade(static_cast<int>(view.toPixelX(window.Line1.X1)),
+                       static_cast<int>(view.toPixelY(110)));
+    ASSERT_EQ(window.canvasWidget().childAt(blade), nullptr);
+    QTest::mousePress(window.windowHandle(), Qt::LeftButton, {}, inWindow(window, blade));
+    EXPECT_TRUE(window.diafragma1);
+    QTest::mouseRelease(window.windowHandle(), Qt::LeftButton, {}, inWindow(window, blade));
+    EXPECT_FALSE(window.diafragma1);
+}
+
+// The blade runs down the middle of the window, through Check1, Check2 and
+// Label3; they hide it as any control hides the drawing beneath.
+TEST_F(StackingTest, BladesAreNotDrawnOverTheControls) {
+    windows::Lentoi& window = lentoi();
+    QCoreApplication::processEvents();
+    const QImage shot = window.canvasWidget().grab().toImage();
+    const int bladeX = static_cast<int>(window.surface().toPixelX(window.Line1.X1));
+    const canvas::Color colour = window.Line1.BorderColor;
+    const QColor blade(canvas::redOf(colour), canvas::greenOf(colour), canvas::blueOf(colour));
+    const auto bladePixels = [&](const QRect& area) {
+        int count = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                count += shot.pixelColor(x, y) == blade;
+        return count;
+    };
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{window.Check1, window.Check2, window.Label3}) {
+        ASSERT_TRUE(control->geometry().left() < bladeX && bladeX < control->geometry().right());
+        EXPECT_EQ(bladePixels(control->geometry()), 0) << control->metaObject()->className();
+    }
+    // Below them the blade shows, down to its tip on the lens.
+    const int tip = static_cast<int>(window.surface().toPixelY(window.Line1.Y2));
+    EXPECT_GT(bladePixels(QRect(bladeX - 3, tip - 40, 7, 20)), 0);
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+namespace windows {
+
+// What the hyperbolic-lens window shows, as a small value that can be kept
+// and drawn again: nothing, the lens with a point source's fan, or the lens
+// with a parallel beam; and, over it, what "WAVES" drew. The index, the stop
+// and the option buttons are their current values at the time it is drawn.
+struct SahlPicture {
+    enum class Drawing { Nothing, PointSource, Beam };
+
+    Drawing drawing = Drawing::Nothing;
+    bool biconvex = false; // the lens drawn: biconvex, else plano-convex
+    double sourceX = 0;    // PointSource: the source, in the window's scale
+    double sourceY = 0;
+    double beamAngleDeg = 0; // Beam: the direction against the horizontal
+    // "WAVES": the fan and its fronts drawn over the picture from this source.
+    bool waves = false;
+    double wavesX = 0;
+    double wavesY = 0;
+
+    bool operator==(const SahlPicture&) const = default;
+};
+
+} // namespace windows

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <vector>
+
+namespace windows {
+
+// A point of the workbench's scale where a Shift-click put the source.
+struct FanSource {
+    double x = 0;
+    double y = 0;
+    bool operator==(const FanSource&) const = default;
+};
+
+// What the workbench shows, as a small value that can be kept and drawn
+// again: a base picture and the Shift-click fans drawn over it since, oldest
+// first. The lens itself, the diaphragm and the check boxes are the
+// controls' values at the time it is drawn.
+struct WorkbenchPicture {
+    enum class Base {
+        Lens,           // the lens picture alone
+        ParallelBundle, // the lens and the parallel bundle at bundleAngleRad
+        FanWaves,       // the wave animation of the recorded point-source fan
+        BundleWaves,    // the wave animation of the recorded parallel bundle
+    };
+    static constexpr int kAnimationSteps = 240; // the steps of a whole run
+
+    Base base = Base::Lens;
+    double bundleAngleRad = 0; // ParallelBundle: the direction, as goniadesmis
+    int animationSteps = 0;    // FanWaves, BundleWaves: the steps drawn so far
+    std::vector<FanSource> fans;
+
+    static WorkbenchPicture parallelBundle(double angleRad) {
+        WorkbenchPicture picture;
+        picture.base = Base::ParallelBundle;
+        picture.bundleAngleRad = angleRad;
+        return picture;
+    }
+    static WorkbenchPicture waves(Base animation, int steps) {
+        WorkbenchPicture picture;
+        picture.base = animation;
+        picture.animationSteps = steps;
+        return picture;
+    }
+
+    bool animationFinished() const { return animationSteps >= kAnimationSteps; }
+    bool operator==(const WorkbenchPicture&) const = default;
+};
+
+} // namespace windows
