@@ -4,6 +4,7 @@
 #include "canvas/clip.h"
 #include "canvas/pixelgrid.h"
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -16,25 +17,31 @@ namespace {
 struct DotPattern {
     int phase = 0;
     int direction = 1;
+    int onPx = kDotOnPx;
 
     bool on(int step) const {
-        int n = (phase + direction * step) % kDotPeriodPx;
+        const int period = 2 * onPx;
+        int n = (phase + direction * step) % period;
         if (n < 0)
-            n += kDotPeriodPx;
-        return n < kDotOnPx;
+            n += period;
+        return n < onPx;
     }
 };
 
-// A width-1 line paints, in each column it crosses (each row when it is
-// steeper than 45 degrees), the pixel holding its point at the column's
-// centre, the pixels of Bresenham's walk. Taken from the equation of the
-// clipped line rather than from rounded ends, the visible pixels do not
-// depend on how far outside the ends lie.
+// A thin line paints, in each column it crosses (each row when it is steeper
+// than 45 degrees), the pen's width of pixels nearest its point at the
+// column's centre; for a width of 1 the pixels of Bresenham's walk. The ends
+// reach out by half the pen, so a zero-length line is a square of the pen.
+// Taken from the equation of the clipped line rather than from rounded ends,
+// the visible pixels do not depend on how far outside the ends lie.
 struct ThinWalk {
     bool steep = false;
     IndexRange major;
-    double minorAtFirst = 0;
+    // The minor coordinate, less half the pen, at the first major centre:
+    // its floor is the first pixel across.
+    double firstAcross = 0;
     double slope = 0;
+    int across = 1;
     DotPattern dots;
 };
 
@@ -45,81 +52,102 @@ double minorOf(PixelPoint p, bool steep) {
     return steep ? p.x : p.y;
 }
 
-// floor(v) for v > -1, without a library call in the inner loop.
-int floorAboveMinusOne(double v) {
-    return static_cast<int>(v + 1) - 1;
+// How far a thin pen of n pixels reaches beyond the centre of its first
+// pixel: the line's point lies between the middle pixels of an even pen.
+double reachOf(int acrossPx) {
+    return (acrossPx - 1) * 0.5;
+}
+
+// floor(v) for v > -bound, without a library call in the inner loop.
+int floorAbove(double v, int bound) {
+    return static_cast<int>(v + bound) - bound;
 }
 
 // steep is decided on the whole segment, so clipping cannot tip a line at
 // 45 degrees from one axis to the other.
 std::optional<ThinWalk> planWalk(const Raster& raster, Segment visible, bool steep,
-                                 double dotOrigin) {
+                                 double dotOrigin, const Pen& pen) {
     if (majorOf(visible.b, steep) < majorOf(visible.a, steep))
         std::swap(visible.a, visible.b);
+    const double reach = reachOf(pen.widthPx);
     const double start = majorOf(visible.a, steep);
     const double run = majorOf(visible.b, steep) - start;
-    const auto major =
-        centresWithin(start, start + run, steep ? raster.heightPx() : raster.widthPx());
+    const auto major = centresWithin(start - reach, start + run + reach,
+                                     steep ? raster.heightPx() : raster.widthPx());
     if (!major)
         return std::nullopt; // the visible part crosses no pixel centre
     ThinWalk walk;
     walk.steep = steep;
     walk.major = *major;
+    walk.across = pen.widthPx;
     walk.slope = run > 0 ? (minorOf(visible.b, steep) - minorOf(visible.a, steep)) / run : 0;
-    walk.minorAtFirst = minorOf(visible.a, steep) + (major->first + 0.5 - start) * walk.slope;
+    walk.firstAcross =
+        minorOf(visible.a, steep) + (major->first + 0.5 - start) * walk.slope - reach;
     const double firstCentre = major->first + 0.5;
-    walk.dots = {static_cast<int>(std::fmod(std::fabs(firstCentre - dotOrigin), kDotPeriodPx)),
-                 dotOrigin <= firstCentre ? 1 : -1};
+    walk.dots = {static_cast<int>(std::fmod(std::fabs(firstCentre - dotOrigin), 2.0 * pen.dotOnPx)),
+                 dotOrigin <= firstCentre ? 1 : -1, pen.dotOnPx};
     return walk;
 }
 
-// The clipped line lies in the image box, so every minor coordinate lies in
-// [0, count] up to rounding; the checked variant drops the rare one on the
-// far edge, the unchecked one runs when both ends proved inside.
+int firstAcrossAt(const ThinWalk& walk, int step) {
+    return floorAbove(walk.firstAcross + step * walk.slope, walk.across);
+}
+
+// The clipped line lies in the image box grown by the pen's reach, so every
+// pixel across lies in [-across, count + across) up to rounding; the checked
+// variant drops those off the image, the unchecked one runs when both ends
+// proved inside.
 template <bool Checked> void paintWalk(Raster& raster, const ThinWalk& walk, const Pen& pen) {
     const int minorCount = walk.steep ? raster.widthPx() : raster.heightPx();
     for (int i = walk.major.first; i <= walk.major.last; ++i) {
         const int step = i - walk.major.first;
         if (pen.dotted && !walk.dots.on(step))
             continue;
-        const int j = floorAboveMinusOne(walk.minorAtFirst + step * walk.slope);
+        int first = firstAcrossAt(walk, step);
+        int last = first + walk.across - 1;
         if constexpr (Checked) {
-            if (j < 0 || j >= minorCount)
-                continue;
+            first = std::max(first, 0);
+            last = std::min(last, minorCount - 1);
         }
-        if (walk.steep)
-            raster.row(i)[j] = pen.pixel;
-        else
-            raster.row(j)[i] = pen.pixel;
+        if (walk.steep) {
+            std::uint32_t* line = raster.row(i);
+            std::fill(line + first, line + last + 1, pen.pixel);
+        } else {
+            for (int j = first; j <= last; ++j)
+                raster.row(j)[i] = pen.pixel;
+        }
     }
 }
 
-bool minorInside(const ThinWalk& walk, int minorCount, int step) {
-    const int j = floorAboveMinusOne(walk.minorAtFirst + step * walk.slope);
-    return j >= 0 && j < minorCount;
+bool acrossInside(const ThinWalk& walk, int minorCount, int step) {
+    const int first = firstAcrossAt(walk, step);
+    return first >= 0 && first + walk.across <= minorCount;
 }
 
 void drawThinLine(Raster& raster, PixelPoint a, PixelPoint b, const Pen& pen) {
-    const Box image{0, 0, static_cast<double>(raster.widthPx()),
-                    static_cast<double>(raster.heightPx())};
+    const double reach = reachOf(pen.widthPx);
+    const Box image{-reach, -reach, raster.widthPx() + reach, raster.heightPx() + reach};
     const auto visible = clipSegment({a, b}, image);
     if (!visible)
         return; // the segment passes beside the image
     // Quartered, the differences stay finite for any finite ends.
     const bool steep = std::fabs(b.y * 0.25 - a.y * 0.25) > std::fabs(b.x * 0.25 - a.x * 0.25);
-    const auto walk = planWalk(raster, *visible, steep, majorOf(a, steep));
+    // The dots count from the outer edge of the pen's square at the first end.
+    const double dotOrigin =
+        majorOf(a, steep) + (majorOf(a, steep) <= majorOf(b, steep) ? -reach : reach);
+    const auto walk = planWalk(raster, *visible, steep, dotOrigin, pen);
     if (!walk)
         return;
     const int minorCount = walk->steep ? raster.widthPx() : raster.heightPx();
     const int lastStep = walk->major.last - walk->major.first;
-    if (minorInside(*walk, minorCount, 0) && minorInside(*walk, minorCount, lastStep))
+    if (acrossInside(*walk, minorCount, 0) && acrossInside(*walk, minorCount, lastStep))
         paintWalk<false>(raster, *walk, pen);
     else
         paintWalk<true>(raster, *walk, pen);
 }
 
 void drawWideLine(Raster& raster, PixelPoint a, PixelPoint b, const Pen& pen) {
-    const double radius = pen.widthPx * 0.5;
+    const double radius = pen.radiusPx;
     const Box grown{-radius, -radius, raster.widthPx() + radius, raster.heightPx() + radius};
     const auto inside = [&grown](PixelPoint p) {
         return p.x >= grown.left && p.x <= grown.right && p.y >= grown.top && p.y <= grown.bottom;
@@ -135,25 +163,38 @@ void drawWideLine(Raster& raster, PixelPoint a, PixelPoint b, const Pen& pen) {
         fillCapsule(raster, *visible, radius, pen.pixel);
 }
 
+// Only an end whose pen can show is put on the pen's grid, where its cap or
+// square looks the same wherever it lies. An end off the image only gives
+// the direction: left as it is, the line keeps its exact course, so the
+// visible part does not depend on how far away the end lies.
+PixelPoint snapIfShown(const Raster& raster, PixelPoint p, int widthPx) {
+    const double radius = widthPx * 0.5 + 1;
+    const bool shown = p.x >= -radius && p.x <= raster.widthPx() + radius && p.y >= -radius &&
+                       p.y <= raster.heightPx() + radius;
+    return shown ? snapToPen(p, widthPx) : p;
+}
+
 } // namespace
 
 void drawLine(Raster& raster, PixelPoint a, PixelPoint b, const Pen& pen) {
     if (raster.empty())
         return;
-    a = snapToPen(a, pen.widthPx);
-    b = snapToPen(b, pen.widthPx);
+    a = snapIfShown(raster, a, pen.widthPx);
+    b = snapIfShown(raster, b, pen.widthPx);
     // One fixed order makes the result independent of the caller's order,
     // rounding of the clip and dot pattern included.
     if (std::make_pair(b.x, b.y) < std::make_pair(a.x, a.y))
         std::swap(a, b);
-    if (pen.widthPx <= 1)
+    if (pen.thin)
         drawThinLine(raster, a, b, pen);
     else
         drawWideLine(raster, a, b, pen);
 }
 
 void drawDot(Raster& raster, PixelPoint p, const Pen& pen) {
-    drawLine(raster, p, p, {pen.pixel, pen.widthPx, false});
+    Pen solid = pen;
+    solid.dotted = false;
+    drawLine(raster, p, p, solid);
 }
 
 } // namespace canvas

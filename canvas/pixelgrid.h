@@ -40,6 +40,11 @@ inline std::optional<IndexRange> centresWithin(double from, double to, int count
     return indexRange(std::ceil(from - 0.5), std::floor(to - 0.5), count);
 }
 
+// The pixels whose centres lie in the half-open interval (from, to].
+inline std::optional<IndexRange> centresAbove(double from, double to, int count) {
+    return indexRange(std::floor(from - 0.5) + 1, std::floor(to - 0.5), count);
+}
+
 // Odd pens are centred on a pixel centre and even ones on a pixel corner, so
 // a dot or a straight stroke of width n covers exactly n pixels across.
 // Pure double arithmetic: safe for any finite value.

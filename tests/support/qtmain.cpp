@@ -1,15 +1,17 @@
 #include "shell/fonts.h"
 #include "shell/offscreen.h"
+#include "tests/support/screens.h"
 
 #include <QApplication>
 #include <QLocale>
 
 #include <gtest/gtest.h>
 
-// Window tests run real widgets on the offscreen platform, in the C locale
+// Window tests run real widgets on the offscreen platform, on its primary
+// screen of ratio 1 unless a test moves a window to another, in the C locale
 // unless a test sets another.
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    const testing_support::OffscreenScreens screens;
     shell::quietOffscreenNotices();
     QLocale::setDefault(QLocale::c());
     QApplication app(argc, argv);

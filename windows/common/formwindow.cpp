@@ -11,6 +11,7 @@ namespace windows {
 FormWindow::FormWindow(Host& host, QWidget* parent)
     : QMainWindow(parent), host_(host), canvas_(new canvas::CanvasWidget(this)) {
     setCentralWidget(canvas_);
+    connect(canvas_, &canvas::CanvasWidget::surfaceReset, this, [this] { redrawPicture(); });
 }
 
 void FormWindow::Show() {

@@ -35,6 +35,9 @@ class FormWindow : public QMainWindow {
     // The window itself is never destroyed, so no state is lost.
     virtual void closeRequested() { hide(); }
     void closeEvent(QCloseEvent* event) override;
+    // Draws the window's current picture again on a surface that was
+    // reallocated (a new size or a new device pixel ratio).
+    virtual void redrawPicture() {}
 
     Host& host() { return host_; }
     const ScreenInfo& screen() const { return host_.screen(); }
