@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QScreen>
 
+#include <cmath>
 #include <cstdio>
 
 namespace shell {
@@ -24,7 +25,23 @@ windows::ScreenInfo primaryScreen() {
     return {size.width(), size.height(), screen->logicalDotsPerInch()};
 }
 
+// Pictures at a chosen ratio: Qt scales the offscreen screen by the factor,
+// and every window then draws at that ratio. A per-screen factor from the
+// environment would multiply it, and rounding would change it.
+void askForScale(double scale) {
+    qputenv("QT_SCALE_FACTOR", QByteArray::number(scale, 'g', 17));
+    qunsetenv("QT_SCREEN_SCALE_FACTORS");
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
+        Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
+}
+
 int snapshot(const Options& options) {
+    const double ratio = QGuiApplication::primaryScreen()->devicePixelRatio();
+    if (options.scale && std::abs(ratio - *options.scale) > 1e-9) {
+        std::fprintf(stderr, "fakoi: the platform draws at a ratio of %g, not %g\n", ratio,
+                     *options.scale);
+        return 1;
+    }
     QtDialogs dialogs;
     Application app(dialogs, {options.screenWidth, options.screenHeight, 96});
     const SnapshotResult result = writeSnapshots(app, options.snapshotDir);
@@ -60,6 +77,8 @@ int runProgram(int argc, char* argv[]) {
     if (!options.snapshotDir.isEmpty()) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         quietOffscreenNotices();
+        if (options.scale)
+            askForScale(*options.scale);
     }
     QApplication qt(argc, argv);
     QApplication::setApplicationName("fakoi");
