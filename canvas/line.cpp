@@ -99,6 +99,8 @@ int firstAcrossAt(const ThinWalk& walk, int step) {
 // proved inside.
 template <bool Checked> void paintWalk(Raster& raster, const ThinWalk& walk, const Pen& pen) {
     const int minorCount = walk.steep ? raster.widthPx() : raster.heightPx();
+    // Across a row the pixels are neighbours, across a column a row apart.
+    const std::ptrdiff_t acrossStride = walk.steep ? 1 : raster.widthPx();
     for (int i = walk.major.first; i <= walk.major.last; ++i) {
         const int step = i - walk.major.first;
         if (pen.dotted && !walk.dots.on(step))
@@ -108,14 +110,12 @@ template <bool Checked> void paintWalk(Raster& raster, const ThinWalk& walk, con
         if constexpr (Checked) {
             first = std::max(first, 0);
             last = std::min(last, minorCount - 1);
+            if (first > last)
+                continue;
         }
-        if (walk.steep) {
-            std::uint32_t* line = raster.row(i);
-            std::fill(line + first, line + last + 1, pen.pixel);
-        } else {
-            for (int j = first; j <= last; ++j)
-                raster.row(j)[i] = pen.pixel;
-        }
+        std::uint32_t* p = walk.steep ? raster.row(i) + first : raster.row(first) + i;
+        for (int j = first; j <= last; ++j, p += acrossStride)
+            *p = pen.pixel;
     }
 }
 

@@ -1,18 +1,31 @@
 #include "canvas/raster.h"
 
 #include <algorithm>
+#include <cstdint>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace canvas {
 
-void Raster::fillSpan(int y, int first, int last, std::uint32_t pixel) {
-    if (y < 0 || y >= height_)
+void fillWords(std::uint32_t* words, std::size_t count, std::uint32_t word) {
+#if defined(__SSE2__)
+    // Four megabytes: beyond most second-level caches.
+    constexpr std::size_t kStreamedWords = std::size_t{1} << 20;
+    if (count >= kStreamedWords) {
+        std::size_t i = 0;
+        for (; reinterpret_cast<std::uintptr_t>(words + i) % 16 != 0; ++i)
+            words[i] = word;
+        const __m128i four = _mm_set1_epi32(static_cast<int>(word));
+        for (; i + 4 <= count; i += 4)
+            _mm_stream_si128(reinterpret_cast<__m128i*>(words + i), four);
+        _mm_sfence();
+        std::fill(words + i, words + count, word);
         return;
-    first = std::max(first, 0);
-    last = std::min(last, width_ - 1);
-    if (first > last)
-        return;
-    std::uint32_t* line = row(y);
-    std::fill(line + first, line + last + 1, pixel);
+    }
+#endif
+    std::fill(words, words + count, word);
 }
 
 } // namespace canvas

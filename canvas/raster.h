@@ -31,6 +31,11 @@ struct Pen {
     int dotOnPx = kDotOnPx;
 };
 
+// Writes word into count words. A fill larger than the caches is written
+// past them where the target allows: nothing reads the words back before
+// they are drawn on, and no line of memory is read in first.
+void fillWords(std::uint32_t* words, std::size_t count, std::uint32_t word);
+
 // A view of a surface's pixel words. Spans are clipped here; the loops that
 // write through row() keep to the image themselves.
 class Raster {
@@ -47,8 +52,17 @@ class Raster {
         return data_ + static_cast<std::size_t>(y) * static_cast<std::size_t>(width_);
     }
 
-    // Columns first..last of row y; any ints, clipped to the image.
-    void fillSpan(int y, int first, int last, std::uint32_t pixel);
+    // Columns first..last of row y; any ints, clipped to the image. Inline:
+    // the capsules and rings call it once per row.
+    void fillSpan(int y, int first, int last, std::uint32_t pixel) {
+        if (y < 0 || y >= height_)
+            return;
+        first = first > 0 ? first : 0;
+        last = last < width_ - 1 ? last : width_ - 1;
+        std::uint32_t* line = row(y);
+        for (int x = first; x <= last; ++x)
+            line[x] = pixel;
+    }
 
   private:
     std::uint32_t* data_;

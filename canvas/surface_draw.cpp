@@ -31,8 +31,10 @@ PixelPoint devicePoint(const Surface& surface, double x, double y) {
     return {surface.toPixelX(x) * ratio, surface.toPixelY(y) * ratio};
 }
 
+// Rounded to whole device pixels, at least one; lengths and ratios are
+// clamped, so the sum stays far within int.
 int deviceLength(double logicalPx, double ratio) {
-    return std::max(1, static_cast<int>(std::lround(logicalPx * ratio)));
+    return std::max(1, static_cast<int>(logicalPx * ratio + 0.5));
 }
 
 // The pen of DrawWidth logical pixels in device pixels: a wide pen keeps its
@@ -66,6 +68,13 @@ Box userView(const Surface& surface, const Pen& pen) {
             std::max(y1, y2) + marginY};
 }
 
+// Within half the image's size of it, an end is near: bringNear would
+// leave it as it is, and its pixels are precise.
+bool nearTheImage(const Raster& raster, PixelPoint p) {
+    const double width = raster.widthPx(), height = raster.heightPx();
+    return p.x >= -0.5 * width && p.x <= 1.5 * width && p.y >= -0.5 * height && p.y <= 1.5 * height;
+}
+
 // A circle whose centre or radius is infinite or NaN (or maps beyond the
 // range of double) has no pixels: nothing is drawn for it.
 std::optional<CircleShape> circleShape(const Surface& surface, double x, double y, double r) {
@@ -88,16 +97,20 @@ void Surface::Line(double x1, double y1, double x2, double y2, Color color) {
     if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2))
         return;
     const Pen pen = penOf(*this, color, DrawStyle);
-    // Far ends are brought near in user units first: converted on their own,
-    // each would lose the line's offset from the client area to rounding.
-    const auto near = bringNear({{x1, y1}, {x2, y2}}, userView(*this, pen));
-    if (!near)
-        return; // the line passes beside the client area
-    const PixelPoint a = devicePoint(*this, near->a.x, near->a.y);
-    const PixelPoint b = devicePoint(*this, near->b.x, near->b.y);
+    Raster raster = rasterOf(*this);
+    PixelPoint a = devicePoint(*this, x1, y1);
+    PixelPoint b = devicePoint(*this, x2, y2);
+    if (!nearTheImage(raster, a) || !nearTheImage(raster, b)) {
+        // Far ends are brought near in user units first: converted on their
+        // own, each would lose the line's offset from the client area.
+        const auto near = bringNear({{x1, y1}, {x2, y2}}, userView(*this, pen));
+        if (!near)
+            return; // the line passes beside the client area
+        a = devicePoint(*this, near->a.x, near->a.y);
+        b = devicePoint(*this, near->b.x, near->b.y);
+    }
     if (!isFinite(a) || !isFinite(b))
         return; // a scale so fine that the client area's neighbourhood overflows
-    Raster raster = rasterOf(*this);
     drawLine(raster, a, b, pen);
 }
 
@@ -151,7 +164,7 @@ void Surface::PSet(double x, double y, Color color) {
 
 void Surface::Cls() {
     touch();
-    std::fill(pixels_.begin(), pixels_.end(), toPixel(BackColor));
+    fillWords(pixels_.data(), pixels_.size(), toPixel(BackColor));
 }
 
 void Surface::FloodFill(int px, int py, Color boundary) {
