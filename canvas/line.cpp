@@ -29,19 +29,24 @@ struct DotPattern {
 };
 
 // A thin line paints, in each column it crosses (each row when it is steeper
-// than 45 degrees), the pen's width of pixels nearest its point at the
-// column's centre; for a width of 1 the pixels of Bresenham's walk. The ends
-// reach out by half the pen, so a zero-length line is a square of the pen.
-// Taken from the equation of the clipped line rather than from rounded ends,
-// the visible pixels do not depend on how far outside the ends lie.
+// than 45 degrees), the pixels whose centres lie within the pen's radius of
+// its point at the column's centre, the nearer side open: for a width of 1
+// the pixels of Bresenham's walk, for a whole width n always n pixels, for a
+// width of 1.5 one or two by turns, so a line keeps its weight at any ratio.
+// The ends reach out by half the rounded pen, so a zero-length line is a
+// square of it. Taken from the equation of the clipped line rather than from
+// rounded ends, the visible pixels do not depend on how far outside the ends
+// lie.
 struct ThinWalk {
     bool steep = false;
     IndexRange major;
-    // The minor coordinate, less half the pen, at the first major centre:
-    // its floor is the first pixel across.
-    double firstAcross = 0;
+    // The minor coordinate at the first major centre less the radius and
+    // half a pixel, and the pen's width: pixels floor(low) + 1 through
+    // floor(low + width) are painted.
+    double low = 0;
+    double width = 1;
     double slope = 0;
-    int across = 1;
+    int bound = 1;
     DotPattern dots;
 };
 
@@ -52,8 +57,8 @@ double minorOf(PixelPoint p, bool steep) {
     return steep ? p.x : p.y;
 }
 
-// How far a thin pen of n pixels reaches beyond the centre of its first
-// pixel: the line's point lies between the middle pixels of an even pen.
+// How far the ends of a thin pen of n pixels reach beyond the centre of the
+// pixel under them: the end lies between the middle pixels of an even pen.
 double reachOf(int acrossPx) {
     return (acrossPx - 1) * 0.5;
 }
@@ -79,24 +84,26 @@ std::optional<ThinWalk> planWalk(const Raster& raster, Segment visible, bool ste
     ThinWalk walk;
     walk.steep = steep;
     walk.major = *major;
-    walk.across = pen.widthPx;
+    walk.width = 2 * pen.radiusPx;
+    // The clipped line lies within the radius of the image, so low lies
+    // above minus twice the width.
+    walk.bound = 2 * pen.widthPx + 2;
     walk.slope = run > 0 ? (minorOf(visible.b, steep) - minorOf(visible.a, steep)) / run : 0;
-    walk.firstAcross =
-        minorOf(visible.a, steep) + (major->first + 0.5 - start) * walk.slope - reach;
+    walk.low = minorOf(visible.a, steep) + (major->first + 0.5 - start) * walk.slope -
+               pen.radiusPx - 0.5;
     const double firstCentre = major->first + 0.5;
     walk.dots = {static_cast<int>(std::fmod(std::fabs(firstCentre - dotOrigin), 2.0 * pen.dotOnPx)),
                  dotOrigin <= firstCentre ? 1 : -1, pen.dotOnPx};
     return walk;
 }
 
-int firstAcrossAt(const ThinWalk& walk, int step) {
-    return floorAbove(walk.firstAcross + step * walk.slope, walk.across);
+IndexRange acrossAt(const ThinWalk& walk, int step) {
+    const double low = walk.low + step * walk.slope;
+    return {floorAbove(low, walk.bound) + 1, floorAbove(low + walk.width, walk.bound)};
 }
 
-// The clipped line lies in the image box grown by the pen's reach, so every
-// pixel across lies in [-across, count + across) up to rounding; the checked
-// variant drops those off the image, the unchecked one runs when both ends
-// proved inside.
+// The checked variant drops the pixels off the image, the unchecked one runs
+// when both ends proved inside.
 template <bool Checked> void paintWalk(Raster& raster, const ThinWalk& walk, const Pen& pen) {
     const int minorCount = walk.steep ? raster.widthPx() : raster.heightPx();
     // Across a row the pixels are neighbours, across a column a row apart.
@@ -105,28 +112,30 @@ template <bool Checked> void paintWalk(Raster& raster, const ThinWalk& walk, con
         const int step = i - walk.major.first;
         if (pen.dotted && !walk.dots.on(step))
             continue;
-        int first = firstAcrossAt(walk, step);
-        int last = first + walk.across - 1;
+        IndexRange across = acrossAt(walk, step);
         if constexpr (Checked) {
-            first = std::max(first, 0);
-            last = std::min(last, minorCount - 1);
-            if (first > last)
-                continue;
+            across.first = std::max(across.first, 0);
+            across.last = std::min(across.last, minorCount - 1);
         }
-        std::uint32_t* p = walk.steep ? raster.row(i) + first : raster.row(first) + i;
-        for (int j = first; j <= last; ++j, p += acrossStride)
+        if (across.first > across.last)
+            continue;
+        std::uint32_t* p =
+            walk.steep ? raster.row(i) + across.first : raster.row(across.first) + i;
+        for (int j = across.first; j <= across.last; ++j, p += acrossStride)
             *p = pen.pixel;
     }
 }
 
 bool acrossInside(const ThinWalk& walk, int minorCount, int step) {
-    const int first = firstAcrossAt(walk, step);
-    return first >= 0 && first + walk.across <= minorCount;
+    const IndexRange across = acrossAt(walk, step);
+    return across.first >= 0 && across.last < minorCount;
 }
 
 void drawThinLine(Raster& raster, PixelPoint a, PixelPoint b, const Pen& pen) {
     const double reach = reachOf(pen.widthPx);
-    const Box image{-reach, -reach, raster.widthPx() + reach, raster.heightPx() + reach};
+    // Nothing of the pen reaches the image from farther than its radius.
+    const double margin = std::max(reach, pen.radiusPx);
+    const Box image{-margin, -margin, raster.widthPx() + margin, raster.heightPx() + margin};
     const auto visible = clipSegment({a, b}, image);
     if (!visible)
         return; // the segment passes beside the image
@@ -163,15 +172,20 @@ void drawWideLine(Raster& raster, PixelPoint a, PixelPoint b, const Pen& pen) {
         fillCapsule(raster, *visible, radius, pen.pixel);
 }
 
-// Only an end whose pen can show is put on the pen's grid, where its cap or
-// square looks the same wherever it lies. An end off the image only gives
-// the direction: left as it is, the line keeps its exact course, so the
-// visible part does not depend on how far away the end lies.
-PixelPoint snapIfShown(const Raster& raster, PixelPoint p, int widthPx) {
-    const double radius = widthPx * 0.5 + 1;
+// An end is put on the pen's grid, where its cap or square looks the same
+// wherever it lies, only when that can be done and shows. A pen of a
+// fractional width (1.5 pixels at a ratio of 1.5) has no such grid: left
+// where they are, its strokes cover one or two pixels by their place, so
+// they keep their weight on average. An end off the image only gives the
+// direction: left as it is, the line keeps its exact course, so the visible
+// part does not depend on how far away the end lies.
+PixelPoint snapIfShown(const Raster& raster, PixelPoint p, const Pen& pen) {
+    if (pen.radiusPx * 2 != pen.widthPx)
+        return p;
+    const double radius = pen.radiusPx + 1;
     const bool shown = p.x >= -radius && p.x <= raster.widthPx() + radius && p.y >= -radius &&
                        p.y <= raster.heightPx() + radius;
-    return shown ? snapToPen(p, widthPx) : p;
+    return shown ? snapToPen(p, pen.widthPx) : p;
 }
 
 } // namespace
@@ -179,8 +193,8 @@ PixelPoint snapIfShown(const Raster& raster, PixelPoint p, int widthPx) {
 void drawLine(Raster& raster, PixelPoint a, PixelPoint b, const Pen& pen) {
     if (raster.empty())
         return;
-    a = snapIfShown(raster, a, pen.widthPx);
-    b = snapIfShown(raster, b, pen.widthPx);
+    a = snapIfShown(raster, a, pen);
+    b = snapIfShown(raster, b, pen);
     // One fixed order makes the result independent of the caller's order,
     // rounding of the clip and dot pattern included.
     if (std::make_pair(b.x, b.y) < std::make_pair(a.x, a.y))

@@ -37,10 +37,10 @@ int deviceLength(double logicalPx, double ratio) {
     return std::max(1, static_cast<int>(logicalPx * ratio + 0.5));
 }
 
-// The pen of DrawWidth logical pixels in device pixels: a wide pen keeps its
-// exact width, so a dot covers the area of its diameter at any ratio, while a
-// thin one is a whole number of pixels across. Dots only where the platform
-// draws them: a pen of width 1.
+// The pen of DrawWidth logical pixels in device pixels. Its radius keeps the
+// exact width, so strokes and dots keep their weight at any ratio; the width
+// rounded to whole pixels sets the grid of the ends. Dots only where the
+// platform draws them: a pen of width 1.
 Pen penOf(const Surface& surface, Color color, PenStyle style) {
     const int widthPx = std::clamp(surface.DrawWidth, 1, kMaxPenWidthPx);
     const double ratio = surface.devicePixelRatio();
@@ -48,7 +48,7 @@ Pen penOf(const Surface& surface, Color color, PenStyle style) {
     pen.pixel = toPixel(color);
     pen.widthPx = deviceLength(widthPx, ratio);
     pen.thin = widthPx == 1;
-    pen.radiusPx = pen.thin ? pen.widthPx * 0.5 : std::max(widthPx * ratio * 0.5, 0.5);
+    pen.radiusPx = std::max(widthPx * ratio * 0.5, 0.5);
     pen.dotted = style == PenStyle::Dot && pen.thin;
     pen.dotOnPx = deviceLength(kDotOnPx, ratio);
     return pen;
