@@ -87,7 +87,7 @@ bool CanvasWidget::event(QEvent* event) {
     return QWidget::event(event);
 }
 
-void CanvasWidget::paintEvent(QPaintEvent* event) {
+void CanvasWidget::paintEvent(QPaintEvent* /*event*/) {
     // A ratio that changed without notice (some platforms send none) is
     // caught before the image is shown at the wrong resolution.
     if (adoptScreenRatio())
@@ -98,7 +98,7 @@ void CanvasWidget::paintEvent(QPaintEvent* event) {
     QImage image(reinterpret_cast<const uchar*>(surface_.pixels()), surface_.deviceWidthPx(),
                  surface_.deviceHeightPx(), surface_.deviceWidthPx() * 4, QImage::Format_RGB32);
     image.setDevicePixelRatio(surface_.devicePixelRatio());
-    painter.setClipRegion(event->region());
+    // The painter keeps to the exposed region, so only that part is copied.
     painter.drawImage(QPointF(0, 0), image);
     paintControls(painter);
 }
