@@ -33,8 +33,8 @@ struct DotPattern {
 // its point at the column's centre, the nearer side open: for a width of 1
 // the pixels of Bresenham's walk, for a whole width n always n pixels, for a
 // width of 1.5 one or two by turns, so a line keeps its weight at any ratio.
-// The ends reach out by half the rounded pen, so a zero-length line is a
-// square of it. Taken from the equation of the clipped line rather than from
+// The ends reach out by half the pen, so a zero-length line is a square of
+// it, at least one pixel. Taken from the equation of the clipped line rather than from
 // rounded ends, the visible pixels do not depend on how far outside the ends
 // lie.
 struct ThinWalk {
@@ -57,12 +57,6 @@ double minorOf(PixelPoint p, bool steep) {
     return steep ? p.x : p.y;
 }
 
-// How far the ends of a thin pen of n pixels reach beyond the centre of the
-// pixel under them: the end lies between the middle pixels of an even pen.
-double reachOf(int acrossPx) {
-    return (acrossPx - 1) * 0.5;
-}
-
 // floor(v) for v > -bound, without a library call in the inner loop.
 int floorAbove(double v, int bound) {
     return static_cast<int>(v + bound) - bound;
@@ -74,11 +68,10 @@ std::optional<ThinWalk> planWalk(const Raster& raster, Segment visible, bool ste
                                  double dotOrigin, const Pen& pen) {
     if (majorOf(visible.b, steep) < majorOf(visible.a, steep))
         std::swap(visible.a, visible.b);
-    const double reach = reachOf(pen.widthPx);
     const double start = majorOf(visible.a, steep);
     const double run = majorOf(visible.b, steep) - start;
-    const auto major = centresWithin(start - reach, start + run + reach,
-                                     steep ? raster.heightPx() : raster.widthPx());
+    const auto major = centresFrom(start - pen.radiusPx, start + run + pen.radiusPx,
+                                   steep ? raster.heightPx() : raster.widthPx());
     if (!major)
         return std::nullopt; // the visible part crosses no pixel centre
     ThinWalk walk;
@@ -89,8 +82,8 @@ std::optional<ThinWalk> planWalk(const Raster& raster, Segment visible, bool ste
     // above minus twice the width.
     walk.bound = 2 * pen.widthPx + 2;
     walk.slope = run > 0 ? (minorOf(visible.b, steep) - minorOf(visible.a, steep)) / run : 0;
-    walk.low = minorOf(visible.a, steep) + (major->first + 0.5 - start) * walk.slope -
-               pen.radiusPx - 0.5;
+    walk.low =
+        minorOf(visible.a, steep) + (major->first + 0.5 - start) * walk.slope - pen.radiusPx - 0.5;
     const double firstCentre = major->first + 0.5;
     walk.dots = {static_cast<int>(std::fmod(std::fabs(firstCentre - dotOrigin), 2.0 * pen.dotOnPx)),
                  dotOrigin <= firstCentre ? 1 : -1, pen.dotOnPx};
@@ -119,8 +112,7 @@ template <bool Checked> void paintWalk(Raster& raster, const ThinWalk& walk, con
         }
         if (across.first > across.last)
             continue;
-        std::uint32_t* p =
-            walk.steep ? raster.row(i) + across.first : raster.row(across.first) + i;
+        std::uint32_t* p = walk.steep ? raster.row(i) + across.first : raster.row(across.first) + i;
         for (int j = across.first; j <= across.last; ++j, p += acrossStride)
             *p = pen.pixel;
     }
@@ -132,16 +124,16 @@ bool acrossInside(const ThinWalk& walk, int minorCount, int step) {
 }
 
 void drawThinLine(Raster& raster, PixelPoint a, PixelPoint b, const Pen& pen) {
-    const double reach = reachOf(pen.widthPx);
     // Nothing of the pen reaches the image from farther than its radius.
-    const double margin = std::max(reach, pen.radiusPx);
+    const double margin = pen.radiusPx;
     const Box image{-margin, -margin, raster.widthPx() + margin, raster.heightPx() + margin};
     const auto visible = clipSegment({a, b}, image);
     if (!visible)
         return; // the segment passes beside the image
     // Quartered, the differences stay finite for any finite ends.
     const bool steep = std::fabs(b.y * 0.25 - a.y * 0.25) > std::fabs(b.x * 0.25 - a.x * 0.25);
-    // The dots count from the outer edge of the pen's square at the first end.
+    // The dots count from the first pixel of the pen's square at the first end.
+    const double reach = pen.radiusPx - 0.5;
     const double dotOrigin =
         majorOf(a, steep) + (majorOf(a, steep) <= majorOf(b, steep) ? -reach : reach);
     const auto walk = planWalk(raster, *visible, steep, dotOrigin, pen);

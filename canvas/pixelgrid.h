@@ -40,6 +40,11 @@ inline std::optional<IndexRange> centresWithin(double from, double to, int count
     return indexRange(std::ceil(from - 0.5), std::floor(to - 0.5), count);
 }
 
+// The pixels whose centres lie in the half-open interval [from, to).
+inline std::optional<IndexRange> centresFrom(double from, double to, int count) {
+    return indexRange(std::ceil(from - 0.5), std::ceil(to - 0.5) - 1, count);
+}
+
 // The pixels whose centres lie in the half-open interval (from, to].
 inline std::optional<IndexRange> centresAbove(double from, double to, int count) {
     return indexRange(std::floor(from - 0.5) + 1, std::floor(to - 0.5), count);

@@ -121,6 +121,20 @@ TEST_P(DotAtRatio, CoversTheAreaOfItsDiameter) {
     EXPECT_NEAR(right - left + 1, diameter, 1.0);
 }
 
+// A dot of one logical pixel is never lost, wherever it falls between the
+// device pixels: it covers one to ceil(F) squared of them.
+TEST_P(DotAtRatio, AOnePixelDotIsAlwaysSeen) {
+    const double ratio = GetParam();
+    const int most = static_cast<int>(std::ceil(ratio) * std::ceil(ratio));
+    for (double offset : {0.0, 0.1, 0.3, 0.5, 0.7, 0.9}) {
+        Surface s(10, 10, colors::white, ratio);
+        s.PSet(4 + offset, 4 + offset / 2);
+        const int painted = countOf(s, colors::black);
+        EXPECT_GE(painted, 1) << offset;
+        EXPECT_LE(painted, most) << offset;
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Ratios, DotAtRatio, ::testing::Values(1, 1.25, 1.5, 2, 3));
 
 class FillAtRatio : public ::testing::TestWithParam<double> {};
