@@ -7,8 +7,8 @@ namespace canvas {
 
 namespace {
 
-// Screens run from a quarter of the old 96 dpi to eight times it; a bound
-// keeps a stray ratio from asking for an image of gigapixels.
+// No screen has a ratio outside a quarter to eight; beyond that a stray value
+// would ask a full-screen window for an image of gigabytes.
 constexpr double kMinRatio = 0.25;
 constexpr double kMaxRatio = 8;
 
