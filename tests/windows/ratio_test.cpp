@@ -80,7 +80,12 @@ class RatioTest : public ::testing::TestWithParam<double> {
     Census workbenchAt(double ratio) {
         moveTo(app->lentoi(), ratio);
         app->lentoi().Form_Load();
-        return censusOf(app->lentoi().surface());
+        return censusAt(app->lentoi(), ratio);
+    }
+
+    static Census censusAt(windows::FormWindow& window, double ratio) {
+        EXPECT_EQ(window.surface().devicePixelRatio(), ratio);
+        return censusOf(window.surface());
     }
 
     Census singleRayAt(double ratio) {
@@ -89,7 +94,7 @@ class RatioTest : public ::testing::TestWithParam<double> {
         app->openSingleRay();
         window.Form_MouseUp(canvas::LeftButton, canvas::ShiftKey, window.fos.Left / 2,
                             window.fos.Top / 2);
-        return censusOf(window.surface());
+        return censusAt(window, ratio);
     }
 
     Census hyperbolicAt(double ratio, bool biconvex) {
@@ -99,7 +104,7 @@ class RatioTest : public ::testing::TestWithParam<double> {
             choice.Command1_Click();
         else
             choice.Command2_Click();
-        return censusOf(app->elSahl().surface());
+        return censusAt(app->elSahl(), ratio);
     }
 
     testing_support::ScriptedDialogs dialogs;
