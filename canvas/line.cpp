@@ -47,6 +47,8 @@ struct ThinWalk {
     double width = 1;
     double slope = 0;
     int bound = 1;
+    // A whole width is always that many pixels across; 0 for a fractional one.
+    int wholeCount = 1;
     DotPattern dots;
 };
 
@@ -78,6 +80,7 @@ std::optional<ThinWalk> planWalk(const Raster& raster, Segment visible, bool ste
     walk.steep = steep;
     walk.major = *major;
     walk.width = 2 * pen.radiusPx;
+    walk.wholeCount = walk.width == pen.widthPx ? pen.widthPx : 0;
     // The clipped line lies within the radius of the image, so low lies
     // above minus twice the width.
     walk.bound = 2 * pen.widthPx + 2;
@@ -90,14 +93,22 @@ std::optional<ThinWalk> planWalk(const Raster& raster, Segment visible, bool ste
     return walk;
 }
 
+IndexRange acrossAt(const ThinWalk& walk, double low) {
+    const int first = floorAbove(low, walk.bound) + 1;
+    if (walk.wholeCount > 0)
+        return {first, first + walk.wholeCount - 1};
+    return {first, floorAbove(low + walk.width, walk.bound)};
+}
+
 IndexRange acrossAt(const ThinWalk& walk, int step) {
-    const double low = walk.low + step * walk.slope;
-    return {floorAbove(low, walk.bound) + 1, floorAbove(low + walk.width, walk.bound)};
+    return acrossAt(walk, walk.low + step * walk.slope);
 }
 
 // The checked variant drops the pixels off the image, the unchecked one runs
-// when both ends proved inside.
-template <bool Checked> void paintWalk(Raster& raster, const ThinWalk& walk, const Pen& pen) {
+// when both ends proved inside; the single one is the width of 1 at a ratio
+// of 1, the line most drawn, kept to one store per step.
+template <bool Checked, bool Single>
+void paintWalk(Raster& raster, const ThinWalk& walk, const Pen& pen) {
     const int minorCount = walk.steep ? raster.widthPx() : raster.heightPx();
     // Across a row the pixels are neighbours, across a column a row apart.
     const std::ptrdiff_t acrossStride = walk.steep ? 1 : raster.widthPx();
@@ -105,17 +116,33 @@ template <bool Checked> void paintWalk(Raster& raster, const ThinWalk& walk, con
         const int step = i - walk.major.first;
         if (pen.dotted && !walk.dots.on(step))
             continue;
-        IndexRange across = acrossAt(walk, step);
+        const double low = walk.low + step * walk.slope;
+        IndexRange across;
+        if constexpr (Single)
+            across.first = across.last = floorAbove(low, walk.bound) + 1;
+        else
+            across = acrossAt(walk, low);
         if constexpr (Checked) {
             across.first = std::max(across.first, 0);
             across.last = std::min(across.last, minorCount - 1);
+            if (across.first > across.last)
+                continue;
         }
-        if (across.first > across.last)
-            continue;
         std::uint32_t* p = walk.steep ? raster.row(i) + across.first : raster.row(across.first) + i;
+        if constexpr (Single) {
+            *p = pen.pixel;
+            continue;
+        }
         for (int j = across.first; j <= across.last; ++j, p += acrossStride)
             *p = pen.pixel;
     }
+}
+
+template <bool Checked> void paintWalk(Raster& raster, const ThinWalk& walk, const Pen& pen) {
+    if (walk.wholeCount == 1)
+        paintWalk<Checked, true>(raster, walk, pen);
+    else
+        paintWalk<Checked, false>(raster, walk, pen);
 }
 
 bool acrossInside(const ThinWalk& walk, int minorCount, int step) {
@@ -171,30 +198,44 @@ void drawWideLine(Raster& raster, PixelPoint a, PixelPoint b, const Pen& pen) {
 // they keep their weight on average. An end off the image only gives the
 // direction: left as it is, the line keeps its exact course, so the visible
 // part does not depend on how far away the end lies.
-PixelPoint snapIfShown(const Raster& raster, PixelPoint p, const Pen& pen) {
-    if (pen.radiusPx * 2 != pen.widthPx)
-        return p;
-    const double radius = pen.radiusPx + 1;
-    const bool shown = p.x >= -radius && p.x <= raster.widthPx() + radius && p.y >= -radius &&
-                       p.y <= raster.heightPx() + radius;
-    return shown ? snapToPen(p, pen.widthPx) : p;
-}
+class EndGrid {
+  public:
+    EndGrid(const Raster& raster, const Pen& pen)
+        : widthPx_(pen.widthPx), reach_(pen.radiusPx + 1), right_(raster.widthPx() + reach_),
+          bottom_(raster.heightPx() + reach_), whole_(pen.radiusPx * 2 == pen.widthPx) {}
+
+    void snap(PixelPoint& p) const {
+        if (whole_ && p.x >= -reach_ && p.x <= right_ && p.y >= -reach_ && p.y <= bottom_) {
+            p.x = snapToPen(p.x, widthPx_);
+            p.y = snapToPen(p.y, widthPx_);
+        }
+    }
+
+  private:
+    int widthPx_;
+    double reach_;
+    double right_;
+    double bottom_;
+    bool whole_;
+};
 
 } // namespace
 
 void drawLine(Raster& raster, PixelPoint a, PixelPoint b, const Pen& pen) {
     if (raster.empty())
         return;
-    a = snapIfShown(raster, a, pen);
-    b = snapIfShown(raster, b, pen);
+    const EndGrid grid(raster, pen);
+    grid.snap(a);
+    grid.snap(b);
     // One fixed order makes the result independent of the caller's order,
     // rounding of the clip and dot pattern included.
-    if (std::make_pair(b.x, b.y) < std::make_pair(a.x, a.y))
-        std::swap(a, b);
+    const bool swapped = b.x < a.x || (b.x == a.x && b.y < a.y);
+    const PixelPoint first = swapped ? b : a;
+    const PixelPoint second = swapped ? a : b;
     if (pen.thin)
-        drawThinLine(raster, a, b, pen);
+        drawThinLine(raster, first, second, pen);
     else
-        drawWideLine(raster, a, b, pen);
+        drawWideLine(raster, first, second, pen);
 }
 
 void drawDot(Raster& raster, PixelPoint p, const Pen& pen) {

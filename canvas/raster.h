@@ -31,11 +31,6 @@ struct Pen {
     int dotOnPx = kDotOnPx;
 };
 
-// Writes word into count words. A fill larger than the caches is written
-// past them where the target allows: nothing reads the words back before
-// they are drawn on, and no line of memory is read in first.
-void fillWords(std::uint32_t* words, std::size_t count, std::uint32_t word);
-
 // A view of a surface's pixel words. Spans are clipped here; the loops that
 // write through row() keep to the image themselves.
 class Raster {

@@ -26,17 +26,6 @@ int deviceCount(int logicalPx, double ratio) {
     return static_cast<int>(std::lround(logicalPx * ratio));
 }
 
-// A length in user units in pixels: length * pixels / extent, the product
-// first so whole numbers stay exact. Near the largest double that product
-// overflows although the result would not; the quotient first then keeps
-// such a coordinate finite, to be clipped like any other.
-double toPixels(double length, int pixels, double extent) {
-    const double product = length * pixels / extent;
-    if (std::isfinite(product) || !std::isfinite(length))
-        return product;
-    return length / extent * pixels;
-}
-
 } // namespace
 
 Surface::Surface(int widthPx, int heightPx, Color back, double devicePixelRatio)
@@ -109,22 +98,6 @@ void Surface::Scale(double x1, double y1, double x2, double y2) {
     top_ = y1;
     scaleWidth_ = width;
     scaleHeight_ = height;
-}
-
-double Surface::ScaleX(double userLength) const {
-    return std::fabs(toPixels(userLength, width_, scaleWidth_));
-}
-
-double Surface::ScaleY(double userLength) const {
-    return std::fabs(toPixels(userLength, height_, scaleHeight_));
-}
-
-double Surface::toPixelX(double x) const {
-    return toPixels(x - left_, width_, scaleWidth_);
-}
-
-double Surface::toPixelY(double y) const {
-    return toPixels(y - top_, height_, scaleHeight_);
 }
 
 UserPoint Surface::toUser(double px, double py) const {

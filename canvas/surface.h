@@ -2,6 +2,7 @@
 
 #include "canvas/color.h"
 
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -69,11 +70,16 @@ class Surface {
     double ScaleWidth() const { return scaleWidth_; }
     double ScaleHeight() const { return scaleHeight_; }
     // A horizontal / vertical length in user units converted to logical pixels.
-    double ScaleX(double userLength) const;
-    double ScaleY(double userLength) const;
+    double ScaleX(double userLength) const {
+        return std::fabs(toPixels(userLength, width_, scaleWidth_));
+    }
+    double ScaleY(double userLength) const {
+        return std::fabs(toPixels(userLength, height_, scaleHeight_));
+    }
     // User point -> logical pixel (fractional, pixel centres at .5) and back.
-    double toPixelX(double x) const;
-    double toPixelY(double y) const;
+    // Inline: every point drawn passes here.
+    double toPixelX(double x) const { return toPixels(x - left_, width_, scaleWidth_); }
+    double toPixelY(double y) const { return toPixels(y - top_, height_, scaleHeight_); }
     UserPoint toUser(double px, double py) const;
 
     // Pen and fill state; persists until changed.
@@ -114,6 +120,17 @@ class Surface {
     void FloodFill(int px, int py, Color boundary);
 
   private:
+    // A length in user units in pixels: length * pixels / extent, the product
+    // first so whole numbers stay exact. Near the largest double that product
+    // overflows although the result would not; the quotient first then keeps
+    // such a coordinate finite, to be clipped like any other.
+    static double toPixels(double length, int pixels, double extent) {
+        const double product = length * pixels / extent;
+        if (std::isfinite(product) || !std::isfinite(length))
+            return product;
+        return length / extent * pixels;
+    }
+
     void touch() { ++revision_; }
     // The device pixel under the centre of a logical pixel; nothing outside
     // the image.

@@ -41,15 +41,20 @@ int deviceLength(double logicalPx, double ratio) {
 // exact width, so strokes and dots keep their weight at any ratio; the width
 // rounded to whole pixels sets the grid of the ends. Dots only where the
 // platform draws them: a pen of width 1.
-Pen penOf(const Surface& surface, Color color, PenStyle style) {
+inline Pen penOf(const Surface& surface, Color color, PenStyle style) {
     const int widthPx = std::clamp(surface.DrawWidth, 1, kMaxPenWidthPx);
     const double ratio = surface.devicePixelRatio();
     Pen pen;
     pen.pixel = toPixel(color);
-    pen.widthPx = deviceLength(widthPx, ratio);
     pen.thin = widthPx == 1;
-    pen.radiusPx = std::max(widthPx * ratio * 0.5, 0.5);
     pen.dotted = style == PenStyle::Dot && pen.thin;
+    if (ratio == 1) { // the common screen, with whole numbers throughout
+        pen.widthPx = widthPx;
+        pen.radiusPx = widthPx * 0.5;
+        return pen;
+    }
+    pen.widthPx = deviceLength(widthPx, ratio);
+    pen.radiusPx = std::max(widthPx * ratio * 0.5, 0.5);
     pen.dotOnPx = deviceLength(kDotOnPx, ratio);
     return pen;
 }
@@ -68,11 +73,14 @@ Box userView(const Surface& surface, const Pen& pen) {
             std::max(y1, y2) + marginY};
 }
 
-// Within half the image's size of it, an end is near: bringNear would
-// leave it as it is, and its pixels are precise.
-bool nearTheImage(const Raster& raster, PixelPoint p) {
+// Within half the image's size of it, both ends are near: bringNear would
+// leave them as they are, and their pixels are precise.
+bool nearTheImage(const Raster& raster, PixelPoint a, PixelPoint b) {
     const double width = raster.widthPx(), height = raster.heightPx();
-    return p.x >= -0.5 * width && p.x <= 1.5 * width && p.y >= -0.5 * height && p.y <= 1.5 * height;
+    const auto near = [&](PixelPoint p) {
+        return std::fabs(p.x - 0.5 * width) <= width && std::fabs(p.y - 0.5 * height) <= height;
+    };
+    return near(a) && near(b);
 }
 
 // A circle whose centre or radius is infinite or NaN (or maps beyond the
@@ -98,20 +106,22 @@ void Surface::Line(double x1, double y1, double x2, double y2, Color color) {
         return;
     const Pen pen = penOf(*this, color, DrawStyle);
     Raster raster = rasterOf(*this);
-    PixelPoint a = devicePoint(*this, x1, y1);
-    PixelPoint b = devicePoint(*this, x2, y2);
-    if (!nearTheImage(raster, a) || !nearTheImage(raster, b)) {
-        // Far ends are brought near in user units first: converted on their
-        // own, each would lose the line's offset from the client area.
-        const auto near = bringNear({{x1, y1}, {x2, y2}}, userView(*this, pen));
-        if (!near)
-            return; // the line passes beside the client area
-        a = devicePoint(*this, near->a.x, near->a.y);
-        b = devicePoint(*this, near->b.x, near->b.y);
+    const PixelPoint a = devicePoint(*this, x1, y1);
+    const PixelPoint b = devicePoint(*this, x2, y2);
+    if (nearTheImage(raster, a, b)) {
+        drawLine(raster, a, b, pen);
+        return;
     }
-    if (!isFinite(a) || !isFinite(b))
+    // Far ends are brought near in user units first: converted on their
+    // own, each would lose the line's offset from the client area.
+    const auto near = bringNear({{x1, y1}, {x2, y2}}, userView(*this, pen));
+    if (!near)
+        return; // the line passes beside the client area
+    const PixelPoint nearA = devicePoint(*this, near->a.x, near->a.y);
+    const PixelPoint nearB = devicePoint(*this, near->b.x, near->b.y);
+    if (!isFinite(nearA) || !isFinite(nearB))
         return; // a scale so fine that the client area's neighbourhood overflows
-    drawLine(raster, a, b, pen);
+    drawLine(raster, nearA, nearB, pen);
 }
 
 void Surface::Circle(double x, double y, double r) {
@@ -164,7 +174,7 @@ void Surface::PSet(double x, double y, Color color) {
 
 void Surface::Cls() {
     touch();
-    fillWords(pixels_.data(), pixels_.size(), toPixel(BackColor));
+    std::fill(pixels_.begin(), pixels_.end(), toPixel(BackColor));
 }
 
 void Surface::FloodFill(int px, int py, Color boundary) {
