@@ -34,9 +34,9 @@ struct DotPattern {
 // the pixels of Bresenham's walk, for a whole width n always n pixels, for a
 // width of 1.5 one or two by turns, so a line keeps its weight at any ratio.
 // The ends reach out by half the pen, so a zero-length line is a square of
-// it, at least one pixel. Taken from the equation of the clipped line rather than from
-// rounded ends, the visible pixels do not depend on how far outside the ends
-// lie.
+// it, at least one pixel. Taken from the equation of the clipped line rather
+// than from rounded ends, the visible pixels do not depend on how far outside
+// the ends lie.
 struct ThinWalk {
     bool steep = false;
     IndexRange major;
