@@ -13,10 +13,12 @@
 #include <time.h>
 #include <vector>
 
-// Lines and circles drawn by canvas::Surface and by QPainter (aliased,
-// cosmetic pen) into images of the same size, timed alternately in each
-// iteration; the counters give both times (thread CPU time per iteration)
-// and their ratio (ours / QPainter).
+// Lines and circles drawn by canvas::Surface and by QPainter (aliased, a pen
+// one logical pixel wide) into images of the same size, timed alternately in
+// each iteration; the counters give both times (thread CPU time per
+// iteration) and their ratio (ours / QPainter). The argument is the device
+// pixel ratio: at 2 both draw on 3840x2160 device pixels, QPainter through
+// an image of that ratio, so its pen is two pixels wide like ours.
 // Then single operations with absurd coordinates, which must stay cheap.
 
 namespace {
@@ -54,17 +56,20 @@ std::vector<Line> benchmarkLines() {
 }
 
 struct Painted {
-    canvas::Surface surface{kWidthPx, kHeightPx};
-    QImage image{kWidthPx, kHeightPx, QImage::Format_RGB32};
-    QPainter painter;
-
-    Painted() {
+    explicit Painted(int ratio)
+        : surface(kWidthPx, kHeightPx, canvas::colors::white, ratio),
+          image(kWidthPx * ratio, kHeightPx * ratio, QImage::Format_RGB32) {
+        image.setDevicePixelRatio(ratio);
         image.fill(Qt::white);
         painter.begin(&image);
         painter.setRenderHint(QPainter::Antialiasing, false);
-        painter.setPen(QPen(Qt::black, 0));
+        painter.setPen(QPen(Qt::black, 1));
         painter.setBrush(Qt::NoBrush);
     }
+
+    canvas::Surface surface;
+    QImage image;
+    QPainter painter;
 };
 
 template <class Ours, class Theirs>
@@ -90,7 +95,7 @@ void compare(benchmark::State& state, Ours ours, Theirs theirs) {
 
 void BM_Lines(benchmark::State& state) {
     const std::vector<Line> lines = benchmarkLines();
-    Painted p;
+    Painted p(static_cast<int>(state.range(0)));
     compare(
         state,
         [&] {
@@ -104,10 +109,10 @@ void BM_Lines(benchmark::State& state) {
     benchmark::DoNotOptimize(p.surface.pixels());
     state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * lines.size()));
 }
-BENCHMARK(BM_Lines)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Lines)->ArgName("ratio")->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 
 void BM_Circles(benchmark::State& state) {
-    Painted p;
+    Painted p(static_cast<int>(state.range(0)));
     compare(
         state,
         [&] {
@@ -120,7 +125,7 @@ void BM_Circles(benchmark::State& state) {
         });
     benchmark::DoNotOptimize(p.surface.pixels());
 }
-BENCHMARK(BM_Circles)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Circles)->ArgName("ratio")->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 
 void lineWithEnds(benchmark::State& state, double far) {
     canvas::Surface surface(kWidthPx, kHeightPx);

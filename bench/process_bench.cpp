@@ -56,13 +56,21 @@ void BM_SnapshotAllWindows(benchmark::State& state) {
         state.SkipWithError("no temporary folder");
         return;
     }
+    const std::string scale = std::to_string(state.range(0));
     Run run;
     for (auto _ : state)
-        run = runFakoi({"--snapshot", dir}, {});
+        run = runFakoi({"--snapshot", dir, "--scale", scale}, {});
     report(state, run);
     std::system((std::string("rm -rf ") + dir).c_str());
 }
-BENCHMARK(BM_SnapshotAllWindows)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
+// The argument is the device pixel ratio of the pictures.
+BENCHMARK(BM_SnapshotAllWindows)
+    ->ArgName("scale")
+    ->Arg(1)
+    ->Arg(2)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(5);
 
 void BM_StartToFirstPaintedWorkbench(benchmark::State& state) {
     Run run;

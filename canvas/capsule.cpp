@@ -110,9 +110,16 @@ bool fillSmallCapsule(Raster& raster, const Segment& s, double radiusPx, std::ui
 void fillCapsule(Raster& raster, const Segment& segment, double radiusPx, std::uint32_t pixel) {
     if (fillSmallCapsule(raster, segment, radiusPx, pixel))
         return;
-    const auto rows =
-        centresWithin(std::min(segment.a.y, segment.b.y) - radiusPx,
-                      std::max(segment.a.y, segment.b.y) + radiusPx, raster.heightPx());
+    // A stroke along an axis covers exactly its width across, wherever it
+    // lies: a pixel centre on its edge counts on the side of the larger
+    // coordinate only, the side of the pixel that holds a point on a border.
+    const bool horizontal = segment.a.y == segment.b.y;
+    const bool vertical = segment.a.x == segment.b.x;
+    const auto centres = [](bool halfOpen, double from, double to, int count) {
+        return halfOpen ? centresAbove(from, to, count) : centresWithin(from, to, count);
+    };
+    const auto rows = centres(horizontal, std::min(segment.a.y, segment.b.y) - radiusPx,
+                              std::max(segment.a.y, segment.b.y) + radiusPx, raster.heightPx());
     if (!rows)
         return;
     const Band band(segment, radiusPx);
@@ -121,7 +128,7 @@ void fillCapsule(Raster& raster, const Segment& segment, double radiusPx, std::u
         const Interval chord =
             hull(hull(discChord(segment.a, radiusPx, y), discChord(segment.b, radiusPx, y)),
                  band.chord(y));
-        if (const auto columns = centresWithin(chord.lo, chord.hi, raster.widthPx()))
+        if (const auto columns = centres(vertical, chord.lo, chord.hi, raster.widthPx()))
             raster.fillSpan(row, columns->first, columns->last, pixel);
     }
 }

@@ -55,10 +55,13 @@ struct Disc {
 };
 
 Disc enclosingDisc(const Box& box) {
-    // A box is image-sized, so the plain root cannot overflow.
+    // The plain root is the quick one; a box whose diagonal overflows it gets
+    // the careful one (or an infinite disc, in which every end is near).
     const double width = box.right - box.left, height = box.bottom - box.top;
-    return {{(box.left + box.right) * 0.5, (box.top + box.bottom) * 0.5},
-            std::sqrt(width * width + height * height) * 0.5};
+    double diagonal = std::sqrt(width * width + height * height);
+    if (!std::isfinite(diagonal))
+        diagonal = std::hypot(width, height);
+    return {{box.left * 0.5 + box.right * 0.5, box.top * 0.5 + box.bottom * 0.5}, diagonal * 0.5};
 }
 
 bool outsideSquare(PixelPoint p, PixelPoint centre, double half) {
@@ -69,14 +72,14 @@ constexpr double kShrink = 0.25;
 constexpr double kGrow = 4;
 
 // The point of the segment nearest the disc's centre, and how far along the
-// segment (from a, in pixels) it lies. Worked in quartered coordinates, which
+// segment (from a, in quarters of the unit) it lies. Worked in quartered coordinates, which
 // keeps every difference and length finite up to the largest double, and
 // measured from the centre across the line, so a line through the image keeps
 // the precision of the image's scale however far away its ends are.
 struct Nearest {
     PixelPoint point;
-    double fromA;
-    double length;
+    double quarterFromA;  // a quarter of the distance from a
+    double quarterLength; // a quarter of the segment's length
     PixelPoint unit;
 };
 
@@ -94,12 +97,12 @@ std::optional<Nearest> nearestToCentre(const Segment& s, const Disc& box) {
     const double along = dot(centre, unit) - dot(a, unit);
     const double across = cross(unit, centre) - cross(unit, a);
     if (along <= 0)
-        return Nearest{s.a, 0, kGrow * scaledLength, unit};
+        return Nearest{s.a, 0, scaledLength, unit};
     if (along >= scaledLength)
-        return Nearest{s.b, kGrow * scaledLength, kGrow * scaledLength, unit};
+        return Nearest{s.b, scaledLength, scaledLength, unit};
     const PixelPoint foot{box.centre.x + kGrow * across * unit.y,
                           box.centre.y - kGrow * across * unit.x};
-    return Nearest{foot, kGrow * along, kGrow * scaledLength, unit};
+    return Nearest{foot, along, scaledLength, unit};
 }
 
 // Ends far from the box are pulled in along the segment to a distance
@@ -113,24 +116,31 @@ std::optional<Segment> pullIn(const Segment& s, const Disc& box, double reach) {
     if (!nearest ||
         std::hypot(nearest->point.x - box.centre.x, nearest->point.y - box.centre.y) > box.radius)
         return std::nullopt; // the segment passes beside the box
+    // Compared in quarters: a whole length may exceed the largest double.
+    const double quarterReach = reach * kShrink;
     const PixelPoint foot = nearest->point;
-    return Segment{nearest->fromA > reach ? along(foot, nearest->unit, -reach) : s.a,
-                   nearest->length - nearest->fromA > reach ? along(foot, nearest->unit, reach)
-                                                            : s.b};
+    const bool farA = nearest->quarterFromA > quarterReach;
+    const bool farB = nearest->quarterLength - nearest->quarterFromA > quarterReach;
+    return Segment{farA ? along(foot, nearest->unit, -reach) : s.a,
+                   farB ? along(foot, nearest->unit, reach) : s.b};
 }
 
 } // namespace
 
-std::optional<Segment> clipSegment(const Segment& segment, const Box& box) {
+std::optional<Segment> bringNear(const Segment& segment, const Box& box) {
     const Disc disc = enclosingDisc(box);
     const double reach = 2 * disc.radius + 1;
     if (!outsideSquare(segment.a, disc.centre, reach) &&
         !outsideSquare(segment.b, disc.centre, reach))
-        return liangBarsky(segment, box);
-    const auto pulled = pullIn(segment, disc, reach);
-    if (!pulled)
+        return segment;
+    return pullIn(segment, disc, reach);
+}
+
+std::optional<Segment> clipSegment(const Segment& segment, const Box& box) {
+    const auto near = bringNear(segment, box);
+    if (!near)
         return std::nullopt;
-    return liangBarsky(*pulled, box);
+    return liangBarsky(*near, box);
 }
 
 } // namespace canvas

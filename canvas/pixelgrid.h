@@ -40,11 +40,31 @@ inline std::optional<IndexRange> centresWithin(double from, double to, int count
     return indexRange(std::ceil(from - 0.5), std::floor(to - 0.5), count);
 }
 
+// The pixels whose centres lie in the half-open interval [from, to).
+inline std::optional<IndexRange> centresFrom(double from, double to, int count) {
+    return indexRange(std::ceil(from - 0.5), std::ceil(to - 0.5) - 1, count);
+}
+
+// The pixels whose centres lie in the half-open interval (from, to].
+inline std::optional<IndexRange> centresAbove(double from, double to, int count) {
+    return indexRange(std::floor(from - 0.5) + 1, std::floor(to - 0.5), count);
+}
+
+// std::round without the library call or a branch on the fraction (which
+// the processor could not predict): v less its whole part is exact in
+// double, and twice that fraction truncates to -1, 0 or 1 just as it lies
+// beyond a half or not.
+inline double roundHalfAway(double v) {
+    const double whole = std::trunc(v);
+    const double fraction = v - whole;
+    return whole + std::trunc(fraction + fraction);
+}
+
 // Odd pens are centred on a pixel centre and even ones on a pixel corner, so
 // a dot or a straight stroke of width n covers exactly n pixels across.
 // Pure double arithmetic: safe for any finite value.
 inline double snapToPen(double v, int widthPx) {
-    return widthPx % 2 != 0 ? std::floor(v) + 0.5 : std::round(v);
+    return widthPx % 2 != 0 ? std::floor(v) + 0.5 : roundHalfAway(v);
 }
 
 inline PixelPoint snapToPen(PixelPoint p, int widthPx) {

@@ -12,17 +12,24 @@ struct PixelPoint {
     double y = 0;
 };
 
-// What a primitive paints with. widthPx is already clamped to a sane range and
-// dotted is already false for wide pens.
+// The dotted pen at a ratio of 1: this many pixels on, then as many off,
+// along the stroke.
+constexpr int kDotOnPx = 3;
+
+// What a primitive paints with, in device pixels. A thin pen (a window's pen
+// of one logical pixel) is walked along the stroke's major axis, widthPx
+// pixels across; a wider one is a capsule with round ends, radiusPx from the
+// stroke. widthPx, the width rounded to whole pixels, also sets the grid the
+// ends are put on. Widths are already clamped to a sane range. Only thin pens
+// are dotted, dotOnPx pixels on and as many off.
 struct Pen {
     std::uint32_t pixel = 0xFF000000u;
     int widthPx = 1;
+    double radiusPx = 0.5;
+    bool thin = true;
     bool dotted = false;
+    int dotOnPx = kDotOnPx;
 };
-
-// The dotted pen: this many pixels on, then as many off, along the stroke.
-constexpr int kDotOnPx = 3;
-constexpr int kDotPeriodPx = 2 * kDotOnPx;
 
 // A view of a surface's pixel words. Spans are clipped here; the loops that
 // write through row() keep to the image themselves.
@@ -40,8 +47,17 @@ class Raster {
         return data_ + static_cast<std::size_t>(y) * static_cast<std::size_t>(width_);
     }
 
-    // Columns first..last of row y; any ints, clipped to the image.
-    void fillSpan(int y, int first, int last, std::uint32_t pixel);
+    // Columns first..last of row y; any ints, clipped to the image. Inline:
+    // the capsules and rings call it once per row.
+    void fillSpan(int y, int first, int last, std::uint32_t pixel) {
+        if (y < 0 || y >= height_)
+            return;
+        first = first > 0 ? first : 0;
+        last = last < width_ - 1 ? last : width_ - 1;
+        std::uint32_t* line = row(y);
+        for (int x = first; x <= last; ++x)
+            line[x] = pixel;
+    }
 
   private:
     std::uint32_t* data_;

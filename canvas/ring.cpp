@@ -29,8 +29,8 @@ class RingPainter {
   public:
     RingPainter(Raster& raster, const CircleShape& circle, const Pen& pen, const RingStyle& style)
         : raster_(raster), pen_(pen), style_(style), radius_(circle.radiusPx),
-          outerRadius_(circle.radiusPx + pen.widthPx * 0.5),
-          innerRadius_(circle.radiusPx - pen.widthPx * 0.5) {
+          outerRadius_(circle.radiusPx + pen.radiusPx),
+          innerRadius_(circle.radiusPx - pen.radiusPx) {
         const PixelPoint centre = centreOf(circle);
         column_ = centre.x - 0.5;
         row_ = centre.y - 0.5;
@@ -148,7 +148,7 @@ class RingPainter {
         double turned = std::fmod(std::atan2(dyUp, dx) - start, 2 * std::numbers::pi);
         if (turned < 0)
             turned += 2 * std::numbers::pi;
-        return std::fmod(turned * radius_, kDotPeriodPx) < kDotOnPx;
+        return std::fmod(turned * radius_, 2.0 * pen_.dotOnPx) < pen_.dotOnPx;
     }
 
     Raster& raster_;

@@ -7,53 +7,84 @@ namespace canvas {
 
 namespace {
 
-// Wider pens are clamped: the windows use at most 10 pixels, and a bound
-// keeps a stray value from painting the whole image per call.
-constexpr int kMaxPenWidthPx = 64;
+// No screen has a ratio outside a quarter to eight; beyond that a stray value
+// would ask a full-screen window for an image of gigabytes.
+constexpr double kMinRatio = 0.25;
+constexpr double kMaxRatio = 8;
 
 std::size_t pixelCount(int widthPx, int heightPx) {
     return static_cast<std::size_t>(widthPx) * static_cast<std::size_t>(heightPx);
 }
 
-// A length in user units in pixels: length * pixels / extent, the product
-// first so whole numbers stay exact. Near the largest double that product
-// overflows although the result would not; the quotient first then keeps
-// such a coordinate finite, to be clipped like any other.
-double toPixels(double length, int pixels, double extent) {
-    const double product = length * pixels / extent;
-    if (std::isfinite(product) || !std::isfinite(length))
-        return product;
-    return length / extent * pixels;
+double saneRatio(double ratio) {
+    return std::isnan(ratio) ? 1 : std::clamp(ratio, kMinRatio, kMaxRatio);
+}
+
+// The device pixels of a logical extent: what the window system allocates
+// for the client area at this ratio.
+int deviceCount(int logicalPx, double ratio) {
+    return static_cast<int>(std::lround(logicalPx * ratio));
 }
 
 } // namespace
 
-Surface::Surface(int widthPx, int heightPx, Color back)
+Surface::Surface(int widthPx, int heightPx, Color back, double devicePixelRatio)
     : BackColor(back), width_(std::max(widthPx, 0)), height_(std::max(heightPx, 0)),
-      pixels_(pixelCount(width_, height_), toPixel(back)),
       // An empty client area still needs a usable scale: one unit per axis.
-      scaleWidth_(std::max(width_, 1)), scaleHeight_(std::max(height_, 1)) {}
+      scaleWidth_(std::max(width_, 1)), scaleHeight_(std::max(height_, 1)) {
+    allocate(saneRatio(devicePixelRatio));
+}
 
-void Surface::resize(int widthPx, int heightPx) {
-    widthPx = std::max(widthPx, 0);
-    heightPx = std::max(heightPx, 0);
-    std::vector<std::uint32_t> grown(pixelCount(widthPx, heightPx), toPixel(BackColor));
-    const int keptWidth = std::min(width_, widthPx);
-    for (int y = 0; y < std::min(height_, heightPx); ++y) {
-        const auto from = pixels_.begin() + static_cast<std::ptrdiff_t>(pixelCount(width_, y));
-        std::copy(from, from + keptWidth,
-                  grown.begin() + static_cast<std::ptrdiff_t>(pixelCount(widthPx, y)));
-    }
-    pixels_.swap(grown);
-    width_ = widthPx;
-    height_ = heightPx;
+void Surface::allocate(double ratio) {
+    ratio_ = ratio;
+    deviceWidth_ = deviceCount(width_, ratio);
+    deviceHeight_ = deviceCount(height_, ratio);
+    pixels_.assign(pixelCount(deviceWidth_, deviceHeight_), toPixel(BackColor));
     touch();
 }
 
+void Surface::resize(int widthPx, int heightPx) {
+    const int oldWidth = deviceWidth_, oldHeight = deviceHeight_;
+    std::vector<std::uint32_t> old;
+    old.swap(pixels_);
+    width_ = std::max(widthPx, 0);
+    height_ = std::max(heightPx, 0);
+    allocate(ratio_);
+    const int keptWidth = std::min(oldWidth, deviceWidth_);
+    for (int y = 0; y < std::min(oldHeight, deviceHeight_); ++y) {
+        const auto from = old.begin() + static_cast<std::ptrdiff_t>(pixelCount(oldWidth, y));
+        std::copy(from, from + keptWidth,
+                  pixels_.begin() + static_cast<std::ptrdiff_t>(pixelCount(deviceWidth_, y)));
+    }
+}
+
+bool Surface::setDevicePixelRatio(double ratio) {
+    ratio = saneRatio(ratio);
+    if (ratio == ratio_)
+        return false;
+    allocate(ratio);
+    return true;
+}
+
+std::optional<Surface::DeviceIndex> Surface::deviceIndexOf(int px, int py) const {
+    // In double, so no product of a stray int and the ratio can overflow.
+    const double x = std::floor((px + 0.5) * ratio_);
+    const double y = std::floor((py + 0.5) * ratio_);
+    if (px < 0 || py < 0 || px >= width_ || py >= height_ || x >= deviceWidth_ ||
+        y >= deviceHeight_)
+        return std::nullopt;
+    return DeviceIndex{static_cast<int>(x), static_cast<int>(y)};
+}
+
 Color Surface::pixel(int px, int py) const {
-    if (px < 0 || py < 0 || px >= width_ || py >= height_)
+    const auto index = deviceIndexOf(px, py);
+    return index ? devicePixel(index->x, index->y) : BackColor;
+}
+
+Color Surface::devicePixel(int x, int y) const {
+    if (x < 0 || y < 0 || x >= deviceWidth_ || y >= deviceHeight_)
         return BackColor;
-    return fromPixel(pixels_[pixelCount(width_, py) + static_cast<std::size_t>(px)]);
+    return fromPixel(pixels_[pixelCount(deviceWidth_, y) + static_cast<std::size_t>(x)]);
 }
 
 void Surface::Scale(double x1, double y1, double x2, double y2) {
@@ -69,31 +100,11 @@ void Surface::Scale(double x1, double y1, double x2, double y2) {
     scaleHeight_ = height;
 }
 
-double Surface::ScaleX(double userLength) const {
-    return std::fabs(toPixels(userLength, width_, scaleWidth_));
-}
-
-double Surface::ScaleY(double userLength) const {
-    return std::fabs(toPixels(userLength, height_, scaleHeight_));
-}
-
-double Surface::toPixelX(double x) const {
-    return toPixels(x - left_, width_, scaleWidth_);
-}
-
-double Surface::toPixelY(double y) const {
-    return toPixels(y - top_, height_, scaleHeight_);
-}
-
 UserPoint Surface::toUser(double px, double py) const {
     // An empty client area has no pixels to measure by: its corner stands for all.
     const double perPixelX = width_ > 0 ? scaleWidth_ / width_ : 0;
     const double perPixelY = height_ > 0 ? scaleHeight_ / height_ : 0;
     return {left_ + px * perPixelX, top_ + py * perPixelY};
-}
-
-int Surface::penWidth() const {
-    return std::clamp(DrawWidth, 1, kMaxPenWidthPx);
 }
 
 } // namespace canvas

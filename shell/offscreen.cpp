@@ -19,24 +19,33 @@ void filter(QtMsgType type, const QMessageLogContext& context, const QString& me
     qt_message_output(type, context, message);
 }
 
+// All screens lie at the same place, so a window keeps the screen it is
+// given when shown.
+QJsonObject screenAt(int widthPx, int heightPx, double ratio) {
+    return {{"name", QString("fakoi %1").arg(ratio)},
+            {"x", 0},
+            {"y", 0},
+            {"width", widthPx},
+            {"height", heightPx},
+            {"logicalDpi", 96},
+            {"logicalBaseDpi", 96},
+            {"dpr", ratio}};
+}
+
 } // namespace
 
 void quietOffscreenNotices() {
     qInstallMessageHandler(filter);
 }
 
-OffscreenScreen::OffscreenScreen(int widthPx, int heightPx, WindowFrames frames)
+OffscreenScreen::OffscreenScreen(int widthPx, int heightPx, WindowFrames frames,
+                                 std::span<const double> otherRatios)
     : config_(QDir::tempPath() + "/fakoi-screen-XXXXXX.json") {
-    const QJsonObject screen{{"name", "fakoi"},
-                             {"x", 0},
-                             {"y", 0},
-                             {"width", widthPx},
-                             {"height", heightPx},
-                             {"logicalDpi", 96},
-                             {"logicalBaseDpi", 96},
-                             {"dpr", 1}};
+    QJsonArray screens{screenAt(widthPx, heightPx, 1)};
+    for (double ratio : otherRatios)
+        screens.append(screenAt(widthPx, heightPx, ratio));
     const QJsonObject config{{"windowFrameMargins", frames == WindowFrames::Thin},
-                             {"screens", QJsonArray{screen}}};
+                             {"screens", screens}};
     QString platform = "offscreen";
     // Without its file the platform keeps its own screen; the windows then
     // still size themselves by the screen they were told of.

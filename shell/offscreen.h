@@ -2,6 +2,8 @@
 
 #include <QTemporaryFile>
 
+#include <span>
+
 namespace shell {
 
 // Drawing without a display: the offscreen platform says at every show that
@@ -12,12 +14,15 @@ void quietOffscreenNotices();
 enum class WindowFrames { None, Thin };
 
 // Qt's offscreen platform with one screen of the given size in pixels at
-// 96 dpi, whose windows have no frame or a thin one (two pixels each side),
-// so that a maximised window gets the screen the program was told of. Made
-// before the QApplication, kept while it is made.
+// 96 dpi and ratio 1, whose windows have no frame or a thin one (two pixels
+// each side), so that a maximised window gets the screen the program was
+// told of. Further screens of the same size and place have the other device
+// pixel ratios given, so a window can be moved to one. Made before the
+// QApplication, kept while it is made.
 class OffscreenScreen {
   public:
-    OffscreenScreen(int widthPx, int heightPx, WindowFrames frames);
+    OffscreenScreen(int widthPx, int heightPx, WindowFrames frames,
+                    std::span<const double> otherRatios = {});
 
   private:
     QTemporaryFile config_;

@@ -20,6 +20,25 @@ bool parseScreen(const QString& text, Options& options) {
     return true;
 }
 
+// Pictures of up to 16384 pixels a side: ratios up to 4 for any screen the
+// pictures are commonly made for, and no run asks for gigabytes.
+constexpr int kLargestPicturePx = 16384;
+
+bool parseScale(const QString& text, Options& options) {
+    bool ok = false;
+    const double scale = text.toDouble(&ok);
+    if (!ok || !(scale >= 0.5 && scale <= 4))
+        return false;
+    options.scale = scale;
+    return true;
+}
+
+bool fitsPictures(const Options& options) {
+    const double scale = options.scale.value_or(1);
+    return options.screenWidth * scale <= kLargestPicturePx &&
+           options.screenHeight * scale <= kLargestPicturePx;
+}
+
 } // namespace
 
 Options parseOptions(const QStringList& arguments) {
@@ -32,10 +51,17 @@ Options parseOptions(const QStringList& arguments) {
         } else if (arg == "--screen" && hasValue) {
             if (!parseScreen(arguments[++i], options))
                 options.error = "--screen wants WIDTHxHEIGHT, from 320x240 to 8192x8192";
+        } else if (arg == "--scale" && hasValue) {
+            if (!parseScale(arguments[++i], options))
+                options.error = "--scale wants a device pixel ratio from 0.5 to 4";
         } else {
-            options.error = "usage: fakoi [--snapshot DIR [--screen WxH]]";
+            options.error = "usage: fakoi [--snapshot DIR [--screen WxH] [--scale F]]";
         }
     }
+    if (options.error.isEmpty() && options.scale && options.snapshotDir.isEmpty())
+        options.error = "--scale is for pictures: give it with --snapshot DIR";
+    if (options.error.isEmpty() && !fitsPictures(options))
+        options.error = "--screen times --scale makes pictures over 16384 pixels a side";
     return options;
 }
 

@@ -11,6 +11,9 @@ struct Options {
     QString snapshotDir; // empty: run the program
     int screenWidth = 1280;
     int screenHeight = 800;
+    // The device pixel ratio of the pictures; none: that of the platform
+    // (1, or what QT_SCALE_FACTOR and the like make it).
+    std::optional<double> scale;
     QString error; // a message for a command line that cannot be used
 };
 

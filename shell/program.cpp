@@ -11,7 +11,9 @@
 #include "windows/workbench/lentoi.h"
 
 #include <QApplication>
+#include <QScreen>
 
+#include <cmath>
 #include <cstdio>
 #include <optional>
 
@@ -19,7 +21,23 @@ namespace shell {
 
 namespace {
 
+// Pictures at a chosen ratio: Qt scales the offscreen screen by the factor,
+// and every window then draws at that ratio. A per-screen factor from the
+// environment would multiply it, and rounding would change it.
+void askForScale(double scale) {
+    qputenv("QT_SCALE_FACTOR", QByteArray::number(scale, 'g', 17));
+    qunsetenv("QT_SCREEN_SCALE_FACTORS");
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
+        Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
+}
+
 int snapshot(const Options& options) {
+    const double ratio = QGuiApplication::primaryScreen()->devicePixelRatio();
+    if (options.scale && std::abs(ratio - *options.scale) > 1e-9) {
+        std::fprintf(stderr, "fakoi: the platform draws at a ratio of %g, not %g\n", ratio,
+                     *options.scale);
+        return 1;
+    }
     QtDialogs dialogs;
     Application app(dialogs, {options.screenWidth, options.screenHeight, 96});
     const SnapshotResult result = writeSnapshots(app, options.snapshotDir);
@@ -52,11 +70,16 @@ int runProgram(int argc, char* argv[]) {
         return 2;
     }
     // Pictures need no display: they are drawn off screen, on a screen of
-    // the size asked for.
+    // the size asked for. The platform's screen is in device pixels, which
+    // the scale factor turns back into that logical size.
     std::optional<OffscreenScreen> offscreen;
     if (!options.snapshotDir.isEmpty()) {
-        offscreen.emplace(options.screenWidth, options.screenHeight, WindowFrames::None);
+        const double scale = options.scale.value_or(1);
+        offscreen.emplace(int(std::lround(options.screenWidth * scale)),
+                          int(std::lround(options.screenHeight * scale)), WindowFrames::None);
         quietOffscreenNotices();
+        if (options.scale)
+            askForScale(*options.scale);
     }
     QApplication qt(argc, argv);
     QApplication::setApplicationName("fakoi");

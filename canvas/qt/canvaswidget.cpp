@@ -42,7 +42,8 @@ int shiftValue(Qt::KeyboardModifiers modifiers) {
     return value;
 }
 
-CanvasWidget::CanvasWidget(QWidget* parent) : QWidget(parent), surface_(1, 1) {
+CanvasWidget::CanvasWidget(QWidget* parent)
+    : QWidget(parent), surface_(1, 1, colors::white, devicePixelRatioF()) {
     setAttribute(Qt::WA_StaticContents);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
@@ -66,23 +67,49 @@ void CanvasWidget::resizeClient(int widthPx, int heightPx) {
 void CanvasWidget::resizeSurface(int widthPx, int heightPx) {
     widthPx = std::max(1, widthPx);
     heightPx = std::max(1, heightPx);
-    if (widthPx == surface_.widthPx() && heightPx == surface_.heightPx())
-        return;
-    surface_.resize(widthPx, heightPx);
-    emit surfaceReset();
+    const bool newRatio = adoptScreenRatio();
+    const bool newSize = widthPx != surface_.widthPx() || heightPx != surface_.heightPx();
+    if (newSize)
+        surface_.resize(widthPx, heightPx);
+    if (newRatio || newSize)
+        emit surfaceReset();
 }
 
 void CanvasWidget::Refresh() {
     update();
 }
 
-void CanvasWidget::paintEvent(QPaintEvent* event) {
+bool CanvasWidget::adoptScreenRatio() {
+    return surface_.setDevicePixelRatio(devicePixelRatioF());
+}
+
+bool CanvasWidget::event(QEvent* event) {
+    // Qt tells a widget that its window moved to another screen; from Qt 6.6
+    // on also that the screen's own ratio changed.
+    bool ratioMayChange = event->type() == QEvent::ScreenChangeInternal;
+#if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
+    ratioMayChange = ratioMayChange || event->type() == QEvent::DevicePixelRatioChange;
+#endif
+    if (ratioMayChange && adoptScreenRatio()) {
+        emit surfaceReset();
+        update();
+    }
+    return QWidget::event(event);
+}
+
+void CanvasWidget::paintEvent(QPaintEvent* /*event*/) {
+    // A ratio that changed without notice (some platforms send none) is
+    // caught before the image is shown at the wrong resolution.
+    if (adoptScreenRatio())
+        emit surfaceReset();
     QPainter painter(this);
-    // Wraps the surface's buffer without a copy; valid until the next resize.
-    const QImage image(reinterpret_cast<const uchar*>(surface_.pixels()), surface_.widthPx(),
-                       surface_.heightPx(), surface_.widthPx() * 4, QImage::Format_RGB32);
-    const QRect exposed = event->rect();
-    painter.drawImage(exposed, image, exposed);
+    // Wraps the surface's buffer without a copy; valid until the next
+    // reallocation. Its ratio makes one image pixel one device pixel.
+    QImage image(reinterpret_cast<const uchar*>(surface_.pixels()), surface_.deviceWidthPx(),
+                 surface_.deviceHeightPx(), surface_.deviceWidthPx() * 4, QImage::Format_RGB32);
+    image.setDevicePixelRatio(surface_.devicePixelRatio());
+    // The painter keeps to the exposed region, so only that part is copied.
+    painter.drawImage(QPointF(0, 0), image);
     paintControls(painter);
 }
 

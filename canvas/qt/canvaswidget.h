@@ -16,6 +16,11 @@ enum ShiftMask { ShiftKey = 1, CtrlKey = 2, AltKey = 4 };
 // The client area of a drawing window: shows the surface's persistent image,
 // draws the line and shape controls above it, and reports mouse events in the
 // surface's user scale. It owns nothing but the view and the controls.
+//
+// The image has the resolution of the screen the widget is on: when the
+// widget moves to a screen with another device pixel ratio, or the window
+// system resizes it, the surface is made anew and surfaceReset asks the
+// window to draw its picture again.
 class CanvasWidget : public QWidget {
     Q_OBJECT
   public:
@@ -28,8 +33,10 @@ class CanvasWidget : public QWidget {
     LineControl& addLine();
     ShapeControl& addShape();
 
-    // Sizes the client area and its image at once. A hidden widget gets its
-    // resize event only when shown, but a window draws before it is shown.
+    // Sizes the client area and its image at once, at the ratio of the
+    // widget's screen. A hidden widget gets its resize event only when shown,
+    // but a window draws before it is shown. The caller draws next, so this
+    // raises no surfaceReset.
     void resizeClient(int widthPx, int heightPx);
 
     // Shows what was drawn since the last repaint (one update for the whole
@@ -41,11 +48,12 @@ class CanvasWidget : public QWidget {
     void mouseMove(int button, int shift, double x, double y);
     void mouseUp(int button, int shift, double x, double y);
     void clicked();
-    // The surface was made anew for a new size: its old pixels no longer
-    // fit the scale, and the window draws its picture again.
+    // The surface was made anew for a new size or a new device pixel ratio;
+    // what it showed is lost (or, after a resize, kept only in part).
     void surfaceReset();
 
   protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -53,6 +61,9 @@ class CanvasWidget : public QWidget {
     void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
+    // Gives the surface the ratio of the widget's screen; true when that
+    // made the surface anew.
+    bool adoptScreenRatio();
     void paintControls(class QPainter& painter) const;
     // Gives the surface a new size, if it has another one, and says so.
     void resizeSurface(int widthPx, int heightPx);

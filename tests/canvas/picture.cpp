@@ -46,12 +46,13 @@ std::string slashedRows(const char* lines) {
 int countOf(const Surface& surface, Color color) {
     const std::uint32_t word = toPixel(color);
     const std::uint32_t* p = surface.pixels();
-    return static_cast<int>(std::count(p, p + surface.widthPx() * surface.heightPx(), word));
+    return static_cast<int>(
+        std::count(p, p + surface.deviceWidthPx() * surface.deviceHeightPx(), word));
 }
 
 bool samePixels(const Surface& a, const Surface& b) {
-    return a.widthPx() == b.widthPx() && a.heightPx() == b.heightPx() &&
-           std::equal(a.pixels(), a.pixels() + a.widthPx() * a.heightPx(), b.pixels());
+    return a.deviceWidthPx() == b.deviceWidthPx() && a.deviceHeightPx() == b.deviceHeightPx() &&
+           std::equal(a.pixels(), a.pixels() + a.deviceWidthPx() * a.deviceHeightPx(), b.pixels());
 }
 
 } // namespace canvas::testing

@@ -17,10 +17,10 @@ std::string rows(std::initializer_list<const char*> lines);
 // The same, written on one line with the rows separated by '/'.
 std::string slashedRows(const char* lines);
 
-// How many pixels have the colour.
+// How many device pixels have the colour.
 int countOf(const Surface& surface, Color color);
 
-// True when two surfaces hold the same pixels.
+// True when two surfaces hold the same device pixels.
 bool samePixels(const Surface& a, const Surface& b);
 
 } // namespace canvas::testing

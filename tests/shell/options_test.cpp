@@ -2,12 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 TEST(Options, CommandLines) {
     struct Row {
         QStringList args;
         QString dir;
         int width, height;
         bool error;
+        std::optional<double> scale = std::nullopt;
     };
     const Row rows[] = {
         {{"fakoi"}, "", 1280, 800, false},
@@ -18,6 +21,24 @@ TEST(Options, CommandLines) {
         {{"fakoi", "--screen", "99999999x1"}, "", 1280, 800, true},
         {{"fakoi", "--snapshot"}, "", 1280, 800, true},
         {{"fakoi", "--bogus"}, "", 1280, 800, true},
+        {{"fakoi", "--snapshot", "out", "--scale", "2"}, "out", 1280, 800, false, 2},
+        {{"fakoi", "--snapshot", "out", "--scale", "1.25", "--screen", "1920x1080"},
+         "out",
+         1920,
+         1080,
+         false,
+         1.25},
+        {{"fakoi", "--scale", "2"}, "", 1280, 800, true, 2},
+        {{"fakoi", "--snapshot", "out", "--scale", "0"}, "out", 1280, 800, true},
+        {{"fakoi", "--snapshot", "out", "--scale", "nan"}, "out", 1280, 800, true},
+        {{"fakoi", "--snapshot", "out", "--scale", "4.5"}, "out", 1280, 800, true},
+        {{"fakoi", "--snapshot", "out", "--scale"}, "out", 1280, 800, true},
+        {{"fakoi", "--snapshot", "out", "--screen", "8192x4096", "--scale", "2.5"},
+         "out",
+         8192,
+         4096,
+         true,
+         2.5},
     };
     for (const Row& row : rows) {
         const shell::Options options = shell::parseOptions(row.args);
@@ -26,5 +47,6 @@ TEST(Options, CommandLines) {
         EXPECT_EQ(options.screenWidth, row.width) << name;
         EXPECT_EQ(options.screenHeight, row.height) << name;
         EXPECT_EQ(!options.error.isEmpty(), row.error) << name;
+        EXPECT_EQ(options.scale, row.scale) << name;
     }
 }

@@ -29,7 +29,8 @@ class ProgramTest : public ::testing::Test {
     }
 
     static std::vector<std::uint32_t> picture(const canvas::Surface& surface) {
-        return {surface.pixels(), surface.pixels() + surface.widthPx() * surface.heightPx()};
+        return {surface.pixels(),
+                surface.pixels() + surface.deviceWidthPx() * surface.deviceHeightPx()};
     }
 
     windows::Lentoi& lentoi() { return app->lentoi(); }

@@ -1,5 +1,6 @@
 #include "shell/fonts.h"
 #include "shell/offscreen.h"
+#include "tests/support/screens.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -20,15 +21,16 @@ QSize testScreen() {
 
 } // namespace
 
-// Window tests run real widgets on the offscreen platform, on a screen of
-// 1280 x 800 pixels without window frames, in the C locale unless a test sets
-// another. FAKOI_TEST_FRAMES=thin gives every window a frame.
+// Window tests run real widgets on the offscreen platform, on a primary
+// screen of 1280 x 800 pixels at ratio 1 without window frames (unless a test
+// moves a window to a screen of another ratio), in the C locale unless a test
+// sets another. FAKOI_TEST_FRAMES=thin gives every window a frame.
 int main(int argc, char** argv) {
     const QSize size = testScreen();
     const bool framed = qEnvironmentVariable("FAKOI_TEST_FRAMES") == "thin";
-    const shell::OffscreenScreen screen(size.width(), size.height(),
-                                        framed ? shell::WindowFrames::Thin
-                                               : shell::WindowFrames::None);
+    const shell::OffscreenScreen screen(
+        size.width(), size.height(), framed ? shell::WindowFrames::Thin : shell::WindowFrames::None,
+        std::span(testing_support::kScreenRatios).subspan(1));
     shell::quietOffscreenNotices();
     QLocale::setDefault(QLocale::c());
     QApplication app(argc, argv);
