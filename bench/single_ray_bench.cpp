@@ -16,6 +16,13 @@ class SilentDialogs : public windows::Dialogs {
     std::optional<QString> input(const QString&, const QString&, const QString&) override {
         return std::nullopt;
     }
+    std::optional<QString> saveFileName(const windows::FileQuestion&) override {
+        return std::nullopt;
+    }
+    std::optional<QString> openFileName(const windows::FileQuestion&) override {
+        return std::nullopt;
+    }
+    bool choosePrinter(QPrinter&) override { return false; }
 };
 
 struct Aim {
