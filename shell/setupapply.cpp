@@ -96,7 +96,10 @@ void applyElSahl(windows::ElSahl& window, optics::hyperbolic::Protosfakos& lens,
     window.Line1.Y2 = s.Line1.Y2;
     window.Line2.X1 = window.Line2.X2 = s.Line2.x;
     window.Line2.Y2 = s.Line2.Y2;
+    // The fans' fronts start at the source the program shares.
     window.setSource({s.source.x, s.source.y});
+    lens.shared.pigiX = s.source.x;
+    lens.shared.pigiY = s.source.y;
     windows::SahlPicture picture;
     picture.drawing = controls::inWindow(s.drawn, controls::kSahlDrawings);
     picture.biconvex = lens.amfikyrtos;

@@ -179,7 +179,6 @@ class Lentoi : public FormWindow {
     void drawLensFaces();
     void startFan(double x, double y);
     void drawFan(double x, double y);
-    void resetPen();
     void record(const RecordedWaves& recorded);
     void armAnimationMenus();
     void replayAnimation(WorkbenchPicture::Base animation, int steps);

@@ -5,7 +5,6 @@
 namespace windows {
 
 void Lentoi::drawPicture(const WorkbenchPicture& wanted) {
-    resetPen();
     // Drawing rewrites picture_ as it goes; wanted may be that very value.
     const WorkbenchPicture picture = wanted;
     switch (picture.base) {
@@ -36,21 +35,10 @@ void Lentoi::drawPicture(const WorkbenchPicture& wanted) {
     canvasWidget().Refresh();
 }
 
-// The focal marks are drawn with whatever pen the last drawing left: a
-// picture drawn again starts from the pen the window loaded with, so that
-// it comes out the same each time.
-void Lentoi::resetPen() {
-    canvas::Surface& view = surface();
-    view.DrawWidth = 1;
-    view.DrawStyle = canvas::PenStyle::Solid;
-    view.FillStyle = canvas::FillMode::Transparent;
-}
-
 void Lentoi::restorePicture(const WorkbenchPicture& picture, const RecordedWaves& recorded) {
     stopAnimation();
     recordedRays_ = 0;
     recordedWaves_ = {};
-    resetPen();
     if (recorded.kind == RecordedWaves::Kind::Bundle &&
         picture == WorkbenchPicture::parallelBundle(goniadesmis)) {
         // The bundle that recorded the waves is the whole picture: recording
