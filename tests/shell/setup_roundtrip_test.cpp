@@ -221,3 +221,40 @@ TEST(SetupRoundTrip, SavedOpenedAndSavedAgain) {
         }
     }
 }
+
+// A file that cannot be a set-up changes nothing: the windows keep what they
+// had, shown as they were, and the message names the file and its fault.
+TEST(SetupRoundTrip, ABadFileKeepsTheSetUpThereWas) {
+    QTemporaryDir dir;
+    const std::pair<QByteArray, const char*> rows[] = {
+        {"<fakoi/>", "it is not JSON"},
+        {R"({"format": 2, "front": "ElSahl"})", "newer than format 1"},
+        {R"({"format": 1, "front": "moniaktina", "lentoi": {"aktina1": "90"}})",
+         "\"lentoi.aktina1\" must be a finite number"},
+        {R"({"format": 1, "front": "ElSahl", "ElSahl": {"source": {"x": "NaN", "y": 1}}})",
+         "\"ElSahl.source.x\" must be a finite number"},
+        {R"({"format": 1, "eisagogiko": {"deiktissahl": 1e999}})", "is not a finite number"},
+    };
+    Program program;
+    windows::FormWindow& from = singleRay(*program.app);
+    const QByteArray before = program.save(from, dir.filePath("before.fakoi"));
+    const std::map<std::string, QImage> shown = pictures(*program.app);
+    const std::vector<bool> visible = visibility(*program.app);
+    for (const auto& [text, fault] : rows) {
+        const QString path = dir.filePath("bad.fakoi");
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(text);
+        file.close();
+        program.dialogs.messages.clear();
+        program.open(path);
+        ASSERT_EQ(program.dialogs.messages.size(), 1) << text.toStdString();
+        const QString message = program.dialogs.messages.front();
+        EXPECT_TRUE(message.contains(path) && message.contains(fault)) << message.toStdString();
+        EXPECT_EQ(visibility(*program.app), visible) << text.toStdString();
+        EXPECT_TRUE(pictures(*program.app) == shown) << text.toStdString();
+        EXPECT_EQ(program.save(from, dir.filePath("after.fakoi")).toStdString(),
+                  before.toStdString())
+            << text.toStdString();
+    }
+}
