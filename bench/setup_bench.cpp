@@ -4,6 +4,7 @@
 // single ray, and Ibn Sahl's biconvex lens under a beam. On a 1920 x 1080
 // screen, offscreen.
 
+#include "bench/benchdialogs.h"
 #include "shell/application.h"
 #include "shell/eisagogiko.h"
 #include "windows/hyperbolic/elsahl.h"
@@ -16,24 +17,8 @@
 
 namespace {
 
-// Every input box gets the same angle; no file or printer is ever asked for.
-class AngleDialogs : public windows::Dialogs {
-  public:
-    void message(const QString&) override {}
-    std::optional<QString> input(const QString&, const QString&, const QString&) override {
-        return QString("20");
-    }
-    std::optional<QString> saveFileName(const windows::FileQuestion&) override {
-        return std::nullopt;
-    }
-    std::optional<QString> openFileName(const windows::FileQuestion&) override {
-        return std::nullopt;
-    }
-    bool choosePrinter(QPrinter&) override { return false; }
-};
-
 struct Program {
-    AngleDialogs dialogs;
+    BenchDialogs dialogs{QString("20")}; // the bundle's and the beam's angle
     shell::Application app{dialogs, windows::ScreenInfo{1920, 1080, 96}};
 
     Program() {
