@@ -1,4 +1,5 @@
 #include "tests/shell/program_fixture.h"
+#include "windows/common/picturefile.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -6,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -152,5 +154,30 @@ TEST_F(PictureExportTest, AFailedWriteSaysWhyAndLeavesNothing) {
         EXPECT_EQ(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), before);
         EXPECT_TRUE(QFileInfo(dir.filePath("notes")).isFile());
         EXPECT_TRUE(QFileInfo(dir.filePath("taken.png")).isDir());
+    }
+}
+
+// A 20 x 10 picture on pages of other shapes: as large as fits, its aspect
+// kept, in the middle. Each row: the page, and the picture's place on it.
+TEST(PictureOnPage, FillsThePageKeepingItsAspect) {
+    QImage picture(20, 10, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    const std::pair<QRect, QRect> rows[] = {
+        {QRect(0, 0, 300, 100), QRect(50, 0, 200, 100)},
+        {QRect(0, 0, 100, 300), QRect(0, 125, 100, 50)},
+        {QRect(10, 20, 40, 20), QRect(10, 20, 40, 20)},
+    };
+    for (const auto& [page, place] : rows) {
+        QImage sheet(page.right() + 2, page.bottom() + 2, QImage::Format_RGB32);
+        sheet.fill(Qt::white);
+        QPainter painter(&sheet);
+        windows::paintOnPage(painter, picture, page);
+        painter.end();
+        QRect red;
+        for (int y = 0; y < sheet.height(); ++y)
+            for (int x = 0; x < sheet.width(); ++x)
+                if (sheet.pixel(x, y) == QColor(Qt::red).rgb())
+                    red |= QRect(x, y, 1, 1);
+        EXPECT_EQ(red, place) << page.width() << "x" << page.height();
     }
 }

@@ -1,3 +1,7 @@
+#include "shell/setupfile.h"
+#include "shell/setupwindows.h"
+#include "tests/shell/program_fixture.h"
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -83,4 +87,17 @@ TEST(SetupCommandLine, NumbersOutOfRangeAreHeldInTheControls) {
     const QByteArray text = drawn.readAll();
     EXPECT_TRUE(text.contains(R"("aktina1": 500,)")) << text.toStdString();
     EXPECT_TRUE(text.contains(R"("aktina2": 0,)")) << text.toStdString();
+}
+
+// Without a set-up, the pictures come with the set-up of the start state
+// beside them, as a template: that of a program started here.
+TEST(SetupCommandLine, ASnapshotWritesTheStartSetUp) {
+    QTemporaryDir dir;
+    const Ran run = fakoi({"--snapshot", dir.path()});
+    ASSERT_EQ(run.status, 0) << run.errors.toStdString();
+    testing_support::ScriptedDialogs dialogs;
+    bool ended = false;
+    const auto started = ProgramTest::start(dialogs, ended);
+    EXPECT_EQ(shell::readSetupFile(dir.filePath("setup.fakoi")).setup,
+              shell::captureSetup(*started, shell::FrontWindow::Lentoi));
 }
