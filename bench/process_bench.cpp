@@ -1,5 +1,6 @@
 // The whole program as a process: start-up to the first painted workbench,
-// and a --snapshot run that draws all five windows. Wall time, with the
+// a --snapshot run that draws all five windows, and one that draws the
+// windows of a set-up file. Wall time, with the
 // child's peak memory as a counter.
 
 #include <benchmark/benchmark.h>
@@ -71,6 +72,20 @@ BENCHMARK(BM_SnapshotAllWindows)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime()
     ->Iterations(5);
+
+void BM_SnapshotOfASetup(benchmark::State& state) {
+    char dir[] = "/tmp/fakoi-bench-XXXXXX";
+    if (!mkdtemp(dir)) {
+        state.SkipWithError("no temporary folder");
+        return;
+    }
+    Run run;
+    for (auto _ : state)
+        run = runFakoi({"--setup", FAKOI_SOURCE_DIR "/docs/example.fakoi", "--snapshot", dir}, {});
+    report(state, run);
+    std::system((std::string("rm -rf ") + dir).c_str());
+}
+BENCHMARK(BM_SnapshotOfASetup)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
 
 void BM_StartToFirstPaintedWorkbench(benchmark::State& state) {
     Run run;

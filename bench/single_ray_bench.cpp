@@ -2,6 +2,7 @@
 // aiming line, the outline with its marks and the ray through the lens), on
 // the real window at 1920 x 1080, offscreen.
 
+#include "bench/benchdialogs.h"
 #include "shell/application.h"
 #include "windows/single_ray/moniaktina.h"
 
@@ -9,21 +10,12 @@
 
 namespace {
 
-// No box ever opens while aiming; the program only needs someone to ask.
-class SilentDialogs : public windows::Dialogs {
-  public:
-    void message(const QString&) override {}
-    std::optional<QString> input(const QString&, const QString&, const QString&) override {
-        return std::nullopt;
-    }
-};
-
 struct Aim {
     double x, y;
 };
 
 void aimRedraw(benchmark::State& state, Aim (*aimOf)(const windows::Moniaktina&)) {
-    SilentDialogs dialogs;
+    BenchDialogs dialogs; // no box ever opens while aiming
     shell::Application app(dialogs, windows::ScreenInfo{1920, 1080, 96});
     app.openSingleRay();
     windows::Moniaktina& window = app.moniaktina();

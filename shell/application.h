@@ -3,10 +3,12 @@
 #include "optics/hyperbolic/state.h"
 #include "optics/spherical/source.h"
 #include "optics/spherical/state.h"
+#include "shell/setup.h"
 #include "windows/common/host.h"
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace windows {
 class ElSahl;
@@ -50,6 +52,17 @@ class Application : public windows::Host {
     void openLensChoice() override;
     void backToWorkbench() override;
     void backToLensChoice() override;
+    void saveSetup(const windows::FormWindow& from) override;
+    void openSetup() override;
+    QString lastFolder() const override { return lastFolder_; }
+    void setLastFolder(const QString& folder) override { lastFolder_ = folder; }
+
+    // Opens the set-up file at path and shows it; a file that cannot be
+    // read changes nothing, and its message is shown. False then.
+    bool openSetupFile(const QString& path);
+    // Saves the set-up, with front in front, to path; the message when it
+    // could not be written.
+    std::optional<QString> saveSetupFile(const QString& path, FrontWindow front);
 
   private:
     windows::Dialogs& dialogs_;
@@ -62,6 +75,7 @@ class Application : public windows::Host {
     std::unique_ptr<windows::Moniaktina> moniaktina_;
     std::unique_ptr<windows::ElSahl> elSahl_;
     std::unique_ptr<Eisagogiko> eisagogiko_;
+    QString lastFolder_;
 };
 
 } // namespace shell

@@ -39,6 +39,17 @@ bool fitsPictures(const Options& options) {
            options.screenHeight * scale <= kLargestPicturePx;
 }
 
+const char* const kUsage =
+    "usage: fakoi [FILE | --setup FILE] [--snapshot DIR [--screen WxH] [--scale F]]";
+
+// FILE alone or after --setup; one set-up only.
+void takeSetup(const QString& file, Options& options) {
+    if (options.setupFile.isEmpty() && !file.isEmpty())
+        options.setupFile = file;
+    else
+        options.error = kUsage;
+}
+
 } // namespace
 
 Options parseOptions(const QStringList& arguments) {
@@ -46,7 +57,11 @@ Options parseOptions(const QStringList& arguments) {
     for (int i = 1; i < arguments.size(); ++i) {
         const QString& arg = arguments[i];
         const bool hasValue = i + 1 < arguments.size();
-        if (arg == "--snapshot" && hasValue) {
+        if (arg == "--setup" && hasValue) {
+            takeSetup(arguments[++i], options);
+        } else if (!arg.startsWith('-')) {
+            takeSetup(arg, options);
+        } else if (arg == "--snapshot" && hasValue) {
             options.snapshotDir = arguments[++i];
         } else if (arg == "--screen" && hasValue) {
             if (!parseScreen(arguments[++i], options))
@@ -55,7 +70,7 @@ Options parseOptions(const QStringList& arguments) {
             if (!parseScale(arguments[++i], options))
                 options.error = "--scale wants a device pixel ratio from 0.5 to 4";
         } else {
-            options.error = "usage: fakoi [--snapshot DIR [--screen WxH] [--scale F]]";
+            options.error = kUsage;
         }
     }
     if (options.error.isEmpty() && options.scale && options.snapshotDir.isEmpty())

@@ -8,6 +8,7 @@
 namespace shell {
 
 struct Options {
+    QString setupFile;   // a set-up to start with; empty: the start state
     QString snapshotDir; // empty: run the program
     int screenWidth = 1280;
     int screenHeight = 800;

@@ -7,6 +7,8 @@
 #include "shell/offscreen.h"
 #include "shell/options.h"
 #include "shell/qtdialogs.h"
+#include "shell/setupfile.h"
+#include "shell/setupwindows.h"
 #include "shell/snapshot.h"
 #include "windows/workbench/lentoi.h"
 
@@ -31,7 +33,7 @@ void askForScale(double scale) {
         Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
 }
 
-int snapshot(const Options& options) {
+int snapshot(const Options& options, const std::optional<Setup>& setup) {
     const double ratio = QGuiApplication::primaryScreen()->devicePixelRatio();
     if (options.scale && std::abs(ratio - *options.scale) > 1e-9) {
         std::fprintf(stderr, "fakoi: the platform draws at a ratio of %g, not %g\n", ratio,
@@ -40,7 +42,7 @@ int snapshot(const Options& options) {
     }
     QtDialogs dialogs;
     Application app(dialogs, {options.screenWidth, options.screenHeight, 96});
-    const SnapshotResult result = writeSnapshots(app, options.snapshotDir);
+    const SnapshotResult result = writeSnapshots(app, options.snapshotDir, setup);
     for (const QString& path : result.written)
         std::printf("%s\n", qPrintable(path));
     if (!result.error.isEmpty()) {
@@ -50,10 +52,12 @@ int snapshot(const Options& options) {
     return 0;
 }
 
-int interactive() {
+int interactive(const std::optional<Setup>& setup) {
     QtDialogs dialogs;
     Application app(dialogs, primaryScreenInfo());
     app.Main();
+    if (setup)
+        applySetup(app, *setup);
     quitAfterFirstPaintIfAsked(app.lentoi().canvasWidget());
     return QApplication::exec();
 }
@@ -68,6 +72,17 @@ int runProgram(int argc, char* argv[]) {
     if (!options.error.isEmpty()) {
         std::fprintf(stderr, "fakoi: %s\n", qPrintable(options.error));
         return 2;
+    }
+    // A set-up that cannot be read stops the program before any window or
+    // picture is made.
+    std::optional<Setup> setup;
+    if (!options.setupFile.isEmpty()) {
+        const SetupReading reading = readSetupFile(options.setupFile);
+        if (!reading.setup) {
+            std::fprintf(stderr, "fakoi: %s\n", qPrintable(reading.error));
+            return 2;
+        }
+        setup = reading.setup;
     }
     // Pictures need no display: they are drawn off screen, on a screen of
     // the size asked for. The platform's screen is in device pixels, which
@@ -84,7 +99,7 @@ int runProgram(int argc, char* argv[]) {
     QApplication qt(argc, argv);
     QApplication::setApplicationName("fakoi");
     installFontSubstitutes();
-    return options.snapshotDir.isEmpty() ? interactive() : snapshot(options);
+    return options.snapshotDir.isEmpty() ? interactive(setup) : snapshot(options, setup);
 }
 
 } // namespace shell

@@ -10,6 +10,9 @@ class QtDialogs : public windows::Dialogs {
     void message(const QString& text) override;
     std::optional<QString> input(const QString& prompt, const QString& title,
                                  const QString& defaultAnswer) override;
+    std::optional<QString> saveFileName(const windows::FileQuestion& question) override;
+    std::optional<QString> openFileName(const windows::FileQuestion& question) override;
+    bool choosePrinter(QPrinter& printer) override;
 };
 
 } // namespace shell

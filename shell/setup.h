@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <vector>
 
 namespace shell {
 
@@ -31,10 +32,16 @@ struct SetupBlade {
 enum class FrontWindow { Lentoi, Moniaktina, ElSahl };
 
 struct LentoiSetup {
-    // The start picture is the lens with the horizontal bundle that the
-    // window draws when it loads; a bundle at bundleAngle is the one asked
-    // for with "// BUNDLE  DESMH"; a fan comes from the source pigi.
-    enum class Drawing { StartPicture, LensOnly, Bundle, Fan };
+    // The picture is a base and the Shift-click fans drawn over it since,
+    // oldest first. The base is the lens alone, the lens with the parallel
+    // bundle at bundleAngle (the start picture has it at 0), or a wave
+    // animation drawn up to waveSteps of its steps.
+    enum class Drawing { Lens, Bundle, FanWaves, BundleWaves };
+    // What the wave record holds, which the animations move: nothing, the
+    // waves of the fan from recordedFan, or those of the bundle at
+    // bundleAngle.
+    enum class Recorded { Nothing, Fan, Bundle };
+    static constexpr int kAnimationSteps = 240;
 
     int desmi1 = 20;
     int deiktisdiathlasis = 150;
@@ -54,7 +61,11 @@ struct LentoiSetup {
     int line1BorderColor = 100 + 256 * 100; // RGB(100, 100, 0)
     SetupPoint pigi{-200, 0};
     double bundleAngleDeg = 0;
-    Drawing drawn = Drawing::StartPicture;
+    Drawing drawn = Drawing::Bundle;
+    int waveSteps = 0;
+    std::vector<SetupPoint> fans{};
+    Recorded recorded = Recorded::Nothing;
+    SetupPoint recordedFan{};
 
     bool operator==(const LentoiSetup&) const = default;
 };
@@ -86,16 +97,21 @@ struct ElSahlSetup {
     // The option buttons "ONLY WAVES", "RAYS WAVES" and "Only Rays".
     enum class Option { kymataYESNO, RAYSANDWAVES, onlyrays };
     enum class Lens { PlanoConvex, Biconvex };
-    // Waves is the "WAVES" redraw: the lens with its source and the fronts.
-    enum class Drawing { Nothing, Source, Beam, Waves };
+    // Nothing, the lens with the fan from source, or the lens with the
+    // parallel beam at beamAngle; and, when waves is set, what "WAVES" drew
+    // over it: the fan from source with its fronts.
+    enum class Drawing { Nothing, Source, Beam };
 
     Option option = Option::RAYSANDWAVES;
     Lens lens = Lens::PlanoConvex;
     SetupBlade Line1{130, 10};
     SetupBlade Line2{130, -10};
+    // The window's point source: where its fans start, the next "WAVES"
+    // and the redraw after a move of the stop included.
     SetupPoint source{108, 25};
     double beamAngleDeg = 0;
     Drawing drawn = Drawing::Nothing;
+    bool waves = false;
 
     bool operator==(const ElSahlSetup&) const = default;
 };

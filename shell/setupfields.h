@@ -14,6 +14,8 @@ namespace shell {
 //   v.choice(name, value, names)      one of a list of names
 //   v.object(name, body)              a nested object; body() visits its fields
 //   v.optionalPoint(name, point)      an object {x, y}, or no field at all
+//   v.boolean(name, value)            true or false
+//   v.points(name, points, most)      a list of at most most objects {x, y}
 //
 // S is the set-up or one of its parts, const when it is being written.
 
@@ -29,10 +31,16 @@ inline constexpr SetupChoice<FrontWindow> kFrontWindows[] = {
 };
 
 inline constexpr SetupChoice<LentoiSetup::Drawing> kLentoiDrawings[] = {
-    {LentoiSetup::Drawing::StartPicture, "start"},
-    {LentoiSetup::Drawing::LensOnly, "lens"},
+    {LentoiSetup::Drawing::Lens, "lens"},
     {LentoiSetup::Drawing::Bundle, "bundle"},
-    {LentoiSetup::Drawing::Fan, "fan"},
+    {LentoiSetup::Drawing::FanWaves, "fan waves"},
+    {LentoiSetup::Drawing::BundleWaves, "bundle waves"},
+};
+
+inline constexpr SetupChoice<LentoiSetup::Recorded> kLentoiRecords[] = {
+    {LentoiSetup::Recorded::Nothing, "nothing"},
+    {LentoiSetup::Recorded::Fan, "fan"},
+    {LentoiSetup::Recorded::Bundle, "bundle"},
 };
 
 inline constexpr SetupChoice<MoniaktinaSetup::Drawing> kMoniaktinaDrawings[] = {
@@ -55,11 +63,14 @@ inline constexpr SetupChoice<ElSahlSetup::Drawing> kElSahlDrawings[] = {
     {ElSahlSetup::Drawing::Nothing, "nothing"},
     {ElSahlSetup::Drawing::Source, "source"},
     {ElSahlSetup::Drawing::Beam, "beam"},
-    {ElSahlSetup::Drawing::Waves, "waves"},
 };
 
 // Colours are red + 256 * green + 65536 * blue.
 inline constexpr int kLargestColor = 0xFFFFFF;
+
+// Every fan is drawn again when a set-up is opened, a few milliseconds each
+// at most: a file cannot ask for more than a few seconds of drawing.
+inline constexpr int kMostFans = 1000;
 
 template <class V, class S> void visitPoint(V& v, S& point) {
     v.number("x", point.x);
@@ -92,6 +103,12 @@ template <class V, class S> void visitLentoi(V& v, S& s) {
     v.object("pigi", [&] { visitPoint(v, s.pigi); });
     v.number("bundleAngle", s.bundleAngleDeg);
     v.choice("drawn", s.drawn, kLentoiDrawings);
+    v.integer("waveSteps", s.waveSteps, 0, LentoiSetup::kAnimationSteps);
+    v.points("fans", s.fans, kMostFans);
+    v.object("waveRecord", [&] {
+        v.choice("of", s.recorded, kLentoiRecords);
+        visitPoint(v, s.recordedFan);
+    });
 }
 
 template <class V, class S> void visitMoniaktina(V& v, S& s) {
@@ -116,6 +133,7 @@ template <class V, class S> void visitElSahl(V& v, S& s) {
     v.object("source", [&] { visitPoint(v, s.source); });
     v.number("beamAngle", s.beamAngleDeg);
     v.choice("drawn", s.drawn, kElSahlDrawings);
+    v.boolean("waves", s.waves);
 }
 
 // Everything after the "format" field, which the reader checks first.

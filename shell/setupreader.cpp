@@ -1,6 +1,7 @@
 #include "shell/setupfields.h"
 #include "shell/setupjson.h"
 
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonParseError>
@@ -18,6 +19,13 @@ const SetupFault kFiniteNumber{"πεπερασμένος αριθμός", "a fin
 const SetupFault kObject{"αντικείμενο { }", "an object { }"};
 const SetupFault kPoint{"αντικείμενο με τους αριθμούς x και y",
                         "an object with the numbers x and y"};
+const SetupFault kBoolean{"true ή false", "true or false"};
+
+SetupFault pointList(int most) {
+    const QString count = QString::number(most);
+    return {"λίστα [ ] το πολύ " + count + " αντικειμένων με τους αριθμούς x και y",
+            "a list [ ] of at most " + count + " objects with the numbers x and y"};
+}
 
 template <class E, std::size_t N> SetupFault oneOf(const SetupChoice<E> (&names)[N]) {
     QStringList greek, english;
@@ -80,8 +88,7 @@ class SetupReader {
         const std::optional<QJsonValue> field = find(name);
         if (!field)
             return;
-        const QJsonObject given = field->toObject();
-        if (!field->isObject() || !given.contains("x") || !given.contains("y"))
+        if (!isPoint(*field))
             return refuse(name, kPoint);
         SetupPoint read;
         object(name, [&] { visitPoint(*this, read); });
@@ -89,7 +96,43 @@ class SetupReader {
             point = read;
     }
 
+    void boolean(const char* name, bool& value) {
+        const std::optional<QJsonValue> field = find(name);
+        if (!field)
+            return;
+        if (!field->isBool())
+            return refuse(name, kBoolean);
+        value = field->toBool();
+    }
+
+    // A list replaces the start value as a whole; each of its points needs
+    // both coordinates.
+    void points(const char* name, std::vector<SetupPoint>& points, int most) {
+        const std::optional<QJsonValue> field = find(name);
+        if (!field)
+            return;
+        const QJsonArray given = field->toArray();
+        if (!field->isArray() || given.size() > most ||
+            !std::all_of(given.begin(), given.end(), isPoint))
+            return refuse(name, pointList(most));
+        std::vector<SetupPoint> read(std::size_t(given.size()));
+        for (qsizetype i = 0; i < given.size() && !fault; ++i) {
+            path_ << QString("%1[%2]").arg(name).arg(i);
+            objects_.push_back(given[i].toObject());
+            visitPoint(*this, read[std::size_t(i)]);
+            objects_.pop_back();
+            path_.removeLast();
+        }
+        if (!fault)
+            points = std::move(read);
+    }
+
   private:
+    static bool isPoint(const QJsonValue& value) {
+        const QJsonObject point = value.toObject();
+        return value.isObject() && point.contains("x") && point.contains("y");
+    }
+
     // The field of the current object, when it is there and nothing has
     // been refused yet.
     std::optional<QJsonValue> find(const char* name) const {

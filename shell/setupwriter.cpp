@@ -27,8 +27,8 @@ QByteArray formatNumber(double value) {
 }
 
 // Writes the fields of setupfields.h as JSON: one field a line, four blanks
-// deep for each level, and the small objects of the third level (points and
-// blades) on one line.
+// deep for each level, the small objects of the third level (points and
+// blades) on one line, and a list of points one point a line.
 class SetupWriter {
   public:
     SetupWriter() { open(); }
@@ -74,8 +74,28 @@ class SetupWriter {
             object(name, [&] { visitPoint(*this, *point); });
     }
 
+    void boolean(const char* name, bool value) {
+        key(name);
+        text_ += value ? "true" : "false";
+    }
+
+    // One point a line, one level deeper than the list's name.
+    void points(const char* name, const std::vector<SetupPoint>& points, int /*most*/) {
+        key(name);
+        text_ += '[';
+        const QByteArray inner = indent(firsts_.size() + 1);
+        for (std::size_t i = 0; i < points.size(); ++i) {
+            text_ += (i == 0 ? "" : ",") + inner + "{\"x\": " + formatNumber(points[i].x) +
+                     ", \"y\": " + formatNumber(points[i].y) + '}';
+        }
+        if (!points.empty())
+            text_ += indent(firsts_.size());
+        text_ += ']';
+    }
+
   private:
     bool onOneLine() const { return firsts_.size() >= 3; }
+    static QByteArray indent(std::size_t depth) { return '\n' + QByteArray(int(4 * depth), ' '); }
 
     void key(const char* name) {
         if (!firsts_.back())
@@ -84,7 +104,7 @@ class SetupWriter {
         if (onOneLine())
             text_ += text_.endsWith('{') ? "" : " ";
         else
-            text_ += '\n' + QByteArray(int(4 * firsts_.size()), ' ');
+            text_ += indent(firsts_.size());
         text_ += '"' + QByteArray(name) + "\": ";
     }
 
@@ -97,7 +117,7 @@ class SetupWriter {
         const bool wasInline = onOneLine();
         firsts_.pop_back();
         if (!wasInline)
-            text_ += '\n' + QByteArray(int(4 * firsts_.size()), ' ');
+            text_ += indent(firsts_.size());
         text_ += '}';
     }
 

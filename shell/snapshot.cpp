@@ -2,6 +2,8 @@
 
 #include "shell/application.h"
 #include "shell/eisagogiko.h"
+#include "shell/setupfile.h"
+#include "shell/setupwindows.h"
 #include "windows/hyperbolic/elsahl.h"
 #include "windows/single_ray/moniaktina.h"
 #include "windows/workbench/lentoi.h"
@@ -14,14 +16,39 @@ namespace shell {
 
 namespace {
 
-bool save(QWidget& window, const QDir& dir, const QString& name, SnapshotResult& result) {
+void save(QWidget& window, const QDir& dir, const QString& name, SnapshotResult& result) {
     const QString path = dir.filePath(name);
     if (!window.grab().save(path, "PNG")) {
         result.error = "cannot write " + path;
-        return false;
+        return;
     }
     result.written << path;
-    return true;
+}
+
+void saveSetup(const Setup& setup, const QDir& dir, SnapshotResult& result) {
+    const QString path = dir.filePath("setup.fakoi");
+    if (const std::optional<QString> error = writeSetupFile(path, setup)) {
+        result.error = *error;
+        return;
+    }
+    result.written << path;
+}
+
+// Every window as the set-up drew it, each shown for its picture so that
+// its layout is that of a shown window.
+void snapSetup(Application& app, const Setup& setup, const QDir& dir, SnapshotResult& result) {
+    applySetup(app, setup);
+    saveSetup(captureSetup(app, setup.front), dir, result);
+    const std::pair<windows::FormWindow*, const char*> windows[] = {
+        {&app.lentoi(), "lentoi.png"},
+        {&app.moniaktina(), "moniaktina.png"},
+        {&app.eisagogiko(), "eisagogiko.png"},
+        {&app.elSahl(), "ElSahl.png"},
+    };
+    for (const auto& [window, name] : windows) {
+        window->Show();
+        save(*window, dir, name, result);
+    }
 }
 
 // The single-ray window as "AKTINA RAY" opens it, with the start ray aimed
@@ -50,7 +77,8 @@ void snapHyperbolic(Application& app, const QDir& dir, SnapshotResult& result) {
 
 } // namespace
 
-SnapshotResult writeSnapshots(Application& app, const QString& dir) {
+SnapshotResult writeSnapshots(Application& app, const QString& dir,
+                              const std::optional<Setup>& setup) {
     SnapshotResult result;
     QDir target(dir);
     if (!target.mkpath(".")) {
@@ -58,6 +86,11 @@ SnapshotResult writeSnapshots(Application& app, const QString& dir) {
         return result;
     }
     app.Main();
+    if (setup) {
+        snapSetup(app, *setup, target, result);
+        return result;
+    }
+    saveSetup(captureSetup(app, FrontWindow::Lentoi), target, result);
     save(app.lentoi(), target, "lentoi.png", result);
     snapSingleRay(app, target, result);
     snapHyperbolic(app, target, result);

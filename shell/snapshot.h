@@ -1,18 +1,26 @@
 #pragma once
 
+#include "shell/setup.h"
+
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 namespace shell {
 
 class Application;
 
-// Writes one PNG per window, each as the program first shows it, into dir. Returns the
-// names of the files written, or an error message.
+// Writes one PNG per window into dir, and the set-up the windows were drawn
+// from as setup.fakoi. Without a set-up: each window as the program first
+// shows it (both hyperbolic lenses), and the start state. With one: each
+// window as the set-up draws it. Returns the names of the files written, or
+// an error message.
 struct SnapshotResult {
     QStringList written;
     QString error;
 };
-SnapshotResult writeSnapshots(Application& app, const QString& dir);
+SnapshotResult writeSnapshots(Application& app, const QString& dir,
+                              const std::optional<Setup>& setup = std::nullopt);
 
 } // namespace shell

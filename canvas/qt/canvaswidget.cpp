@@ -103,14 +103,25 @@ void CanvasWidget::paintEvent(QPaintEvent* /*event*/) {
     if (adoptScreenRatio())
         emit surfaceReset();
     QPainter painter(this);
-    // Wraps the surface's buffer without a copy; valid until the next
-    // reallocation. Its ratio makes one image pixel one device pixel.
+    // The painter keeps to the exposed region, so only that part is copied.
+    painter.drawImage(QPointF(0, 0), surfaceImage());
+    paintControls(painter);
+}
+
+QImage CanvasWidget::surfaceImage() const {
+    // Its ratio makes one image pixel one device pixel.
     QImage image(reinterpret_cast<const uchar*>(surface_.pixels()), surface_.deviceWidthPx(),
                  surface_.deviceHeightPx(), surface_.deviceWidthPx() * 4, QImage::Format_RGB32);
     image.setDevicePixelRatio(surface_.devicePixelRatio());
-    // The painter keeps to the exposed region, so only that part is copied.
-    painter.drawImage(QPointF(0, 0), image);
+    return image;
+}
+
+QImage CanvasWidget::picture() const {
+    QImage image = surfaceImage().copy();
+    image.setDevicePixelRatio(surface_.devicePixelRatio());
+    QPainter painter(&image);
     paintControls(painter);
+    return image;
 }
 
 void CanvasWidget::paintControls(QPainter& painter) const {

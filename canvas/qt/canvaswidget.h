@@ -43,6 +43,12 @@ class CanvasWidget : public QWidget {
     // image, however many primitives a handler drew).
     void Refresh();
 
+    // The drawing as the widget shows it: the persistent image with the line
+    // and shape controls over it, at the surface's device resolution (the
+    // image carries the device pixel ratio), and nothing of the widgets
+    // placed on it.
+    QImage picture() const;
+
   signals:
     void mouseDown(int button, int shift, double x, double y);
     void mouseMove(int button, int shift, double x, double y);
@@ -64,6 +70,9 @@ class CanvasWidget : public QWidget {
     // Gives the surface the ratio of the widget's screen; true when that
     // made the surface anew.
     bool adoptScreenRatio();
+    // The surface's pixels as an image, without a copy: valid until the
+    // surface is next reallocated.
+    QImage surfaceImage() const;
     void paintControls(class QPainter& painter) const;
     // Gives the surface a new size, if it has another one, and says so.
     void resizeSurface(int widthPx, int heightPx);

@@ -11,6 +11,7 @@ TEST(Options, CommandLines) {
         int width, height;
         bool error;
         std::optional<double> scale = std::nullopt;
+        QString setup = {};
     };
     const Row rows[] = {
         {{"fakoi"}, "", 1280, 800, false},
@@ -39,6 +40,18 @@ TEST(Options, CommandLines) {
          4096,
          true,
          2.5},
+        {{"fakoi", "lesson.fakoi"}, "", 1280, 800, false, std::nullopt, "lesson.fakoi"},
+        {{"fakoi", "--setup", "-.fakoi", "--snapshot", "out"},
+         "out",
+         1280,
+         800,
+         false,
+         std::nullopt,
+         "-.fakoi"},
+        {{"fakoi", "--setup"}, "", 1280, 800, true},
+        {{"fakoi", "--setup", ""}, "", 1280, 800, true},
+        {{"fakoi", "a.fakoi", "b.fakoi"}, "", 1280, 800, true, std::nullopt, "a.fakoi"},
+        {{"fakoi", "a.fakoi", "--setup", "b.fakoi"}, "", 1280, 800, true, std::nullopt, "a.fakoi"},
     };
     for (const Row& row : rows) {
         const shell::Options options = shell::parseOptions(row.args);
@@ -48,5 +61,6 @@ TEST(Options, CommandLines) {
         EXPECT_EQ(options.screenHeight, row.height) << name;
         EXPECT_EQ(!options.error.isEmpty(), row.error) << name;
         EXPECT_EQ(options.scale, row.scale) << name;
+        EXPECT_EQ(options.setupFile, row.setup) << name;
     }
 }

@@ -16,9 +16,7 @@
 
 // The whole program started as Main starts it, on a 1280x800 screen.
 class ProgramTest : public ::testing::Test {
-  protected:
-    void SetUp() override { app = start(dialogs, ended); }
-
+  public:
     static std::unique_ptr<shell::Application> start(testing_support::ScriptedDialogs& dialogs,
                                                      bool& ended) {
         auto program =
@@ -27,6 +25,9 @@ class ProgramTest : public ::testing::Test {
         program->Main();
         return program;
     }
+
+  protected:
+    void SetUp() override { app = start(dialogs, ended); }
 
     static std::vector<std::uint32_t> picture(const canvas::Surface& surface) {
         return {surface.pixels(),

@@ -30,6 +30,8 @@ class RangeCollector {
         prefix_ = outer;
     }
     void optionalPoint(const char*, const std::optional<shell::SetupPoint>&) {}
+    void boolean(const char*, bool) {}
+    void points(const char*, const std::vector<shell::SetupPoint>&, int) {}
 
   private:
     std::string prefix_;
@@ -76,7 +78,9 @@ TEST_F(SetupControlsTest, IntegerFieldsHaveTheControlsRangesAndStartValues) {
     EXPECT_EQ(collected.fields.at("lentoi.Check2"), (Ranged{0, 1, lentoi().Check2->isChecked()}));
     EXPECT_EQ(collected.fields.at("lentoi.Line1.BorderColor").start,
               int(lentoi().Line2.BorderColor));
-    EXPECT_EQ(collected.fields.size(), std::size(bars) + 3) << "an integer field not checked here";
+    EXPECT_EQ(collected.fields.at("lentoi.waveSteps"),
+              (Ranged{0, windows::WorkbenchPicture::kAnimationSteps, 0}));
+    EXPECT_EQ(collected.fields.size(), std::size(bars) + 4) << "an integer field not checked here";
 }
 
 TEST_F(SetupControlsTest, PositionsStartWhereTheWindowsPutThem) {

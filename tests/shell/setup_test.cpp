@@ -1,3 +1,4 @@
+#include "shell/setupfields.h"
 #include "shell/setupfile.h"
 
 #include <QDir>
@@ -7,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <deque>
 #include <limits>
 #include <vector>
 
@@ -22,14 +24,14 @@ QString writeFile(const QString& path, const QByteArray& text) {
 // Every window, every "what was drawn last", every option and lens, and
 // doubles that are hard to write: a third, the smallest and largest, -0.
 // Each row changes the one before it.
-std::vector<std::pair<const char*, shell::Setup>> roundTripRows() {
+std::deque<std::pair<const char*, shell::Setup>> roundTripRows() {
     using L = shell::LentoiSetup;
     using E = shell::ElSahlSetup;
-    std::vector<std::pair<const char*, shell::Setup>> rows;
+    std::deque<std::pair<const char*, shell::Setup>> rows;
     shell::Setup s;
     rows.emplace_back("start values", s);
     s.lentoi = {2, 40, 0, 50, 0, -500, 5, -100, -100, 0, 0, 1, {}, {}, 250};
-    s.lentoi.drawn = L::Drawing::LensOnly;
+    s.lentoi.drawn = L::Drawing::Lens;
     rows.emplace_back("lentoi lens, bars at Min", s);
     s.lentoi = {150, 250, 500, 500, 500, 0, 150, 100, 0, 100, 1, 0, {}, {}};
     s.lentoi.Line1 = {0.1, 1.0 / 3};
@@ -38,8 +40,18 @@ std::vector<std::pair<const char*, shell::Setup>> roundTripRows() {
     s.lentoi.drawn = L::Drawing::Bundle;
     rows.emplace_back("lentoi bundle, bars at Max", s);
     s.lentoi.pigi = {-123.456, 1e-7};
-    s.lentoi.drawn = L::Drawing::Fan;
-    rows.emplace_back("lentoi fan", s);
+    s.lentoi.fans = {{-123.456, 1e-7}, {0, -0.0}, {1e300, -1e300}};
+    s.lentoi.recorded = L::Recorded::Fan;
+    s.lentoi.recordedFan = {-123.456, 1e-7};
+    rows.emplace_back("lentoi fans over the bundle", s);
+    s.lentoi.drawn = L::Drawing::FanWaves;
+    s.lentoi.waveSteps = 240;
+    s.lentoi.fans.clear();
+    rows.emplace_back("lentoi fan waves", s);
+    s.lentoi.drawn = L::Drawing::BundleWaves;
+    s.lentoi.waveSteps = 17;
+    s.lentoi.recorded = L::Recorded::Bundle;
+    rows.emplace_back("lentoi bundle waves", s);
     s.front = shell::FrontWindow::Moniaktina;
     rows.emplace_back("moniaktina outline", s);
     s.moniaktina = {500, 0, 40, 500, shell::SetupPoint{-0.0, 2.5}, {1e21, -1e-5}};
@@ -55,8 +67,8 @@ std::vector<std::pair<const char*, shell::Setup>> roundTripRows() {
     s.elSahl.drawn = E::Drawing::Beam;
     rows.emplace_back("ElSahl beam", s);
     s.eisagogiko.deiktissahl = 100;
-    s.elSahl.drawn = E::Drawing::Waves;
-    rows.emplace_back("ElSahl waves", s);
+    s.elSahl.waves = true;
+    rows.emplace_back("ElSahl waves over the beam", s);
     return rows;
 }
 
@@ -107,6 +119,8 @@ TEST(SetupFile, MissingUnknownAndClampedFields) {
          R"({"format": 1, "moniaktina": {"aktina2": 0}})"},
         {R"({"format": 1, "eisagogiko": {"deiktissahl": 99.4}})",
          R"({"format": 1, "eisagogiko": {"deiktissahl": 100}})"},
+        {R"({"format": 1, "lentoi": {"waveSteps": 1e6, "fans": [{"x": 1, "y": 2, "z": 3}]}})",
+         R"({"format": 1, "lentoi": {"waveSteps": 240, "fans": [{"y": 2, "x": 1}]}})"},
     };
     for (const auto& [given, same] : rows)
         EXPECT_EQ(read(given), read(same)) << given;
@@ -139,6 +153,14 @@ TEST(SetupFile, RefusedTextsNameTheFileAndTheFault) {
         {R"({"format": 1, "moniaktina": {"fos": {"x": 1}}})", "with the numbers x and y"},
         {R"({"format": 1, "moniaktina": {"drawn": "all"}})", "\"moniaktina.drawn\" must be one of"},
         {R"({"format": 1, "ElSahl": {"option": 1}})", "\"ElSahl.option\" must be one of"},
+        {R"({"format": 1, "ElSahl": {"waves": 1}})", "\"ElSahl.waves\" must be true or false"},
+        {R"({"format": 1, "lentoi": {"fans": {"x": 1, "y": 2}}})",
+         "\"lentoi.fans\" must be a list"},
+        {R"({"format": 1, "lentoi": {"fans": [{"x": 1}]}})", "objects with the numbers x and y"},
+        {R"({"format": 1, "lentoi": {"fans": [{"x": 1, "y": 2}, {"x": "1", "y": 2}]}})",
+         "\"lentoi.fans[1].x\" must be a finite number"},
+        {R"({"format": 1, "lentoi": {"waveRecord": {"of": "bundles"}}})",
+         "\"lentoi.waveRecord.of\" must be one of \"nothing\", \"fan\", \"bundle\""},
         {R"({"format": 1, "ElSahl": {"lens": "concave"}})", "\"plano-convex\", \"biconvex\""},
         {R"({"format": 1, "eisagogiko": {"deiktissahl": {}}})", "\"eisagogiko.deiktissahl\" must"},
         {R"({"format": 1, "lentoi": {"aktina1": NaN}})", "is not a finite number within the"},
@@ -158,6 +180,23 @@ TEST(SetupFile, RefusedTextsNameTheFileAndTheFault) {
             << error;
         EXPECT_NE(error.find(fault), std::string::npos) << text << " gave " << error;
     }
+}
+
+// Each fan is drawn again when the set-up is opened: the list is bounded.
+TEST(SetupFile, AtMostSoManyFans) {
+    const auto fans = [](int count) {
+        QByteArray text = R"({"format": 1, "lentoi": {"fans": [)";
+        for (int i = 0; i < count; ++i)
+            text += QByteArray(i ? "," : "") + R"({"x": 1, "y": 2})";
+        return text + "]}}";
+    };
+    const shell::SetupReading most = shell::setupFromJson(fans(shell::kMostFans), "a.fakoi");
+    ASSERT_TRUE(most.setup) << most.error.toStdString();
+    EXPECT_EQ(most.setup->lentoi.fans.size(), std::size_t(shell::kMostFans));
+    const shell::SetupReading more = shell::setupFromJson(fans(shell::kMostFans + 1), "a.fakoi");
+    EXPECT_FALSE(more.setup);
+    EXPECT_TRUE(more.error.contains("a list [ ] of at most 1000 objects"))
+        << more.error.toStdString();
 }
 
 TEST(SetupFile, FilesThatCannotBeSetUps) {
@@ -209,9 +248,9 @@ TEST(SetupFile, TheExampleReadsAndIsCanonical) {
     const QString path = FAKOI_SOURCE_DIR "/docs/example.fakoi";
     const shell::SetupReading reading = shell::readSetupFile(path);
     ASSERT_TRUE(reading.setup) << reading.error.toStdString();
-    EXPECT_EQ(reading.setup->lentoi.drawn, shell::LentoiSetup::Drawing::Fan);
-    EXPECT_EQ(reading.setup->lentoi.pigi, (shell::SetupPoint{-300, 40}));
-    EXPECT_EQ(reading.setup->moniaktina.fos, (shell::SetupPoint{-400, 150}));
+    EXPECT_EQ(reading.setup->lentoi.drawn, shell::LentoiSetup::Drawing::Lens);
+    EXPECT_EQ(reading.setup->lentoi.fans, (std::vector<shell::SetupPoint>{{-300, 40}}));
+    EXPECT_EQ(reading.setup->moniaktina.fos, (shell::SetupPoint{-300, 120}));
     EXPECT_EQ(reading.setup->elSahl.lens, shell::ElSahlSetup::Lens::Biconvex);
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));

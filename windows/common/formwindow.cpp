@@ -29,6 +29,16 @@ FormWindow::FormWindow(Host& host, QWidget* parent)
     frameCheck_.setSingleShot(true);
     frameCheck_.setInterval(250);
     connect(&frameCheck_, &QTimer::timeout, this, &FormWindow::keepFrameOnScreen);
+    addShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), [this] { host_.saveSetup(*this); });
+    addShortcut(QKeySequence(Qt::CTRL | Qt::Key_O), [this] { host_.openSetup(); });
+}
+
+void FormWindow::addShortcut(const QKeySequence& keys, std::function<void()> handler) {
+    auto* action = new QAction(this);
+    action->setShortcut(keys);
+    action->setShortcutContext(Qt::WindowShortcut);
+    connect(action, &QAction::triggered, this, [handler = std::move(handler)] { handler(); });
+    addAction(action);
 }
 
 void FormWindow::Show() {

@@ -12,6 +12,7 @@
 
 class QAction;
 class QFont;
+class QKeySequence;
 class QScrollBar;
 
 namespace windows {
@@ -29,6 +30,18 @@ class FormWindow : public QMainWindow {
 
     // Show brings an already visible window to the front and activates it.
     void Show();
+
+    // The window's picture, as saved, copied and printed: exactly what its
+    // drawing shows, the persistent image with the line and shape controls
+    // over it, at the drawing's device resolution. Anything else the window
+    // shows over its drawing and that belongs to the picture is painted
+    // here too.
+    QImage drawingImage() const;
+    // Ctrl+S saves the picture as a PNG file chosen in a file dialog, Ctrl+C
+    // copies it to the clipboard, Ctrl+P prints it scaled to the page.
+    void savePicture();
+    void copyPicture();
+    void printPicture();
 
     // A font as the designer gives it: family name and size in points.
     static QFont designerFont(const QString& family, double points);
@@ -65,6 +78,11 @@ class FormWindow : public QMainWindow {
     double clientHeightTwips() const;
 
     QAction* addMenu(const QString& caption);
+    // Gives the window Ctrl+S, Ctrl+C and Ctrl+P for its picture; a picture
+    // saved is named after stem and the day. A text box with selected text
+    // keeps its own Ctrl+C.
+    void addPictureShortcuts(const QString& stem);
+    bool eventFilter(QObject* watched, QEvent* event) override;
     // Runs handler after every change of the bar's value, by hand or by code.
     void onChange(QScrollBar* bar, std::function<void()> handler);
     // Places a control on the client area at its designer rectangle, in the
@@ -77,6 +95,9 @@ class FormWindow : public QMainWindow {
     bool focusNextPrevChild(bool next) override;
 
   private:
+    // A key of the window's own, not of its menu bar, which has no room for
+    // more items.
+    void addShortcut(const QKeySequence& keys, std::function<void()> handler);
     void stack(QWidget* control) const;
     // The controls that Tab visits, in order (Shift+Tab goes backwards).
     std::vector<QWidget*> tabOrder() const;
@@ -97,6 +118,7 @@ class FormWindow : public QMainWindow {
     QSize sizedClient_;        // and the size it gave the window
     QTimer frameCheck_;
     std::vector<QWidget*> tabIndexes_;
+    QString pictureStem_;
 };
 
 } // namespace windows

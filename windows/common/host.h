@@ -5,6 +5,8 @@
 
 namespace windows {
 
+class FormWindow;
+
 // What a window needs from the program around it: the platform services and
 // the moves to other windows, which the application object carries out.
 class Host {
@@ -22,6 +24,15 @@ class Host {
     virtual void backToWorkbench() = 0;
     // The hyperbolic window's "BACK TO MENU".
     virtual void backToLensChoice() = 0;
+    // Ctrl+Shift+S and Ctrl+O on any window: the set-up of every window
+    // saved to a file, with the window asked from in front, and a set-up
+    // opened from one.
+    virtual void saveSetup(const FormWindow& from) = 0;
+    virtual void openSetup() = 0;
+    // The folder of the last file saved or opened while the program runs,
+    // where the next file dialog starts; empty at first (the current one).
+    virtual QString lastFolder() const = 0;
+    virtual void setLastFolder(const QString& folder) = 0;
 };
 
 } // namespace windows

@@ -17,6 +17,7 @@ ElSahl::ElSahl(Host& host, sahl::Protosfakos& state)
     createControls();
     createMenus();
     connectHandlers();
+    addPictureShortcuts("ElSahl");
 }
 
 void ElSahl::createControls() {
@@ -115,6 +116,7 @@ void ElSahl::showPointSource(bool biconvex, double x, double y) {
 }
 
 void ElSahl::drawPointSource(bool biconvex, double b, double x, double y) {
+    source_ = {x, y};
     sahl::SahlView window = view();
     if (biconvex)
         sahl::amfikyrtosPigi(state_, window, sahl::kSemiTransverse, b, x, y);

@@ -34,6 +34,11 @@ class ElSahl : public FormWindow {
     const SahlPicture& picture() const { return picture_; }
     void drawPicture(const SahlPicture& picture);
 
+    // The window's own point source: where its last fan started. The source
+    // the program shares with the workbench may have moved since.
+    canvas::UserPoint source() const { return source_; }
+    void setSource(canvas::UserPoint source) { source_ = source; }
+
     // The window as the optics module sees it, filled from the controls now.
     optics::hyperbolic::SahlView view();
 
@@ -94,6 +99,7 @@ class ElSahl : public FormWindow {
     optics::hyperbolic::Protosfakos& state_;
     int mousePointer_ = 1;
     SahlPicture picture_;
+    canvas::UserPoint source_{108, 25}; // where every lens choice puts it
     // A picture drawn again shows no message: it showed when first drawn.
     bool redrawing_ = false;
 };

@@ -35,10 +35,10 @@ Moniaktina::Moniaktina(Host& host, optics::spherical::Poreiaaktinon& state)
     // top left corner, y down; the source mark sits there in twips.
     setClientSizeTwips(6630, 3225);
     surface().Scale(0, 0, clientWidthTwips(), clientHeightTwips());
-    fos.Left = 1080;
-    fos.Top = 2160;
-    fos.Width = 135; // twips, as the scale is for now
-    fos.Height = 135;
+    fos.Left = kMarkLeftTwips; // twips, as the scale is for now
+    fos.Top = kMarkTopTwips;
+    fos.Width = kMarkSizeTwips;
+    fos.Height = kMarkSizeTwips;
     fos.BorderColor = canvas::RGB(255, 0, 0);
     fos.FillColor = canvas::RGB(255, 128, 0);
     fos.Filled = true;
@@ -50,6 +50,7 @@ Moniaktina::Moniaktina(Host& host, optics::spherical::Poreiaaktinon& state)
         {Text6, aktina1, Text5, aktina2, Text2, deiktisdiathlasis, Command1, Text7, kentrokykloy});
     nameControls();
     connectHandlers();
+    addPictureShortcuts("moniaktina");
 }
 
 void Moniaktina::createScrollBars() {
@@ -100,15 +101,24 @@ void Moniaktina::connectHandlers() {
 }
 
 void Moniaktina::Form_Load() {
-    Text5->setText(kRadius2Label + format0(aktina2->value()));
-    Text6->setText(kRadius1Label + format0(aktina1->value()));
-    Text7->setText(kCentreLabel + format0(kentrokykloy->value()));
+    writeLensTexts();
     Text2->setText("Index of Refraction n = " + format00(index()));
     // AutoRedraw: the surface already is the window's persistent image.
     redrawOutline();
     // The first ray aims at the point halfway between the scale's origin and
     // the mark's corner.
     aimAt(fos.Left / 2, fos.Top / 2);
+}
+
+void Moniaktina::writeLensTexts() {
+    Text5->setText(kRadius2Label + format0(aktina2->value()));
+    Text6->setText(kRadius1Label + format0(aktina1->value()));
+    Text7->setText(kCentreLabel + format0(kentrokykloy->value()));
+}
+
+void Moniaktina::showControlValues() {
+    writeLensTexts();
+    deiktisdiathlasis_Change(); // which draws nothing
 }
 
 void Moniaktina::aktina1_Change() {

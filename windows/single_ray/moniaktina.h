@@ -39,6 +39,15 @@ class Moniaktina : public FormWindow {
     const SingleRayPicture& picture() const { return picture_; }
     void drawPicture(const SingleRayPicture& picture);
 
+    // The source mark at its place on the designer's layout, and whether a
+    // corner of the mark lies there (to a thousandth of a pixel).
+    void placeSourceAtLayout();
+    bool isLayoutPlace(double left, double top) const;
+
+    // Writes every text box from its scroll bar, as the bars' Change
+    // handlers do, for bars given their values with their signals blocked.
+    void showControlValues();
+
     QScrollBar* aktina1;
     QScrollBar* aktina2;
     QScrollBar* deiktisdiathlasis;
@@ -56,6 +65,11 @@ class Moniaktina : public FormWindow {
     void redrawPicture() override;
 
   private:
+    // The source mark on the designer's layout: its corner and its side.
+    static constexpr double kMarkLeftTwips = 1080;
+    static constexpr double kMarkTopTwips = 2160;
+    static constexpr double kMarkSizeTwips = 135;
+
     void createScrollBars();
     void createTexts();
     void nameControls();
@@ -66,6 +80,7 @@ class Moniaktina : public FormWindow {
     void kentrokykloy_Change();
     void deiktisdiathlasis_Change();
     void redrawOutline();
+    void writeLensTexts();
 
     // Clears the picture, draws the aiming line from the source to (x, y)
     // and the ray that it aims.

@@ -1,13 +1,13 @@
 #include "windows/single_ray/moniaktina.h"
 
+#include <cmath>
+
 namespace windows {
 
 namespace {
 
 // Where a shape control sits on the client area, in pixels from its top left
 // corner: what stays when the scale changes under it.
-constexpr double kMarkSizeTwips = 135;
-
 struct PixelBox {
     double left, top, width, height;
 };
@@ -45,6 +45,20 @@ void Moniaktina::redrawPicture() {
             {surface().toPixelX(corner.x), surface().toPixelY(corner.y),
              kMarkSizeTwips / screen().twipsPerPixel(), kMarkSizeTwips / screen().twipsPerPixel()});
     drawPicture(picture_);
+}
+
+void Moniaktina::placeSourceAtLayout() {
+    const double perPixel = screen().twipsPerPixel();
+    placeAt(surface(), fos,
+            {kMarkLeftTwips / perPixel, kMarkTopTwips / perPixel, kMarkSizeTwips / perPixel,
+             kMarkSizeTwips / perPixel});
+}
+
+bool Moniaktina::isLayoutPlace(double left, double top) const {
+    const double perPixel = screen().twipsPerPixel();
+    constexpr double kClosePx = 1e-3;
+    return std::abs(surface().toPixelX(left) - kMarkLeftTwips / perPixel) < kClosePx &&
+           std::abs(surface().toPixelY(top) - kMarkTopTwips / perPixel) < kClosePx;
 }
 
 canvas::UserPoint Moniaktina::sourceCentre() const {

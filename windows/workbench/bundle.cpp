@@ -22,6 +22,7 @@ void Lentoi::sxediasidesmis(double angle) {
     const double dx = std::cos(angle), dy = std::sin(angle);
     const sph::Diaphragm stop = diaphragm();
     // The waves are recorded after the rays the workbench recorded before.
+    const bool recordWasEmpty = recordedRays_ == 0;
     state_.shared.plithosaktinon = recordedRays_;
     for (int i = 0; i < rays; ++i) {
         const double k = 200 - i * step;
@@ -42,6 +43,8 @@ void Lentoi::sxediasidesmis(double angle) {
                            state_.radius1, state_.radius2, n);
     }
     recordedRays_ = state_.shared.plithosaktinon;
+    if (recordWasEmpty && recordedRays_ > 0)
+        recordedWaves_ = {RecordedWaves::Kind::Bundle, {}};
 }
 
 } // namespace windows

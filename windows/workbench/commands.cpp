@@ -26,9 +26,10 @@ void Lentoi::EPANALIPSI_Click() {
     state_.isepanalipsi = true;
     state_.shared.plithosaktinon = 0;
     recordedRays_ = 0;
+    recordedWaves_ = {};
     Timer1.setInterval(1500);
     arxinizo();
-    goniadesmis = *degrees * kPi / 180;
+    setBundleAngleDeg(*degrees);
     Timer1.setEnabled(false);
     sxediasidesmis(goniadesmis);
     kymatachronika->setEnabled(false);
@@ -36,6 +37,11 @@ void Lentoi::EPANALIPSI_Click() {
     Timer2.setEnabled(true);
     parallilakymata->setEnabled(true);
     canvasWidget().Refresh();
+}
+
+void Lentoi::setBundleAngleDeg(double degrees) {
+    bundleAngleDeg_ = degrees;
+    goniadesmis = degrees * kPi / 180;
 }
 
 // Choosing an animation again while it runs starts it again from its first

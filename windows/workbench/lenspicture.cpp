@@ -79,9 +79,13 @@ void Lentoi::clampBlades() {
     }
 }
 
+// The marks' pen is that of the start picture, whatever was drawn before:
+// left to the last drawing's pen, a picture drawn again from its value (a
+// new window size, a set-up opened) could not know it.
 void Lentoi::drawFocalMarks(double f) {
     const sph::LensCrossing rim = sph::xordi(state_.xa, state_.xb, state_.radius1, state_.radius2);
     canvas::Surface& view = surface();
+    view.DrawWidth = 2;
     view.FillStyle = canvas::FillMode::Solid;
     view.Circle(rim.x1 - f, 0, 3, canvas::RGB(55, 0, 0));
     view.Circle(rim.x1 + f, 0, 3, canvas::RGB(55, 0, 0));

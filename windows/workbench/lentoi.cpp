@@ -33,6 +33,7 @@ Lentoi::Lentoi(Host& host, optics::spherical::Poreiaaktinon& state)
     createMenus();
     nameControls();
     connectHandlers();
+    addPictureShortcuts("lentoi");
     Timer1.setEnabled(true);
 }
 
@@ -268,19 +269,42 @@ void Lentoi::Form_Click() {
 }
 
 void Lentoi::aktina1_Change() {
-    Text6->setFont(designerFont("Times New Roman", 7.5));
-    setBoxText(Text6, "Ακτίνα1 =" + format0(aktina1->value()));
+    writeRadius1();
     redrawLens();
 }
 
 void Lentoi::aktina2_Change() {
-    setBoxText(Text5, "Ακτίνα2 =" + format0(aktina2->value()));
+    writeRadius2();
     redrawLens();
 }
 
 void Lentoi::kentrokykloy_Change() {
-    setBoxText(Text7, "Κέντρο δεξί κύκλου=" + format0(kentrokykloy->value()));
+    writeCentre2();
     redrawLens();
+}
+
+void Lentoi::writeRadius1() {
+    Text6->setFont(designerFont("Times New Roman", 7.5));
+    setBoxText(Text6, "Ακτίνα1 =" + format0(aktina1->value()));
+}
+
+void Lentoi::writeRadius2() {
+    setBoxText(Text5, "Ακτίνα2 =" + format0(aktina2->value()));
+}
+
+void Lentoi::writeCentre2() {
+    setBoxText(Text7, "Κέντρο δεξί κύκλου=" + format0(kentrokykloy->value()));
+}
+
+void Lentoi::showControlValues() {
+    writeRadius1();
+    writeRadius2();
+    writeCentre2();
+    copyGeometry();
+    // These three handlers draw nothing.
+    deiktisdiathlasis_Change();
+    desmi1_Change();
+    arvimaton_Change();
 }
 
 void Lentoi::kentrokykloy2_Change() {

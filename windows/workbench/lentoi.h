@@ -34,6 +34,22 @@ class Lentoi : public FormWindow {
     const WorkbenchPicture& picture() const { return picture_; }
     void drawPicture(const WorkbenchPicture& picture);
 
+    // What the wave record holds, and a picture drawn with its record made
+    // anew: a set-up opened in a program that never drew that record. Any
+    // animation stops, and the wave menu that moves the record is the one
+    // enabled, as after the drawing that recorded it.
+    const RecordedWaves& recordedWaves() const { return recordedWaves_; }
+    void restorePicture(const WorkbenchPicture& picture, const RecordedWaves& recorded);
+
+    // The bundle's angle in degrees as typed; goniadesmis is that in radians.
+    double bundleAngleDeg() const { return bundleAngleDeg_; }
+    void setBundleAngleDeg(double degrees);
+
+    // Writes every text box and label from its scroll bar, and the lens
+    // values that the bars' Change handlers set, for bars given their
+    // values with their signals blocked.
+    void showControlValues();
+
     // The rays the workbench's wave record holds: its own count, whatever
     // the hyperbolic lenses have done to the shared counter since.
     int recordedRays() const { return recordedRays_; }
@@ -144,6 +160,11 @@ class Lentoi : public FormWindow {
     void Check2_Click();
 
     void sizeShapes();
+    void writeRadius1();
+    void writeRadius2();
+    void writeCentre2();
+    void writeIndex();
+    void writeAngleStep();
     void copyGeometry();
     void showLens();
     void redrawLens();
@@ -158,6 +179,8 @@ class Lentoi : public FormWindow {
     void drawLensFaces();
     void startFan(double x, double y);
     void drawFan(double x, double y);
+    void record(const RecordedWaves& recorded);
+    void armAnimationMenus();
     void replayAnimation(WorkbenchPicture::Base animation, int steps);
     void stopAnimation();
     void armPointAnimation();
@@ -173,6 +196,8 @@ class Lentoi : public FormWindow {
     int mousePointer_ = 0;
     bool fanDrawn_ = false; // the last press drew a fan, which its click keeps
     int recordedRays_ = 0;
+    RecordedWaves recordedWaves_;
+    double bundleAngleDeg_ = 0;
     WorkbenchPicture picture_;
     int timer1Step_ = 0; // the step counters that survive between ticks
     int timer2Step_ = 0;

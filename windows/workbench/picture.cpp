@@ -5,13 +5,6 @@
 namespace windows {
 
 void Lentoi::drawPicture(const WorkbenchPicture& wanted) {
-    // The focal marks are drawn with whatever pen the last drawing left: a
-    // picture drawn again starts from the pen the window loaded with, so
-    // that it comes out the same each time.
-    canvas::Surface& view = surface();
-    view.DrawWidth = 1;
-    view.DrawStyle = canvas::PenStyle::Solid;
-    view.FillStyle = canvas::FillMode::Transparent;
     // Drawing rewrites picture_ as it goes; wanted may be that very value.
     const WorkbenchPicture picture = wanted;
     switch (picture.base) {
@@ -23,9 +16,11 @@ void Lentoi::drawPicture(const WorkbenchPicture& wanted) {
         // The record already holds this bundle's rays: drawing it again
         // records nothing more.
         const int recorded = recordedRays_;
+        const RecordedWaves recordedWaves = recordedWaves_;
         goniadesmis = picture.bundleAngleRad;
         sxediasidesmis(goniadesmis);
         recordedRays_ = recorded;
+        recordedWaves_ = recordedWaves;
         break;
     }
     case WorkbenchPicture::Base::FanWaves:
@@ -38,6 +33,43 @@ void Lentoi::drawPicture(const WorkbenchPicture& wanted) {
         picture_.fans.push_back(fan);
     }
     canvasWidget().Refresh();
+}
+
+void Lentoi::restorePicture(const WorkbenchPicture& picture, const RecordedWaves& recorded) {
+    stopAnimation();
+    recordedRays_ = 0;
+    recordedWaves_ = {};
+    if (recorded.kind == RecordedWaves::Kind::Bundle &&
+        picture == WorkbenchPicture::parallelBundle(goniadesmis)) {
+        // The bundle that recorded the waves is the whole picture: recording
+        // it draws it.
+        sxediasidesmis(goniadesmis);
+        canvasWidget().Refresh();
+    } else {
+        // A fan drawn last records its waves as the picture is drawn; any
+        // other record is made first, and the picture drawn over it.
+        const bool lastFanRecords = recorded.kind == RecordedWaves::Kind::Fan &&
+                                    !picture.fans.empty() && picture.fans.back() == recorded.fan;
+        if (!lastFanRecords)
+            record(recorded);
+        drawPicture(picture);
+    }
+    armAnimationMenus();
+}
+
+void Lentoi::record(const RecordedWaves& recorded) {
+    switch (recorded.kind) {
+    case RecordedWaves::Kind::Nothing: break;
+    case RecordedWaves::Kind::Fan: drawFan(recorded.fan.x, recorded.fan.y); break;
+    case RecordedWaves::Kind::Bundle: sxediasidesmis(goniadesmis); break;
+    }
+}
+
+// The menu that moves the record is the one enabled, as the drawing that
+// recorded it leaves them; no timer runs until a menu is chosen.
+void Lentoi::armAnimationMenus() {
+    kymatachronika->setEnabled(recordedWaves_.kind == RecordedWaves::Kind::Fan);
+    parallilakymata->setEnabled(recordedWaves_.kind == RecordedWaves::Kind::Bundle);
 }
 
 // The frames of the animation's ticks, one after the other, from the record

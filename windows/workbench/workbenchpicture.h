@@ -46,4 +46,18 @@ struct WorkbenchPicture {
     bool operator==(const WorkbenchPicture&) const = default;
 };
 
+// What the workbench's wave record holds, which its animations move: the
+// waves of nothing, of the fan from a point, or of the parallel bundle at
+// the bundle's angle (goniadesmis). A drawing with waves records them anew;
+// a bundle drawn again over a record that already holds waves adds its own,
+// and the record is still said to be that of the first drawing.
+struct RecordedWaves {
+    enum class Kind { Nothing, Fan, Bundle };
+
+    Kind kind = Kind::Nothing;
+    FanSource fan; // Fan: where the fan came from
+
+    bool operator==(const RecordedWaves&) const = default;
+};
+
 } // namespace windows

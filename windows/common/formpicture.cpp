@@ -1,0 +1,77 @@
+#include "windows/common/formwindow.h"
+#include "windows/common/picturefile.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPrinter>
+
+namespace windows {
+
+QImage FormWindow::drawingImage() const {
+    return canvas_->picture();
+}
+
+void FormWindow::addPictureShortcuts(const QString& stem) {
+    pictureStem_ = stem;
+    addShortcut(QKeySequence(Qt::CTRL | Qt::Key_S), [this] { savePicture(); });
+    addShortcut(QKeySequence(Qt::CTRL | Qt::Key_C), [this] { copyPicture(); });
+    addShortcut(QKeySequence(Qt::CTRL | Qt::Key_P), [this] { printPicture(); });
+    for (QLineEdit* box : findChildren<QLineEdit*>())
+        box->installEventFilter(this);
+}
+
+// A focused text box claims Ctrl+C even when nothing in it is selected;
+// then the key is left to the window, which copies its picture.
+bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto* box = qobject_cast<const QLineEdit*>(watched);
+        if (box && static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy) &&
+            !box->hasSelectedText())
+            return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void FormWindow::savePicture() {
+    const std::optional<QString> path = host_.dialogs().saveFileName(
+        {"Αποθήκευση εικόνας Save picture", datedFilePath(host_.lastFolder(), pictureStem_, "png"),
+         "PNG (*.png)", "png"});
+    if (!path)
+        return;
+    if (const std::optional<QString> error = writePicture(*path, drawingImage())) {
+        host_.dialogs().message(*error);
+        return;
+    }
+    host_.setLastFolder(QFileInfo(*path).absolutePath());
+}
+
+void FormWindow::copyPicture() {
+    QGuiApplication::clipboard()->setImage(drawingImage());
+}
+
+void FormWindow::printPicture() {
+    const QImage image = drawingImage();
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(windowTitle());
+    printer.setPageOrientation(image.width() > image.height() ? QPageLayout::Landscape
+                                                              : QPageLayout::Portrait);
+    if (!host_.dialogs().choosePrinter(printer))
+        return;
+    QPainter painter;
+    if (painter.begin(&printer)) {
+        const QRect page(QPoint(0, 0),
+                         printer.pageLayout().paintRectPixels(printer.resolution()).size());
+        paintOnPage(painter, image, page);
+        if (painter.end())
+            return;
+    }
+    host_.dialogs().message("Η εικόνα δεν τυπώθηκε: ο εκτυπωτής δεν τη δέχτηκε.\n"
+                            "The picture was not printed: the printer did not take it.");
+}
+
+} // namespace windows
