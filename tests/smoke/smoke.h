@@ -14,6 +14,11 @@ class FormWindow;
 
 namespace smoke {
 
+// How long a check waits for the window manager, which frames, places and
+// activates windows in its own time: seconds when tests run side by side on
+// a loaded machine. A check that passes returns at once.
+constexpr int kWindowManagerMs = 15000;
+
 // Prints the check and counts a failure.
 void check(bool ok, const char* what);
 int failures();

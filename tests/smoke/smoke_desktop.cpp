@@ -25,8 +25,8 @@ QRect freeArea() {
 // The window manager frames and places a window in its own time.
 void checkFits(QWidget& window, const std::string& name) {
     settle(window);
-    const bool fits =
-        QTest::qWaitFor([&] { return freeArea().contains(window.frameGeometry()); }, 3000);
+    const bool fits = QTest::qWaitFor([&] { return freeArea().contains(window.frameGeometry()); },
+                                      kWindowManagerMs);
     check(fits, (name + " fits the screen's free area, frame included").c_str());
 }
 
@@ -45,7 +45,8 @@ void checkSahlSquare(windows::ElSahl& sahl) {
     const QRect area = freeArea();
     const int side = std::min((area.width() * 2 + 1) / 3, area.height());
     const bool placed = QTest::qWaitFor(
-        [&] { return sahl.frameGeometry() == QRect(area.topLeft(), QSize(side, side)); }, 3000);
+        [&] { return sahl.frameGeometry() == QRect(area.topLeft(), QSize(side, side)); },
+        kWindowManagerMs);
     check(placed, "ElSahl is a square at the top left, no higher than the free screen");
 }
 

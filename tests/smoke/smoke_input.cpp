@@ -75,7 +75,8 @@ void walkAnimationRestart(shell::Application& app) {
 
 void walkKeyboard(shell::Application& app) {
     windows::Lentoi& lentoi = app.lentoi();
-    check(QTest::qWaitForWindowActive(&lentoi, 3000), "the workbench is the active window");
+    check(QTest::qWaitForWindowActive(&lentoi, kWindowManagerMs),
+          "the workbench is the active window");
     lentoi.Text5->setFocus();
     for (int i = 0; i < 14; ++i)
         pressKey(lentoi, Qt::Key_Tab);
@@ -95,7 +96,8 @@ void walkKeyboard(shell::Application& app) {
     }
     clickMenu(lentoi, "IBN SAHL");
     shell::Eisagogiko& choice = app.eisagogiko();
-    check(QTest::qWaitForWindowActive(&choice, 3000), "the lens choice is the active window");
+    check(QTest::qWaitForWindowActive(&choice, kWindowManagerMs),
+          "the lens choice is the active window");
     choice.Command1->setFocus();
     pressKey(choice, Qt::Key_Tab);
     pressKey(choice, Qt::Key_Tab);
