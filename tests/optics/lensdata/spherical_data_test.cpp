@@ -111,6 +111,13 @@ TEST(IdealImage, ThinLensImageOfTheCross) {
     EXPECT_FALSE(idealImage(PointSource{0, 5}, -99, 99, 100, 100, 1.5)) << "at x = 0";
     EXPECT_FALSE(idealImage(PointSource{-300, 5}, -99, 99, 100, 100, 1)) << "no focal length";
     EXPECT_FALSE(idealImage(ParallelBeam{0, 1}, -99, 99, 100, 100, 1.5)) << "across the axis";
+    // A source between x = 0 and the rim line, here at −237.5 with f = 1/21
+    // of a thousand: u = 187.5, v = f·u/(u − f) = 63.83 on the far side of
+    // the lens from the source, whatever the sign of its x.
+    const auto across = idealImage(PointSource{-50, 30}, -300, 0, 100, 250, 2.5);
+    ASSERT_TRUE(across);
+    EXPECT_NEAR(across->x, -301.3298, 1e-4);
+    EXPECT_NEAR(across->y, -10.2128, 1e-4);
 }
 
 } // namespace
