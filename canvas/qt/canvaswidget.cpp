@@ -77,6 +77,7 @@ void CanvasWidget::resizeSurface(int widthPx, int heightPx) {
 
 void CanvasWidget::Refresh() {
     update();
+    emit refreshed();
 }
 
 bool CanvasWidget::adoptScreenRatio() {
@@ -110,6 +111,11 @@ void CanvasWidget::paintEvent(QPaintEvent* /*event*/) {
     image.setDevicePixelRatio(surface_.devicePixelRatio());
     // The painter keeps to the exposed region, so only that part is copied.
     painter.drawImage(QPointF(0, 0), image);
+    if (overlay_) {
+        painter.save();
+        overlay_(painter);
+        painter.restore();
+    }
     paintControls(painter);
 }
 

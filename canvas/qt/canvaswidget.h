@@ -6,6 +6,9 @@
 #include <QWidget>
 
 #include <deque>
+#include <functional>
+
+class QPainter;
 
 namespace canvas {
 
@@ -43,11 +46,17 @@ class CanvasWidget : public QWidget {
     // image, however many primitives a handler drew).
     void Refresh();
 
+    // Painted over the image, beneath the line and shape controls, at every
+    // repaint; never part of the persistent image.
+    void setOverlay(std::function<void(QPainter&)> paint) { overlay_ = std::move(paint); }
+
   signals:
     void mouseDown(int button, int shift, double x, double y);
     void mouseMove(int button, int shift, double x, double y);
     void mouseUp(int button, int shift, double x, double y);
     void clicked();
+    // A handler has finished drawing and asked for the picture to be shown.
+    void refreshed();
     // The surface was made anew for a new size or a new device pixel ratio;
     // what it showed is lost (or, after a resize, kept only in part).
     void surfaceReset();
@@ -64,7 +73,7 @@ class CanvasWidget : public QWidget {
     // Gives the surface the ratio of the widget's screen; true when that
     // made the surface anew.
     bool adoptScreenRatio();
-    void paintControls(class QPainter& painter) const;
+    void paintControls(QPainter& painter) const;
     // Gives the surface a new size, if it has another one, and says so.
     void resizeSurface(int widthPx, int heightPx);
     void report(QMouseEvent* event, void (CanvasWidget::*signal)(int, int, double, double));
@@ -72,6 +81,7 @@ class CanvasWidget : public QWidget {
     Surface surface_;
     std::deque<LineControl> lines_;
     std::deque<ShapeControl> shapes_;
+    std::function<void(QPainter&)> overlay_;
     bool pressed_ = false;
 };
 

@@ -17,6 +17,7 @@ ElSahl::ElSahl(Host& host, sahl::Protosfakos& state)
     createControls();
     createMenus();
     connectHandlers();
+    createLensData();
 }
 
 void ElSahl::createControls() {

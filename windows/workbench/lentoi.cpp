@@ -33,6 +33,7 @@ Lentoi::Lentoi(Host& host, optics::spherical::Poreiaaktinon& state)
     createMenus();
     nameControls();
     connectHandlers();
+    createLensData();
     Timer1.setEnabled(true);
 }
 
@@ -251,6 +252,7 @@ void Lentoi::showLens() {
     picture_ = {};
     surface().Cls();
     arxinizo();
+    sendLight(std::nullopt);
     canvasWidget().Refresh();
 }
 

@@ -99,6 +99,8 @@ void Lentoi::drawFan(double x, double y) {
     sph::pointBundle(surface(), state_, controls, mark, state_.xa, state_.xb, state_.radius1,
                      state_.radius2, x0, y0);
     recordedRays_ = state_.shared.plithosaktinon;
+    setDrawnLens();
+    sendLight(lightSent(optics::lensdata::PointSource{x, y}, 0, fanStarts(x, y)));
 }
 
 void Lentoi::armPointAnimation() {

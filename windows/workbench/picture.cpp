@@ -21,11 +21,13 @@ void Lentoi::drawPicture(const WorkbenchPicture& wanted) {
         break;
     case WorkbenchPicture::Base::ParallelBundle: {
         // The record already holds this bundle's rays: drawing it again
-        // records nothing more.
+        // records nothing more, and its animations keep their light.
         const int recorded = recordedRays_;
+        const std::optional<SentLight> recordLight = recordLight_;
         goniadesmis = picture.bundleAngleRad;
         sxediasidesmis(goniadesmis);
         recordedRays_ = recorded;
+        recordLight_ = recordLight;
         break;
     }
     case WorkbenchPicture::Base::FanWaves:
