@@ -54,12 +54,17 @@ Options parseOptions(const QStringList& arguments) {
         } else if (arg == "--scale" && hasValue) {
             if (!parseScale(arguments[++i], options))
                 options.error = "--scale wants a device pixel ratio from 0.5 to 4";
+        } else if (arg == "--lens-data") {
+            options.lensData = true;
         } else {
-            options.error = "usage: fakoi [--snapshot DIR [--screen WxH] [--scale F]]";
+            options.error =
+                "usage: fakoi [--snapshot DIR [--screen WxH] [--scale F] [--lens-data]]";
         }
     }
     if (options.error.isEmpty() && options.scale && options.snapshotDir.isEmpty())
         options.error = "--scale is for pictures: give it with --snapshot DIR";
+    if (options.error.isEmpty() && options.lensData && options.snapshotDir.isEmpty())
+        options.error = "--lens-data is for pictures: give it with --snapshot DIR";
     if (options.error.isEmpty() && !fitsPictures(options))
         options.error = "--screen times --scale makes pictures over 16384 pixels a side";
     return options;

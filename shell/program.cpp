@@ -40,7 +40,8 @@ int snapshot(const Options& options) {
     }
     QtDialogs dialogs;
     Application app(dialogs, {options.screenWidth, options.screenHeight, 96});
-    const SnapshotResult result = writeSnapshots(app, options.snapshotDir);
+    const SnapshotResult result = writeSnapshots(
+        app, options.snapshotDir, options.lensData ? LensDataShown::Yes : LensDataShown::No);
     for (const QString& path : result.written)
         std::printf("%s\n", qPrintable(path));
     if (!result.error.isEmpty()) {

@@ -2,6 +2,7 @@
 
 #include "shell/application.h"
 #include "shell/eisagogiko.h"
+#include "windows/common/lensdatapanel.h"
 #include "windows/hyperbolic/elsahl.h"
 #include "windows/single_ray/moniaktina.h"
 #include "windows/workbench/lentoi.h"
@@ -50,7 +51,7 @@ void snapHyperbolic(Application& app, const QDir& dir, SnapshotResult& result) {
 
 } // namespace
 
-SnapshotResult writeSnapshots(Application& app, const QString& dir) {
+SnapshotResult writeSnapshots(Application& app, const QString& dir, LensDataShown lensData) {
     SnapshotResult result;
     QDir target(dir);
     if (!target.mkpath(".")) {
@@ -58,6 +59,11 @@ SnapshotResult writeSnapshots(Application& app, const QString& dir) {
         return result;
     }
     app.Main();
+    if (lensData == LensDataShown::Yes) {
+        // Each panel follows every picture its window draws from here on.
+        app.lentoi().lensDataPanel()->toggle();
+        app.elSahl().lensDataPanel()->toggle();
+    }
     save(app.lentoi(), target, "lentoi.png", result);
     snapSingleRay(app, target, result);
     snapHyperbolic(app, target, result);

@@ -11,6 +11,7 @@ TEST(Options, CommandLines) {
         int width, height;
         bool error;
         std::optional<double> scale = std::nullopt;
+        bool lensData = false;
     };
     const Row rows[] = {
         {{"fakoi"}, "", 1280, 800, false},
@@ -39,6 +40,8 @@ TEST(Options, CommandLines) {
          4096,
          true,
          2.5},
+        {{"fakoi", "--snapshot", "out", "--lens-data"}, "out", 1280, 800, false, {}, true},
+        {{"fakoi", "--lens-data"}, "", 1280, 800, true, {}, true},
     };
     for (const Row& row : rows) {
         const shell::Options options = shell::parseOptions(row.args);
@@ -48,5 +51,6 @@ TEST(Options, CommandLines) {
         EXPECT_EQ(options.screenHeight, row.height) << name;
         EXPECT_EQ(!options.error.isEmpty(), row.error) << name;
         EXPECT_EQ(options.scale, row.scale) << name;
+        EXPECT_EQ(options.lensData, row.lensData) << name;
     }
 }
