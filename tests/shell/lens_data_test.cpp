@@ -3,6 +3,7 @@
 
 #include "windows/common/lensdatapanel.h"
 
+#include <QPainter>
 #include <QTest>
 
 #include <cmath>
@@ -169,6 +170,41 @@ TEST_F(LensDataTest, MarksShowTheFociOverAnUnchangedPicture) {
     // Hidden again, the panel takes its marks with it.
     lensData().toggle();
     EXPECT_EQ(changedAround(view, hidden, onScreen(window), 116.67, 0, 2, 5), 0);
+}
+
+// On the screen the frame and labels come from an image painted once, the
+// numbers are painted anew: what shows is the panel painted whole, after
+// new numbers (another index) and after new labels (a fan, then no lens).
+TEST_F(LensDataTest, ScreenShowsThePanelAsPainted) {
+    windows::Lentoi& window = lentoi();
+    lensData().toggle();
+    const auto painted = [this] {
+        QImage image(lensData().size(), QImage::Format_RGB32);
+        image.setDotsPerMeterX(qRound(lensData().logicalDpiX() / 0.0254));
+        image.setDotsPerMeterY(qRound(lensData().logicalDpiY() / 0.0254));
+        QPainter painter(&image);
+        lensData().paint(painter);
+        return image;
+    };
+    const std::function<void()> changes[] = {
+        [] {},
+        [&] {
+            window.deiktisdiathlasis->setValue(160);
+            window.HScroll1->setValue(3);
+        },
+        [&] {
+            window.Form_MouseDown(canvas::LeftButton, canvas::ShiftKey, -250, 30);
+            window.Form_MouseUp(canvas::LeftButton, canvas::ShiftKey, -250, 30);
+        },
+        [&] { window.kentrokykloy->setValue(400); }};
+    QImage before;
+    for (std::size_t i = 0; i < std::size(changes); ++i) {
+        changes[i]();
+        const QImage shown = lensData().grab().toImage().convertToFormat(QImage::Format_RGB32);
+        EXPECT_TRUE(shown == painted()) << i;
+        EXPECT_FALSE(shown == before) << i;
+        before = shown;
+    }
 }
 
 // The panel keeps its clicks: a Shift-click on it draws no fan, moves no

@@ -16,9 +16,11 @@ namespace {
 constexpr int kMarginPx = 6;  // from the corner of the drawing
 constexpr int kPaddingPx = 6; // inside the frame
 constexpr int kColumnGapPx = 14;
+constexpr int kWidthStepPx = 24;
 constexpr int kRuleHeightPx = 7;
 constexpr int kTickHalfPx = 6;
 constexpr double kSmallestRingPx = 6;
+constexpr double kInchesPerMeter = 0.0254;
 // Marks this far off the drawing are not on it: QPainter need not see them.
 constexpr double kFarOffPx = 1e5;
 
@@ -45,10 +47,14 @@ bool onDrawing(double px, double py) {
 } // namespace
 
 LensDataPanel::LensDataPanel(canvas::CanvasWidget& canvas, std::function<LensDataContent()> content)
-    : QWidget(&canvas), canvas_(canvas), compute_(std::move(content)) {
+    : QWidget(&canvas), canvas_(canvas), compute_(std::move(content)), font_(panelFont()),
+      captionFont_(panelFont(true)), caption_(kLensDataCaption),
+      lineHeightPx_(QFontMetrics(font_).lineSpacing()) {
     hide();
     setAccessibleName(kLensDataCaption);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    caption_.setTextFormat(Qt::PlainText);
+    caption_.prepare(QTransform(), captionFont_);
     canvas.installEventFilter(this);
     canvas.setOverlay([this](QPainter& painter) { paintMarks(painter); });
     connect(&canvas, &canvas::CanvasWidget::refreshed, this, [this] {
@@ -57,43 +63,74 @@ LensDataPanel::LensDataPanel(canvas::CanvasWidget& canvas, std::function<LensDat
     });
 }
 
-void LensDataPanel::toggle() {
-    if (shown()) {
-        hide();
-    } else {
-        if (stale_)
-            refresh();
-        show();
-    }
+void LensDataPanel::setShown(bool shown) {
+    if (shown == this->shown())
+        return;
+    if (shown && stale_)
+        refresh();
+    setVisible(shown);
     canvas_.update(); // the marks come and go with the panel
 }
 
 void LensDataPanel::refresh() {
-    content_ = compute_();
     stale_ = false;
+    LensDataContent content = compute_();
+    if (content == content_ && !lines_.empty())
+        return;
+    content_ = std::move(content);
     // What a screen reader reads out: the lines as the panel shows them.
     QStringList lines;
     for (const LensDataRow& row : content_.rows)
         if (!isRule(row))
             lines << (row.value.isEmpty() ? row.label : row.label + ": " + row.value);
     setAccessibleDescription(lines.join('\n'));
-    resize(contentSize());
+    layOut();
     placeInCorner();
     update();
     canvas_.update();
 }
 
-QSize LensDataPanel::contentSize() const {
-    const QFontMetrics metrics(panelFont());
-    int labels = QFontMetrics(panelFont(true)).horizontalAdvance(kLensDataCaption);
-    int values = 0;
-    int height = metrics.lineSpacing();
-    for (const LensDataRow& row : content_.rows) {
-        labels = std::max(labels, metrics.horizontalAdvance(row.label));
-        values = std::max(values, metrics.horizontalAdvance(row.value));
-        height += isRule(row) ? kRuleHeightPx : metrics.lineSpacing();
+const QStaticText& LensDataPanel::labelText(const QString& label) {
+    auto [place, added] = labels_.try_emplace(label, label);
+    if (added) {
+        place->second.setTextFormat(Qt::PlainText);
+        place->second.prepare(QTransform(), font_);
     }
-    return {2 * kPaddingPx + labels + kColumnGapPx + values, 2 * kPaddingPx + height};
+    return place->second;
+}
+
+// The texts laid out for the rows, and the panel sized to hold them. The
+// frame with its labels is painted again only when they change: new numbers
+// alone leave it as it was.
+void LensDataPanel::layOut() {
+    std::vector<Line> lines;
+    lines.reserve(content_.rows.size());
+    qreal labels = caption_.size().width(), values = 0;
+    int height = lineHeightPx_;
+    for (const LensDataRow& row : content_.rows) {
+        Line& line = lines.emplace_back();
+        if (isRule(row)) {
+            height += kRuleHeightPx;
+            continue;
+        }
+        line.label = &labelText(row.label);
+        line.value.setText(row.value);
+        line.value.setTextFormat(Qt::PlainText);
+        line.value.prepare(QTransform(), font_);
+        labels = std::max(labels, line.label->size().width());
+        values = std::max(values, line.value.size().width());
+        height += lineHeightPx_;
+    }
+    // In whole steps, so that the panel keeps its width as the numbers change.
+    const int width = 2 * kPaddingPx + static_cast<int>(std::ceil(labels + values)) + kColumnGapPx;
+    const QSize size((width + kWidthStepPx - 1) / kWidthStepPx * kWidthStepPx,
+                     2 * kPaddingPx + height);
+    const auto sameLabel = [](const Line& a, const Line& b) { return a.label == b.label; };
+    if (size != this->size() ||
+        !std::equal(lines.begin(), lines.end(), lines_.begin(), lines_.end(), sameLabel))
+        frameRatio_ = 0;
+    lines_ = std::move(lines);
+    resize(size);
 }
 
 void LensDataPanel::placeInCorner() {
@@ -106,38 +143,72 @@ bool LensDataPanel::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
+// The frame comes from an image in device pixels, copied one to one: the
+// labels' hundreds of glyphs are painted once, not at every redraw.
 void LensDataPanel::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
-    paint(painter);
+    // What the painter's device has, which in a picture of the window may
+    // differ from the screen's.
+    const qreal ratio = painter.deviceTransform().m11();
+    if (frameRatio_ != ratio) {
+        frame_ = QImage((QSizeF(size()) * ratio).toSize(), QImage::Format_RGB32);
+        // The fonts' sizes in points come out as on the screen.
+        frame_.setDotsPerMeterX(qRound(logicalDpiX() / kInchesPerMeter));
+        frame_.setDotsPerMeterY(qRound(logicalDpiY() / kInchesPerMeter));
+        QPainter framePainter(&frame_);
+        framePainter.scale(ratio, ratio);
+        paintFrame(framePainter);
+        frameRatio_ = ratio;
+    }
+    painter.save();
+    painter.scale(1 / ratio, 1 / ratio);
+    painter.drawImage(0, 0, frame_);
+    painter.restore();
+    paintValues(painter);
 }
 
 void LensDataPanel::paint(QPainter& painter) const {
+    paintFrame(painter);
+    paintValues(painter);
+}
+
+void LensDataPanel::paintFrame(QPainter& painter) const {
     const QRect frame(0, 0, width(), height());
     painter.fillRect(frame, kBackground);
     painter.setPen(kFrame);
     painter.drawRect(frame.adjusted(0, 0, -1, -1));
-    const QFontMetrics metrics(panelFont());
-    const int inner = width() - 2 * kPaddingPx;
-    int y = kPaddingPx;
     painter.setPen(kText);
-    painter.setFont(panelFont(true));
-    painter.drawText(QRect(kPaddingPx, y, inner, metrics.lineSpacing()), Qt::AlignLeft,
-                     kLensDataCaption);
-    y += metrics.lineSpacing();
-    painter.setFont(panelFont());
-    for (const LensDataRow& row : content_.rows) {
-        if (isRule(row)) {
-            painter.setPen(kFrame);
-            painter.drawLine(kPaddingPx, y + kRuleHeightPx / 2, width() - kPaddingPx,
-                             y + kRuleHeightPx / 2);
-            painter.setPen(kText);
+    painter.setFont(captionFont_);
+    painter.drawStaticText(kPaddingPx, kPaddingPx, caption_);
+    painter.setFont(font_);
+    int y = kPaddingPx + lineHeightPx_;
+    for (const Line& line : lines_) {
+        if (line.label) {
+            painter.drawStaticText(kPaddingPx, y, *line.label);
+            y += lineHeightPx_;
+            continue;
+        }
+        const int middle = y + kRuleHeightPx / 2;
+        painter.setPen(kFrame);
+        painter.drawLine(kPaddingPx, middle, width() - kPaddingPx, middle);
+        painter.setPen(kText);
+        y += kRuleHeightPx;
+    }
+}
+
+// The values, right-aligned beside their labels.
+void LensDataPanel::paintValues(QPainter& painter) const {
+    painter.setPen(kText);
+    painter.setFont(font_);
+    int y = kPaddingPx + lineHeightPx_;
+    for (const Line& line : lines_) {
+        if (!line.label) {
             y += kRuleHeightPx;
             continue;
         }
-        const QRect line(kPaddingPx, y, inner, metrics.lineSpacing());
-        painter.drawText(line, Qt::AlignLeft | Qt::AlignVCenter, row.label);
-        painter.drawText(line, Qt::AlignRight | Qt::AlignVCenter, row.value);
-        y += metrics.lineSpacing();
+        const double right = width() - kPaddingPx - line.value.size().width();
+        painter.drawStaticText(QPointF(right, y), line.value);
+        y += lineHeightPx_;
     }
 }
 

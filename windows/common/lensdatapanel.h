@@ -2,9 +2,14 @@
 
 #include "windows/common/lensdatacontent.h"
 
+#include <QFont>
+#include <QImage>
+#include <QStaticText>
 #include <QWidget>
 
 #include <functional>
+#include <map>
+#include <vector>
 
 namespace canvas {
 class CanvasWidget;
@@ -26,14 +31,17 @@ class LensDataPanel : public QWidget {
     LensDataPanel(canvas::CanvasWidget& canvas, std::function<LensDataContent()> content);
 
     // F2: shows the panel, up to date, or hides it.
-    void toggle();
+    void toggle() { setShown(!shown()); }
+    // Also for a set-up that restores the panel with the picture.
+    void setShown(bool shown);
     bool shown() const { return !isHidden(); }
     // What the window draws has changed since the content was worked out.
     void invalidate() { stale_ = true; }
     const LensDataContent& content() const { return content_; }
 
-    // The panel in its own coordinates, from (0, 0): its paintEvent, and
-    // pictures of the window that include it.
+    // The panel in its own coordinates, from (0, 0), for pictures of the
+    // window; the screen shows the same, with the frame and labels kept as
+    // an image between changes.
     void paint(QPainter& painter) const;
     // The marks, in the canvas's logical pixels; nothing while hidden.
     void paintMarks(QPainter& painter) const;
@@ -48,14 +56,31 @@ class LensDataPanel : public QWidget {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // A row as it is painted: its texts laid out once for each content
+    // (the labels once for good), as a redraw comes with new numbers.
+    struct Line {
+        const QStaticText* label = nullptr;
+        QStaticText value;
+    };
+
     void refresh();
+    void layOut();
+    const QStaticText& labelText(const QString& label);
     void placeInCorner();
-    QSize contentSize() const;
+    void paintFrame(QPainter& painter) const;
+    void paintValues(QPainter& painter) const;
 
     canvas::CanvasWidget& canvas_;
     std::function<LensDataContent()> compute_;
     LensDataContent content_;
     bool stale_ = true;
+    QFont font_, captionFont_;
+    QStaticText caption_;
+    std::map<QString, QStaticText> labels_;
+    std::vector<Line> lines_; // no label: a rule
+    int lineHeightPx_ = 0;
+    QImage frame_;         // the frame, caption, labels and rules as painted
+    qreal frameRatio_ = 0; // the ratio frame_ was painted at; 0: paint it again
 };
 
 } // namespace windows
