@@ -80,7 +80,17 @@ TEST_F(LensDataTest, F2ShowsAndHidesThePanelOnBothLensWindows) {
         QTest::keyClick(&window, Qt::Key_F2);
         EXPECT_FALSE(panelOf(window).isVisible()) << window.windowTitle().toStdString();
     }
-    EXPECT_EQ(app->moniaktina().lensDataPanel(), nullptr);
+    // The single-ray window and the lens choice have no panel: F2 there
+    // shows none of the others.
+    for (windows::FormWindow* other : {static_cast<windows::FormWindow*>(&app->moniaktina()),
+                                       static_cast<windows::FormWindow*>(&choice())}) {
+        EXPECT_EQ(other->lensDataPanel(), nullptr);
+        other->show();
+        other->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(other));
+        QTest::keyClick(other, Qt::Key_F2);
+        EXPECT_FALSE(panelOf(lentoi()).shown() || panelOf(sahl()).shown());
+    }
 }
 
 // The start lens worked by hand: the glass runs on the axis from x = −70
