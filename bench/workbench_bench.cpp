@@ -135,7 +135,7 @@ void BM_DragReleaseRedraw(benchmark::State& state) {
 BENCHMARK(BM_DragReleaseRedraw)->ArgName("ratio")->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 
 // What the lens-data panel adds to a redraw, timed alone: its numbers worked
-// out and laid out once the window has drawn, then the panel and the marks
+// out and laid out once the window has drawn, then the marks and the panel
 // painted as the screen shows them. Before each, untimed, the picture is
 // drawn anew with the glass's index changed, so that every time brings new
 // numbers. The scenes: the start picture (0); the densest fan drawn as rays
@@ -164,6 +164,8 @@ void BM_LensDataPanel(benchmark::State& state) {
     const double ratio = static_cast<double>(state.range(0));
     QImage screen(canvas.size() * ratio, QImage::Format_RGB32);
     screen.setDevicePixelRatio(ratio);
+    screen.setDotsPerMeterX(qRound(canvas.logicalDpiX() / 0.0254));
+    screen.setDotsPerMeterY(qRound(canvas.logicalDpiY() / 0.0254));
     int index = 150;
     for (auto _ : state) {
         state.PauseTiming();
@@ -175,9 +177,8 @@ void BM_LensDataPanel(benchmark::State& state) {
         }
         state.ResumeTiming();
         canvas.Refresh();
-        panel.render(&screen, panel.pos());
         QPainter painter(&screen);
-        panel.paintMarks(painter);
+        panel.paintAtPlace(painter);
     }
     state.counters["rays"] = lentoi.recordedRays();
 }

@@ -143,10 +143,14 @@ bool LensDataPanel::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-// The frame comes from an image in device pixels, copied one to one: the
-// labels' hundreds of glyphs are painted once, not at every redraw.
 void LensDataPanel::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
+    paintOnto(painter);
+}
+
+// The frame comes from an image in device pixels, copied one to one: the
+// labels' hundreds of glyphs are painted once, not at every redraw.
+void LensDataPanel::paintOnto(QPainter& painter) {
     // What the painter's device has, which in a picture of the window may
     // differ from the screen's.
     const qreal ratio = painter.deviceTransform().m11();
@@ -234,7 +238,7 @@ void LensDataPanel::paintMarks(QPainter& painter) const {
     }
 }
 
-void LensDataPanel::paintAtPlace(QPainter& painter) const {
+void LensDataPanel::paintAtPlace(QPainter& painter) {
     if (!shown())
         return;
     painter.save();
@@ -242,7 +246,7 @@ void LensDataPanel::paintAtPlace(QPainter& painter) const {
     painter.restore();
     painter.save();
     painter.translate(pos());
-    paint(painter);
+    paintOnto(painter);
     painter.restore();
 }
 

@@ -39,15 +39,18 @@ class LensDataPanel : public QWidget {
     void invalidate() { stale_ = true; }
     const LensDataContent& content() const { return content_; }
 
-    // The panel in its own coordinates, from (0, 0), for pictures of the
-    // window; the screen shows the same, with the frame and labels kept as
-    // an image between changes.
+    // The panel in its own coordinates, from (0, 0), as its paintEvent
+    // shows it: the frame and labels kept as an image between changes, the
+    // numbers over it. A device of other dots per inch than the screen's
+    // gives the numbers' font another size.
+    void paintOnto(QPainter& painter);
+    // The same, all painted afresh.
     void paint(QPainter& painter) const;
     // The marks, in the canvas's logical pixels; nothing while hidden.
     void paintMarks(QPainter& painter) const;
     // Both as the window shows them, for a picture of the canvas: the marks,
     // then the panel at its place. Nothing while hidden.
-    void paintAtPlace(QPainter& painter) const;
+    void paintAtPlace(QPainter& painter);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
