@@ -21,6 +21,9 @@ constexpr int kRuleHeightPx = 7;
 constexpr int kTickHalfPx = 6;
 constexpr double kSmallestRingPx = 6;
 constexpr double kInchesPerMeter = 0.0254;
+// Devices with more pixels to each of the panel's are painted without the
+// frame's image, which would grow as their square.
+constexpr double kLargestKeptRatio = 8;
 // Marks this far off the drawing are not on it: QPainter need not see them.
 constexpr double kFarOffPx = 1e5;
 
@@ -154,6 +157,11 @@ void LensDataPanel::paintOnto(QPainter& painter) {
     // What the painter's device has, which in a picture of the window may
     // differ from the screen's.
     const qreal ratio = painter.deviceTransform().m11();
+    if (!(ratio > 0 && ratio <= kLargestKeptRatio)) {
+        // A turned, mirrored or vastly magnified picture: no image for that.
+        paint(painter);
+        return;
+    }
     if (frameRatio_ != ratio) {
         frame_ = QImage((QSizeF(size()) * ratio).toSize(), QImage::Format_RGB32);
         // The fonts' sizes in points come out as on the screen.
