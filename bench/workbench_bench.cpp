@@ -4,7 +4,12 @@
 
 #include "shell/application.h"
 #include "shell/qtdialogs.h"
+#include "windows/common/lensdatapanel.h"
 #include "windows/workbench/lentoi.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QSignalBlocker>
 
 #include <benchmark/benchmark.h>
 
@@ -128,5 +133,85 @@ void BM_DragReleaseRedraw(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_DragReleaseRedraw)->ArgName("ratio")->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+
+// What the lens-data panel adds to a redraw, timed alone: its numbers worked
+// out and laid out once the window has drawn, then the marks and the panel
+// painted as the screen shows them. Before each, untimed, the picture is
+// drawn anew with the glass's index changed, so that every time brings new
+// numbers. The scenes: the start picture (0); the densest fan drawn as rays
+// only, which the panel traces again (1); the densest fan with waves, which
+// fills the record (2).
+void BM_LensDataPanel(benchmark::State& state) {
+    Program program(state);
+    windows::Lentoi& lentoi = program.lentoi;
+    const int scene = static_cast<int>(state.range(1));
+    if (scene == 2)
+        lentoi.Check1->click();
+    lentoi.desmi1->setValue(150);
+    lentoi.arvimaton->setValue(5);
+    canvas::CanvasWidget& canvas = lentoi.canvasWidget();
+    const auto redraw = [&lentoi, scene](int index) {
+        lentoi.deiktisdiathlasis->setValue(index);
+        if (scene == 0) {
+            lentoi.HScroll1->setValue(lentoi.HScroll1->value() == 0 ? 1 : 0);
+            return;
+        }
+        lentoi.Form_MouseDown(1, 1, -150, 10);
+        lentoi.Form_MouseUp(1, 1, -150, 10);
+    };
+    windows::LensDataPanel& panel = *lentoi.lensDataPanel();
+    panel.setShown(true);
+    const double ratio = static_cast<double>(state.range(0));
+    QImage screen(canvas.size() * ratio, QImage::Format_RGB32);
+    screen.setDevicePixelRatio(ratio);
+    screen.setDotsPerMeterX(qRound(canvas.logicalDpiX() / 0.0254));
+    screen.setDotsPerMeterY(qRound(canvas.logicalDpiY() / 0.0254));
+    int index = 150;
+    for (auto _ : state) {
+        state.PauseTiming();
+        {
+            // The panel hears of this redraw below, in the timed part.
+            const QSignalBlocker quiet(canvas);
+            index = 301 - index;
+            redraw(index);
+        }
+        state.ResumeTiming();
+        canvas.Refresh();
+        QPainter painter(&screen);
+        panel.paintMarks(painter);
+        panel.paintAtPlace(painter);
+    }
+    state.counters["rays"] = lentoi.recordedRays();
+}
+BENCHMARK(BM_LensDataPanel)
+    ->ArgNames({"ratio", "scene"})
+    ->ArgsProduct({{1, 2}, {0, 1, 2}})
+    ->Iterations(40)
+    ->Unit(benchmark::kMicrosecond);
+
+// The start picture's redraw with the glass's index changed each time, so
+// that the panel has new numbers to show, and the canvas painted as the
+// screen shows it: without the panel (0) and with it (1), its numbers, its
+// table and the marks.
+void BM_RedrawWithPanel(benchmark::State& state) {
+    Program program(state);
+    windows::Lentoi& lentoi = program.lentoi;
+    if (state.range(1) == 1)
+        lentoi.lensDataPanel()->toggle();
+    canvas::CanvasWidget& canvas = lentoi.canvasWidget();
+    const double ratio = canvas.surface().devicePixelRatio();
+    QImage screen(canvas.size() * ratio, QImage::Format_RGB32);
+    screen.setDevicePixelRatio(ratio);
+    int side = 1;
+    for (auto _ : state) {
+        lentoi.deiktisdiathlasis->setValue(side > 0 ? 150 : 151);
+        redrawWithBundle(lentoi, side);
+        canvas.render(&screen);
+    }
+}
+BENCHMARK(BM_RedrawWithPanel)
+    ->ArgNames({"ratio", "panel"})
+    ->ArgsProduct({{1, 2}, {0, 1}})
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace

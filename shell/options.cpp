@@ -40,7 +40,7 @@ bool fitsPictures(const Options& options) {
 }
 
 const char* const kUsage =
-    "usage: fakoi [FILE | --setup FILE] [--snapshot DIR [--screen WxH] [--scale F]]";
+    "usage: fakoi [FILE | --setup FILE] [--snapshot DIR [--screen WxH] [--scale F] [--lens-data]]";
 
 // FILE alone or after --setup; one set-up only.
 void takeSetup(const QString& file, Options& options) {
@@ -69,12 +69,16 @@ Options parseOptions(const QStringList& arguments) {
         } else if (arg == "--scale" && hasValue) {
             if (!parseScale(arguments[++i], options))
                 options.error = "--scale wants a device pixel ratio from 0.5 to 4";
+        } else if (arg == "--lens-data") {
+            options.lensData = true;
         } else {
             options.error = kUsage;
         }
     }
     if (options.error.isEmpty() && options.scale && options.snapshotDir.isEmpty())
         options.error = "--scale is for pictures: give it with --snapshot DIR";
+    if (options.error.isEmpty() && options.lensData && options.snapshotDir.isEmpty())
+        options.error = "--lens-data is for pictures: give it with --snapshot DIR";
     if (options.error.isEmpty() && !fitsPictures(options))
         options.error = "--screen times --scale makes pictures over 16384 pixels a side";
     return options;

@@ -15,7 +15,8 @@ struct Options {
     // The device pixel ratio of the pictures; none: that of the platform
     // (1, or what QT_SCALE_FACTOR and the like make it).
     std::optional<double> scale;
-    QString error; // a message for a command line that cannot be used
+    bool lensData = false; // the pictures of lentoi and ElSahl show the lens-data panel
+    QString error;         // a message for a command line that cannot be used
 };
 
 Options parseOptions(const QStringList& arguments);

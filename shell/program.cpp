@@ -42,7 +42,8 @@ int snapshot(const Options& options, const std::optional<Setup>& setup) {
     }
     QtDialogs dialogs;
     Application app(dialogs, {options.screenWidth, options.screenHeight, 96});
-    const SnapshotResult result = writeSnapshots(app, options.snapshotDir, setup);
+    const SnapshotResult result = writeSnapshots(
+        app, options.snapshotDir, setup, options.lensData ? LensDataShown::Yes : LensDataShown::No);
     for (const QString& path : result.written)
         std::printf("%s\n", qPrintable(path));
     if (!result.error.isEmpty()) {

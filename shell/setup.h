@@ -66,6 +66,7 @@ struct LentoiSetup {
     std::vector<SetupPoint> fans{};
     Recorded recorded = Recorded::Nothing;
     SetupPoint recordedFan{};
+    bool lensData = false; // the lens-data panel shows
 
     bool operator==(const LentoiSetup&) const = default;
 };
@@ -112,6 +113,7 @@ struct ElSahlSetup {
     double beamAngleDeg = 0;
     Drawing drawn = Drawing::Nothing;
     bool waves = false;
+    bool lensData = false; // the lens-data panel shows
 
     bool operator==(const ElSahlSetup&) const = default;
 };

@@ -109,6 +109,7 @@ template <class V, class S> void visitLentoi(V& v, S& s) {
         v.choice("of", s.recorded, kLentoiRecords);
         visitPoint(v, s.recordedFan);
     });
+    v.boolean("lensData", s.lensData);
 }
 
 template <class V, class S> void visitMoniaktina(V& v, S& s) {
@@ -134,6 +135,7 @@ template <class V, class S> void visitElSahl(V& v, S& s) {
     v.number("beamAngle", s.beamAngleDeg);
     v.choice("drawn", s.drawn, kElSahlDrawings);
     v.boolean("waves", s.waves);
+    v.boolean("lensData", s.lensData);
 }
 
 // Everything after the "format" field, which the reader checks first.

@@ -4,6 +4,7 @@
 #include "shell/eisagogiko.h"
 #include "shell/setupfile.h"
 #include "shell/setupwindows.h"
+#include "windows/common/lensdatapanel.h"
 #include "windows/hyperbolic/elsahl.h"
 #include "windows/single_ray/moniaktina.h"
 #include "windows/workbench/lentoi.h"
@@ -34,10 +35,19 @@ void saveSetup(const Setup& setup, const QDir& dir, SnapshotResult& result) {
     result.written << path;
 }
 
+// Each panel follows every picture its window draws from here on.
+void showLensData(Application& app) {
+    app.lentoi().lensDataPanel()->setShown(true);
+    app.elSahl().lensDataPanel()->setShown(true);
+}
+
 // Every window as the set-up drew it, each shown for its picture so that
 // its layout is that of a shown window.
-void snapSetup(Application& app, const Setup& setup, const QDir& dir, SnapshotResult& result) {
+void snapSetup(Application& app, const Setup& setup, LensDataShown lensData, const QDir& dir,
+               SnapshotResult& result) {
     applySetup(app, setup);
+    if (lensData == LensDataShown::Yes)
+        showLensData(app);
     saveSetup(captureSetup(app, setup.front), dir, result);
     const std::pair<windows::FormWindow*, const char*> windows[] = {
         {&app.lentoi(), "lentoi.png"},
@@ -78,7 +88,7 @@ void snapHyperbolic(Application& app, const QDir& dir, SnapshotResult& result) {
 } // namespace
 
 SnapshotResult writeSnapshots(Application& app, const QString& dir,
-                              const std::optional<Setup>& setup) {
+                              const std::optional<Setup>& setup, LensDataShown lensData) {
     SnapshotResult result;
     QDir target(dir);
     if (!target.mkpath(".")) {
@@ -87,9 +97,11 @@ SnapshotResult writeSnapshots(Application& app, const QString& dir,
     }
     app.Main();
     if (setup) {
-        snapSetup(app, *setup, target, result);
+        snapSetup(app, *setup, lensData, target, result);
         return result;
     }
+    if (lensData == LensDataShown::Yes)
+        showLensData(app);
     saveSetup(captureSetup(app, FrontWindow::Lentoi), target, result);
     save(app.lentoi(), target, "lentoi.png", result);
     snapSingleRay(app, target, result);

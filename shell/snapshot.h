@@ -14,13 +14,16 @@ class Application;
 // Writes one PNG per window into dir, and the set-up the windows were drawn
 // from as setup.fakoi. Without a set-up: each window as the program first
 // shows it (both hyperbolic lenses), and the start state. With one: each
-// window as the set-up draws it. Returns the names of the files written, or
-// an error message.
+// window as the set-up draws it. With lensData, the workbench and Ibn Sahl's
+// lenses show their lens-data panel. Returns the names of the files written,
+// or an error message.
 struct SnapshotResult {
     QStringList written;
     QString error;
 };
+enum class LensDataShown { No, Yes };
 SnapshotResult writeSnapshots(Application& app, const QString& dir,
-                              const std::optional<Setup>& setup = std::nullopt);
+                              const std::optional<Setup>& setup = std::nullopt,
+                              LensDataShown lensData = LensDataShown::No);
 
 } // namespace shell

@@ -77,6 +77,7 @@ void CanvasWidget::resizeSurface(int widthPx, int heightPx) {
 
 void CanvasWidget::Refresh() {
     update();
+    emit refreshed();
 }
 
 bool CanvasWidget::adoptScreenRatio() {
@@ -105,7 +106,7 @@ void CanvasWidget::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     // The painter keeps to the exposed region, so only that part is copied.
     painter.drawImage(QPointF(0, 0), surfaceImage());
-    paintControls(painter);
+    paintOver(painter);
 }
 
 QImage CanvasWidget::surfaceImage() const {
@@ -120,8 +121,19 @@ QImage CanvasWidget::picture() const {
     QImage image = surfaceImage().copy();
     image.setDevicePixelRatio(surface_.devicePixelRatio());
     QPainter painter(&image);
-    paintControls(painter);
+    paintOver(painter);
     return image;
+}
+
+// What lies over the persistent image: the overlay, then the line and shape
+// controls, as on the screen.
+void CanvasWidget::paintOver(QPainter& painter) const {
+    if (overlay_) {
+        painter.save();
+        overlay_(painter);
+        painter.restore();
+    }
+    paintControls(painter);
 }
 
 void CanvasWidget::paintControls(QPainter& painter) const {

@@ -6,6 +6,9 @@
 #include <QWidget>
 
 #include <deque>
+#include <functional>
+
+class QPainter;
 
 namespace canvas {
 
@@ -43,17 +46,23 @@ class CanvasWidget : public QWidget {
     // image, however many primitives a handler drew).
     void Refresh();
 
-    // The drawing as the widget shows it: the persistent image with the line
-    // and shape controls over it, at the surface's device resolution (the
+    // The drawing as the widget shows it: the persistent image with the
+    // overlay and the line and shape controls over it, at the surface's device resolution (the
     // image carries the device pixel ratio), and nothing of the widgets
     // placed on it.
     QImage picture() const;
+
+    // Painted over the image, beneath the line and shape controls, at every
+    // repaint; never part of the persistent image.
+    void setOverlay(std::function<void(QPainter&)> paint) { overlay_ = std::move(paint); }
 
   signals:
     void mouseDown(int button, int shift, double x, double y);
     void mouseMove(int button, int shift, double x, double y);
     void mouseUp(int button, int shift, double x, double y);
     void clicked();
+    // A handler has finished drawing and asked for the picture to be shown.
+    void refreshed();
     // The surface was made anew for a new size or a new device pixel ratio;
     // what it showed is lost (or, after a resize, kept only in part).
     void surfaceReset();
@@ -73,7 +82,8 @@ class CanvasWidget : public QWidget {
     // The surface's pixels as an image, without a copy: valid until the
     // surface is next reallocated.
     QImage surfaceImage() const;
-    void paintControls(class QPainter& painter) const;
+    void paintControls(QPainter& painter) const;
+    void paintOver(QPainter& painter) const;
     // Gives the surface a new size, if it has another one, and says so.
     void resizeSurface(int widthPx, int heightPx);
     void report(QMouseEvent* event, void (CanvasWidget::*signal)(int, int, double, double));
@@ -81,6 +91,7 @@ class CanvasWidget : public QWidget {
     Surface surface_;
     std::deque<LineControl> lines_;
     std::deque<ShapeControl> shapes_;
+    std::function<void(QPainter&)> overlay_;
     bool pressed_ = false;
 };
 

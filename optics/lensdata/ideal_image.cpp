@@ -19,7 +19,10 @@ struct ImageThrough {
         if (s.x == 0 || s.x == xchord || u == f) {
             return std::nullopt;
         }
-        const double x = xchord - sph::prosimo(s.x) * f * u / (u - f);
+        // The side is the source's side of the lens, not the sign of its x:
+        // a source between x = 0 and the rim line is on the other side of
+        // the lens from what its sign says.
+        const double x = xchord - sph::prosimo(s.x - xchord) * f * u / (u - f);
         const double y = -s.y * std::abs((x - xchord) / (xchord - s.x));
         return Point{x, y};
     }

@@ -10,9 +10,8 @@ namespace optics::lensdata {
 // lens of focal length estiaki(radius1, radius2, n) standing at the rim's x
 // (at 0 when the circles have no rim), the image at the distance
 // v = f·u/(u − f) from the rim line (u the source's distance from it) and at
-// the height −y0·|v/u|. As the cross has it, the image lies on the +x side of
-// the rim line for a source at negative x and on the −x side for a source at
-// positive x, whichever side of the rim line the source is on.
+// the height −y0·|v/u|. A real image (u > f) lies on the other side of the
+// rim line from the source, a virtual one (u < f) on the source's side.
 //
 // For a parallel beam the same lens sends the light to its focal plane, to
 // the point the ray through the lens centre reaches: (xchord ± f, f·tan θ)

@@ -19,11 +19,29 @@ struct Glass {
     sph::RefractResult inside;
 };
 
+// Whether the ray cannot meet the disc about (xc, 0): its line passes
+// clear of it (the distance from the centre, |cross product| / |direction|,
+// exceeds the radius), or it starts outside the disc and runs away from it.
+// The margins keep every ray the crossing search would still find. The glass
+// lies inside both discs, so such a ray misses the lens; the test is far
+// cheaper than the search, and most rays of a fan round a source miss.
+bool missesDisc(double xc, double r, const RayStart& s) {
+    constexpr double kMargin = 1 + 1e-6;
+    const double cx = xc - s.x, cy = -s.y;
+    const double cross = cx * s.dy - cy * s.dx;
+    const double rr = r * r * kMargin;
+    if (cross * cross > rr * (s.dx * s.dx + s.dy * s.dy)) {
+        return true;
+    }
+    return cx * s.dx + cy * s.dy < 0 && cx * cx + cy * cy > rr;
+}
+
 // Where the ray enters the glass and its direction there; empty when it
 // misses the lens, meets the diaphragm first or is totally reflected.
 std::optional<Glass> enterGlass(const SphericalLens& lens, const sph::Diaphragm& diaphragm,
                                 const RayStart& s) {
-    if (!sph::hasDirection(s.dx, s.dy)) {
+    if (!sph::hasDirection(s.dx, s.dy) || missesDisc(lens.xa, lens.radius1, s) ||
+        missesDisc(lens.xb, lens.radius2, s)) {
         return std::nullopt;
     }
     int face = 0;

@@ -11,9 +11,10 @@ namespace {
 // is not drawn rather than left to run for minutes.
 constexpr double kMaxDirections = 65536;
 
-// Int(360 / step) + 1 directions: -180 degrees and every step after it up to
-// 180, the end included when the steps reach it exactly. None for a step that
-// is not positive (or NaN), which would never reach the end.
+} // namespace
+
+// The end is included when the steps reach it exactly. A step that is not
+// positive (or NaN) would never reach the end: no directions.
 int fanDirections(double anglestep) {
     if (!(anglestep > 0)) {
         return 0;
@@ -22,18 +23,20 @@ int fanDirections(double anglestep) {
     return count <= kMaxDirections ? static_cast<int>(count) : 0;
 }
 
-} // namespace
+// Each direction from its index, so no rounding piles up along the fan.
+double fanAngleRad(int i, double anglestep) {
+    const double pi = 4 * std::atan(1.0);
+    return pi * (-180 + i * anglestep) / 180;
+}
 
 void pointBundle(canvas::Surface& surface, Poreiaaktinon& state, const BundleControls& controls,
                  const IdealImageMark& aktinaideal, double xa, double xb, double r1, double r2,
                  double& x0, double& y0) {
-    const double pi = 4 * std::atan(1.0);
     state.shared.plithosaktinon = 0;
     const double n = controls.indexValue / 100.0;
     const int directions = fanDirections(state.anglestep);
     for (int i = 0; i < directions; ++i) {
-        // Each direction from its index, so no rounding piles up along the fan.
-        const double theta = pi * (-180 + i * state.anglestep) / 180;
+        const double theta = fanAngleRad(i, state.anglestep);
         const double dx = std::cos(theta);
         const double dy = std::sin(theta);
         if (aktinaideal) {

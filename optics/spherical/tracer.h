@@ -36,6 +36,11 @@ struct BundleControls {
 using IdealImageMark =
     std::function<void(double x00, double y00, double xa, double xb, double r1, double r2)>;
 
+// A fan anglestep degrees apart has Int(360 / anglestep) + 1 directions,
+// ray i leaving at −180 + i·anglestep degrees (in radians here).
+int fanDirections(double anglestep);
+double fanAngleRad(int i, double anglestep);
+
 // The fan of rays from (x0, y0) in all directions, anglestep degrees apart.
 void pointBundle(canvas::Surface& surface, Poreiaaktinon& state, const BundleControls& controls,
                  const IdealImageMark& aktinaideal, double xa, double xb, double r1, double r2,

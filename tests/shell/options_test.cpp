@@ -12,6 +12,7 @@ TEST(Options, CommandLines) {
         bool error;
         std::optional<double> scale = std::nullopt;
         QString setup = {};
+        bool lensData = false;
     };
     const Row rows[] = {
         {{"fakoi"}, "", 1280, 800, false},
@@ -52,6 +53,15 @@ TEST(Options, CommandLines) {
         {{"fakoi", "--setup", ""}, "", 1280, 800, true},
         {{"fakoi", "a.fakoi", "b.fakoi"}, "", 1280, 800, true, std::nullopt, "a.fakoi"},
         {{"fakoi", "a.fakoi", "--setup", "b.fakoi"}, "", 1280, 800, true, std::nullopt, "a.fakoi"},
+        {{"fakoi", "--snapshot", "out", "--lens-data"},
+         "out",
+         1280,
+         800,
+         false,
+         std::nullopt,
+         {},
+         true},
+        {{"fakoi", "--lens-data"}, "", 1280, 800, true, std::nullopt, {}, true},
     };
     for (const Row& row : rows) {
         const shell::Options options = shell::parseOptions(row.args);
@@ -62,5 +72,6 @@ TEST(Options, CommandLines) {
         EXPECT_EQ(!options.error.isEmpty(), row.error) << name;
         EXPECT_EQ(options.scale, row.scale) << name;
         EXPECT_EQ(options.setupFile, row.setup) << name;
+        EXPECT_EQ(options.lensData, row.lensData) << name;
     }
 }

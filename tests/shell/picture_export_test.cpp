@@ -1,4 +1,5 @@
 #include "tests/shell/program_fixture.h"
+#include "windows/common/lensdatapanel.h"
 #include "windows/common/picturefile.h"
 
 #include <QApplication>
@@ -24,11 +25,11 @@ QImage rgb(const QImage& image) {
 }
 
 // The drawing as the window shows it, with the controls placed on it hidden
-// for the moment.
+// for the moment; the lens-data panel, part of the picture, stays.
 QImage shownWithoutControls(windows::FormWindow& window) {
     std::vector<QWidget*> hidden;
     for (QWidget* child : window.canvasWidget().findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        if (child->isVisible()) {
+        if (child->isVisible() && child != window.lensDataPanel()) {
             child->hide();
             hidden.push_back(child);
         }
@@ -65,6 +66,12 @@ class PictureExportTest : public ProgramTest {
             {"lentoi",
              [](PictureExportTest& t) -> windows::FormWindow& {
                  t.lentoi().Form_MouseDown(canvas::LeftButton, canvas::ShiftKey, -300, 60);
+                 return t.lentoi();
+             }},
+            {"lentoi",
+             [](PictureExportTest& t) -> windows::FormWindow& {
+                 t.lentoi().Form_MouseDown(canvas::LeftButton, canvas::ShiftKey, -250, -40);
+                 keys(t.lentoi(), Qt::Key_F2, Qt::NoModifier);
                  return t.lentoi();
              }},
             {"moniaktina",
@@ -106,7 +113,7 @@ TEST_F(PictureExportTest, SavedCopiedAndPrintedPictureIsTheDrawingAsShown) {
         const QString offered = dialogs.fileQuestions.back().path;
         EXPECT_EQ(QFileInfo(offered).fileName(), QString("%1-%2.png").arg(row.stem, today));
         EXPECT_EQ(QFileInfo(offered).absolutePath(),
-                  row.stem == rows().front().stem ? QDir::currentPath() : dir.path());
+                  &row == &rows().front() ? QDir::currentPath() : dir.path());
 
         QApplication::clipboard()->clear();
         keys(window, Qt::Key_C, Qt::ControlModifier);

@@ -1,5 +1,6 @@
 #include "shell/setupfile.h"
 #include "tests/shell/program_fixture.h"
+#include "windows/common/lensdatapanel.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -163,6 +164,13 @@ const std::vector<Row>& rows() {
         {"biconvex lens, stop and source moved, only rays",
          [](App& app, Dialogs&) -> windows::FormWindow& { return movedStop(app); }},
         {"beam with waves over it", beamWithWaves},
+        {"both lens-data panels shown",
+         [](App& app, Dialogs&) -> windows::FormWindow& {
+             app.lentoi().lensDataPanel()->toggle();
+             windows::FormWindow& w = movedStop(app);
+             w.lensDataPanel()->toggle();
+             return w;
+         }},
         {"Ibn Sahl's window with nothing drawn",
          [](App& app, Dialogs&) -> windows::FormWindow& {
              app.lentoi().SAHLIC->trigger();

@@ -27,3 +27,34 @@ TEST_P(SnapshotScale, PicturesHaveTheScreenSizeTimesTheRatio) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Ratios, SnapshotScale, ::testing::Values(1.5, 2.0));
+
+namespace {
+
+bool snapshot(const QTemporaryDir& dir, const QStringList& extra) {
+    QProcess fakoi;
+    fakoi.start(FAKOI_PATH, QStringList{"--snapshot", dir.path(), "--screen", "640x480"} + extra);
+    return fakoi.waitForFinished(60000) && fakoi.exitCode() == 0;
+}
+
+} // namespace
+
+// --lens-data adds the panel to the pictures of the workbench and of Ibn
+// Sahl's lenses, and to no other.
+TEST(SnapshotLensData, PanelOnTheLensPicturesOnly) {
+    QTemporaryDir plain, withPanel;
+    ASSERT_TRUE(plain.isValid() && withPanel.isValid());
+    ASSERT_TRUE(snapshot(plain, {}));
+    ASSERT_TRUE(snapshot(withPanel, {"--lens-data"}));
+    const struct {
+        const char* name;
+        bool differs;
+    } rows[] = {{"lentoi.png", true},
+                {"ElSahl-planoconvex.png", true},
+                {"ElSahl-biconvex.png", true},
+                {"moniaktina.png", false}};
+    for (const auto& row : rows) {
+        const QImage without(plain.filePath(row.name)), with(withPanel.filePath(row.name));
+        ASSERT_FALSE(without.isNull() || with.isNull()) << row.name;
+        EXPECT_EQ(with != without, row.differs) << row.name;
+    }
+}

@@ -1,4 +1,5 @@
 #include "windows/common/formwindow.h"
+#include "windows/common/lensdatapanel.h"
 #include "windows/common/picturefile.h"
 
 #include <QAction>
@@ -13,7 +14,17 @@
 namespace windows {
 
 QImage FormWindow::drawingImage() const {
-    return canvas_->picture();
+    QImage image = canvas_->picture();
+    // Fonts take their size in pixels from the device's dots per inch: the
+    // panel's text comes out as on the screen the window is on.
+    constexpr double kInchesPerMeter = 0.0254;
+    image.setDotsPerMeterX(qRound(canvas_->logicalDpiX() / kInchesPerMeter));
+    image.setDotsPerMeterY(qRound(canvas_->logicalDpiY() / kInchesPerMeter));
+    if (lensData_) {
+        QPainter painter(&image);
+        lensData_->paintAtPlace(painter);
+    }
+    return image;
 }
 
 void FormWindow::addPictureShortcuts(const QString& stem) {

@@ -1,5 +1,7 @@
 #include "windows/common/formwindow.h"
 
+#include "windows/common/lensdatapanel.h"
+
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -15,9 +17,11 @@ namespace windows {
 namespace {
 
 // Labels have no window of their own on the platform the layouts come from;
-// every other control has one.
+// every other control has one. The lens-data panel lies over the drawing as
+// they do.
 bool isWindowless(const QWidget* control) {
-    return qobject_cast<const QLabel*>(control) != nullptr;
+    return qobject_cast<const QLabel*>(control) != nullptr ||
+           qobject_cast<const LensDataPanel*>(control) != nullptr;
 }
 
 } // namespace
@@ -105,6 +109,14 @@ void FormWindow::stack(QWidget* control) const {
         }
     }
     control->raise();
+}
+
+LensDataPanel& FormWindow::addLensDataPanel(std::function<LensDataContent()> content) {
+    lensData_ = new LensDataPanel(*canvas_, std::move(content));
+    stack(lensData_);
+    auto* f2 = new QShortcut(QKeySequence(Qt::Key_F2), this);
+    connect(f2, &QShortcut::activated, lensData_, &LensDataPanel::toggle);
+    return *lensData_;
 }
 
 QFont FormWindow::designerFont(const QString& family, double points) {

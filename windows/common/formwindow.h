@@ -2,6 +2,7 @@
 
 #include "canvas/qt/canvaswidget.h"
 #include "windows/common/host.h"
+#include "windows/common/lensdatacontent.h"
 
 #include <QMainWindow>
 #include <QTimer>
@@ -16,6 +17,8 @@ class QKeySequence;
 class QScrollBar;
 
 namespace windows {
+
+class LensDataPanel;
 
 // A top-level window of the program: a menu bar over a drawing client area
 // whose controls sit at their designer places, given in twips.
@@ -45,6 +48,10 @@ class FormWindow : public QMainWindow {
 
     // A font as the designer gives it: family name and size in points.
     static QFont designerFont(const QString& family, double points);
+
+    // The lens-data panel of a window that has one (F2 shows and hides it);
+    // nullptr on the others.
+    LensDataPanel* lensDataPanel() const { return lensData_; }
 
   protected:
     // The window manager's close button: each window says what it means.
@@ -90,6 +97,9 @@ class FormWindow : public QMainWindow {
     void place(QWidget* control, int left, int top, int width, int height) const;
     // The designer's TabIndex order; without it Tab goes in reading order.
     void setTabIndexes(std::vector<QWidget*> order);
+    // Gives the window its lens-data panel, stacked as the labels are, and
+    // the F2 key that shows and hides it. content says what it shows.
+    LensDataPanel& addLensDataPanel(std::function<LensDataContent()> content);
 
     bool event(QEvent* event) override;
     bool focusNextPrevChild(bool next) override;
@@ -119,6 +129,7 @@ class FormWindow : public QMainWindow {
     QTimer frameCheck_;
     std::vector<QWidget*> tabIndexes_;
     QString pictureStem_;
+    LensDataPanel* lensData_ = nullptr;
 };
 
 } // namespace windows

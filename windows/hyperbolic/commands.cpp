@@ -44,10 +44,14 @@ void ElSahl::parallilidesmifotos_Click() {
     drawPicture(picture);
 }
 
+// π/180 first, so that no finite angle overflows before the tangent; a
+// vertical beam's huge slope is bounded by the tracers.
+double ElSahl::beamSlope(double degrees) {
+    return std::tan(degrees * (kPi / 180));
+}
+
 void ElSahl::drawBeam(double b, double degrees) {
-    // π/180 first, so that no finite angle overflows before the tangent; a
-    // vertical beam's huge slope is bounded by the tracers.
-    const double slope = std::tan(degrees * (kPi / 180));
+    const double slope = beamSlope(degrees);
     sahl::SahlView window = view();
     if (state_.amfikyrtos)
         sahl::amfikyrtosDesmi(state_, window, sahl::kSemiTransverse, b, slope);
@@ -65,6 +69,7 @@ void ElSahl::kymatikosahl_Click() {
     picture_.wavesX = state_.shared.pigiX;
     picture_.wavesY = state_.shared.pigiY;
     drawWaves(*b, picture_.wavesX, picture_.wavesY);
+    keepLight(lightOf(picture_));
     canvasWidget().Refresh();
 }
 

@@ -18,6 +18,7 @@ ElSahl::ElSahl(Host& host, sahl::Protosfakos& state)
     createMenus();
     connectHandlers();
     addPictureShortcuts("ElSahl");
+    createLensData();
 }
 
 void ElSahl::createControls() {

@@ -2,12 +2,14 @@
 
 #include "optics/hyperbolic/state.h"
 #include "optics/hyperbolic/view.h"
+#include "optics/lensdata/light.h"
 #include "windows/common/formwindow.h"
 #include "windows/hyperbolic/sahlpicture.h"
 
 #include <QRadioButton>
 
 #include <optional>
+#include <vector>
 
 namespace windows {
 
@@ -95,11 +97,20 @@ class ElSahl : public FormWindow {
     void dropUpperBlade(double x, double y);
     void dropLowerBlade(double x, double y);
     void showPointer(int shape);
+    // The slope of a beam at that angle to the horizontal.
+    static double beamSlope(double degrees);
+
+    // The lens data: the light of the picture and the rays it sent out.
+    void createLensData();
+    static std::optional<optics::lensdata::Light> lightOf(const SahlPicture& picture);
+    void keepLight(const std::optional<optics::lensdata::Light>& light);
 
     optics::hyperbolic::Protosfakos& state_;
     int mousePointer_ = 1;
     SahlPicture picture_;
     canvas::UserPoint source_{108, 25}; // where every lens choice puts it
+    std::optional<optics::lensdata::Light> light_;
+    std::vector<optics::lensdata::ExitRay> exitRays_;
     // A picture drawn again shows no message: it showed when first drawn.
     bool redrawing_ = false;
 };

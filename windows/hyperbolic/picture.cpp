@@ -22,6 +22,7 @@ void ElSahl::drawPicture(const SahlPicture& picture) {
         if (picture.waves)
             drawWaves(*b, picture.wavesX, picture.wavesY);
     }
+    keepLight(b && drawsLens ? lightOf(picture) : std::nullopt);
     canvasWidget().Refresh();
 }
 

@@ -1,5 +1,6 @@
 #include "windows/workbench/lentoi.h"
 
+#include "optics/spherical/trace_support.h"
 #include "optics/spherical/tracer.h"
 
 #include <cmath>
@@ -22,8 +23,9 @@ void Lentoi::sxediasidesmis(double angle) {
     const double dx = std::cos(angle), dy = std::sin(angle);
     const sph::Diaphragm stop = diaphragm();
     // The waves are recorded after the rays the workbench recorded before.
-    const bool recordWasEmpty = recordedRays_ == 0;
     state_.shared.plithosaktinon = recordedRays_;
+    const int firstRecorded = recordedRays_;
+    std::vector<optics::lensdata::RayStart> starts;
     for (int i = 0; i < rays; ++i) {
         const double k = 200 - i * step;
         double x0 = -200 - k * std::tan(angle);
@@ -32,19 +34,29 @@ void Lentoi::sxediasidesmis(double angle) {
         // ray cannot appear in the window.
         if (!std::isfinite(x0) || !std::isfinite(y0))
             continue;
-        const double n = index();
-        if (!Check2->isChecked()) {
-            double rx = x0, ry = y0;
-            sph::traceRay(surface(), stop, rx, ry, dx, dy, state_.xa, state_.xb, state_.radius1,
-                          state_.radius2, n);
-        }
-        if (Check1->isChecked() || Check2->isChecked())
-            sph::traceWave(surface(), state_, stop, x0, y0, dx, dy, state_.xa, state_.xb,
-                           state_.radius1, state_.radius2, n);
+        // The tracers draw nothing from a start off the window.
+        if (sph::insideVisibleArea(surface(), x0, y0))
+            starts.push_back({x0, y0, dx, dy});
+        traceBundleRay(x0, y0, dx, dy, stop);
     }
     recordedRays_ = state_.shared.plithosaktinon;
-    if (recordWasEmpty && recordedRays_ > 0)
+    if (firstRecorded == 0 && recordedRays_ > 0)
         recordedWaves_ = {RecordedWaves::Kind::Bundle, {}};
+    sendLight(lightSent(optics::lensdata::ParallelBeam{dx, dy}, firstRecorded, std::move(starts)));
+}
+
+// One ray of the bundle as the check boxes ask: as a line, as waves, or both.
+void Lentoi::traceBundleRay(double x0, double y0, double dx, double dy,
+                            const sph::Diaphragm& stop) {
+    const double n = index();
+    if (!Check2->isChecked()) {
+        double rx = x0, ry = y0;
+        sph::traceRay(surface(), stop, rx, ry, dx, dy, state_.xa, state_.xb, state_.radius1,
+                      state_.radius2, n);
+    }
+    if (Check1->isChecked() || Check2->isChecked())
+        sph::traceWave(surface(), state_, stop, x0, y0, dx, dy, state_.xa, state_.xb,
+                       state_.radius1, state_.radius2, n);
 }
 
 } // namespace windows

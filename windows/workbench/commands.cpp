@@ -73,6 +73,9 @@ void Lentoi::kymatachronika_Click() {
 void Lentoi::sxediasifakoy11() {
     state_.deiktis = index();
     copyGeometry();
+    // The animations show the waves of the record.
+    setDrawnLens();
+    sendLight(recordLight_);
     const double f = sph::estiaki(state_.radius1, state_.radius2, state_.deiktis).value_or(0);
     const sph::LensCrossing rim = sph::xordi(state_.xa, state_.xb, state_.radius1, state_.radius2);
     clampBlades();

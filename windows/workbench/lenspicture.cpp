@@ -1,5 +1,6 @@
 #include "windows/workbench/lentoi.h"
 
+#include "optics/lensdata/ideal_image.h"
 #include "optics/spherical/geometry.h"
 
 #include <algorithm>
@@ -9,6 +10,7 @@
 namespace windows {
 
 namespace sph = optics::spherical;
+namespace lensdata = optics::lensdata;
 
 namespace {
 
@@ -56,6 +58,7 @@ std::optional<Pixel> lensSeed(const canvas::Surface& view, double xa, double r1,
 void Lentoi::arxinizo() {
     state_.deiktis = index();
     copyGeometry();
+    setDrawnLens();
     // An index of 1 has no focal length; both marks then sit on the rim line.
     const double f = sph::estiaki(state_.radius1, state_.radius2, state_.deiktis).value_or(0);
     clampBlades();
@@ -124,22 +127,15 @@ void Lentoi::fillLensBody() {
 
 void Lentoi::aktinaideal(double x00, double y00, double xa, double xb, double radius1,
                          double radius2) {
-    const sph::LensCrossing rim = sph::xordi(xa, xb, radius1, radius2);
-    const double xchord = rim.x1;
     state_.deiktis = index();
-    const std::optional<double> f = sph::estiaki(radius1, radius2, state_.deiktis);
-    if (x00 == 0 || !f)
+    // The lens data shows the same image: one formula for both.
+    const std::optional<lensdata::Point> image = lensdata::idealImage(
+        lensdata::PointSource{x00, y00}, xa, xb, radius1, radius2, state_.deiktis);
+    if (!image)
         return;
-    const double u = std::abs(x00 - xchord);
-    const double s = sph::prosimo(x00);
-    // A source at the focal distance or on the rim line has no finite image.
-    if (u == *f || xchord == x00)
-        return;
-    const double xImage = xchord - s * *f * u / (u - *f);
-    const double yImage = -y00 * std::abs((xImage - xchord) / (xchord - x00));
     canvas::Surface& view = surface();
-    view.Line(xImage + 10, yImage, xImage - 10, yImage, canvas::colors::black);
-    view.Line(xImage, yImage + 10, xImage, yImage - 10, canvas::colors::black);
+    view.Line(image->x + 10, image->y, image->x - 10, image->y, canvas::colors::black);
+    view.Line(image->x, image->y + 10, image->x, image->y - 10, canvas::colors::black);
 }
 
 } // namespace windows

@@ -34,6 +34,7 @@ Lentoi::Lentoi(Host& host, optics::spherical::Poreiaaktinon& state)
     nameControls();
     connectHandlers();
     addPictureShortcuts("lentoi");
+    createLensData();
     Timer1.setEnabled(true);
 }
 
@@ -252,6 +253,7 @@ void Lentoi::showLens() {
     picture_ = {};
     surface().Cls();
     arxinizo();
+    sendLight(std::nullopt);
     canvasWidget().Refresh();
 }
 

@@ -3,6 +3,7 @@
 #include "optics/spherical/state.h"
 #include "windows/common/formwindow.h"
 #include "windows/common/timer.h"
+#include "windows/workbench/sentlight.h"
 #include "windows/workbench/workbenchpicture.h"
 
 #include <QCheckBox>
@@ -172,6 +173,8 @@ class Lentoi : public FormWindow {
     void writeRayCount();
     void placeDiaphragm();
     void sxediasidesmis(double angle);
+    void traceBundleRay(double x0, double y0, double dx, double dy,
+                        const optics::spherical::Diaphragm& stop);
     void drawFocalMarks(double f);
     void drawLensCircles();
     void fillLensBody();
@@ -192,6 +195,15 @@ class Lentoi : public FormWindow {
     optics::spherical::Diaphragm diaphragm() const;
     double index() const { return deiktisdiathlasis->value() / 100.0; }
 
+    // The lens data: the lens as last drawn and the light last sent.
+    void createLensData();
+    optics::lensdata::SphericalLens currentLens() const;
+    void setDrawnLens();
+    SentLight lightSent(const optics::lensdata::Light& light, int firstRecorded,
+                        std::vector<optics::lensdata::RayStart> starts) const;
+    void sendLight(std::optional<SentLight> light);
+    std::vector<optics::lensdata::RayStart> fanStarts(double x, double y) const;
+
     optics::spherical::Poreiaaktinon& state_;
     int mousePointer_ = 0;
     bool fanDrawn_ = false; // the last press drew a fan, which its click keeps
@@ -199,7 +211,10 @@ class Lentoi : public FormWindow {
     RecordedWaves recordedWaves_;
     double bundleAngleDeg_ = 0;
     WorkbenchPicture picture_;
-    int timer1Step_ = 0; // the step counters that survive between ticks
+    optics::lensdata::SphericalLens drawnLens_;
+    std::optional<SentLight> sentLight_;   // the light of the picture; none: the lens alone
+    std::optional<SentLight> recordLight_; // the light whose waves the record holds
+    int timer1Step_ = 0;                   // the step counters that survive between ticks
     int timer2Step_ = 0;
 };
 

@@ -101,6 +101,8 @@ void Lentoi::drawFan(double x, double y) {
     recordedRays_ = state_.shared.plithosaktinon;
     recordedWaves_ =
         recordedRays_ > 0 ? RecordedWaves{RecordedWaves::Kind::Fan, {x, y}} : RecordedWaves{};
+    setDrawnLens();
+    sendLight(lightSent(optics::lensdata::PointSource{x, y}, 0, fanStarts(x, y)));
 }
 
 void Lentoi::armPointAnimation() {

@@ -14,13 +14,15 @@ void Lentoi::drawPicture(const WorkbenchPicture& wanted) {
         break;
     case WorkbenchPicture::Base::ParallelBundle: {
         // The record already holds this bundle's rays: drawing it again
-        // records nothing more.
+        // records nothing more, and its animations keep their light.
         const int recorded = recordedRays_;
         const RecordedWaves recordedWaves = recordedWaves_;
+        const std::optional<SentLight> recordLight = recordLight_;
         goniadesmis = picture.bundleAngleRad;
         sxediasidesmis(goniadesmis);
         recordedRays_ = recorded;
         recordedWaves_ = recordedWaves;
+        recordLight_ = recordLight;
         break;
     }
     case WorkbenchPicture::Base::FanWaves:
@@ -39,6 +41,7 @@ void Lentoi::restorePicture(const WorkbenchPicture& picture, const RecordedWaves
     stopAnimation();
     recordedRays_ = 0;
     recordedWaves_ = {};
+    recordLight_.reset();
     if (recorded.kind == RecordedWaves::Kind::Bundle &&
         picture == WorkbenchPicture::parallelBundle(goniadesmis)) {
         // The bundle that recorded the waves is the whole picture: recording

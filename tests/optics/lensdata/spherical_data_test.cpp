@@ -71,24 +71,38 @@ TEST_F(RecordedRays, SphericalAberrationGrowsAsTheSquareOfTheAperture) {
 }
 
 // Rays drawn as lines only are not recorded; tracing them afresh gives the
-// rays the record would have held.
+// rays the record would have held: a narrow fan through the diaphragm, and
+// whole fans from outside both circles, from inside one of them and from
+// inside the glass, most of whose rays miss the lens or run away from it.
 TEST_F(RecordedRays, FreshTraceAgreesWithTheRecord) {
-    std::vector<RayStart> starts;
-    for (int k = -100; k <= 100; ++k) {
-        starts.push_back({-300, 40, std::cos(k * 0.005), std::sin(k * 0.005)});
-    }
-    const Light light = PointSource{-300, 40};
-    const sph::Diaphragm blades{-150, 30, -60};
-    const auto recorded = trace(starts, light, blades);
-    const auto fresh = traceExitRays(kStartLens, blades, light, starts);
-    ASSERT_EQ(recorded.size(), fresh.size());
-    ASSERT_GT(recorded.size(), 50u);
-    for (std::size_t i = 0; i < fresh.size(); ++i) {
-        const ExitRay &r = recorded[i], &f = fresh[i];
-        EXPECT_NEAR(std::abs(r.x - f.x) + std::abs(r.y - f.y) + std::abs(r.dx - f.dx) +
-                        std::abs(r.dy - f.dy) + std::abs(r.opticalPath - f.opticalPath),
-                    0, 1e-9)
-            << i;
+    const struct {
+        double x, y;
+        double firstRad, stepRad;
+        int rays;
+        sph::Diaphragm blades;
+    } rows[] = {{-300, 40, -0.5, 0.005, 201, {-150, 30, -60}},
+                {-150, 10, -3.14159, 0.01, 629, kOpen},
+                {-120, 0, -3.14159, 0.01, 629, kOpen},
+                {60, 20, -3.14159, 0.01, 629, kOpen},
+                {0, 5, -3.14159, 0.02, 315, kOpen}};
+    for (const auto& row : rows) {
+        std::vector<RayStart> starts;
+        for (int k = 0; k < row.rays; ++k) {
+            const double angle = row.firstRad + k * row.stepRad;
+            starts.push_back({row.x, row.y, std::cos(angle), std::sin(angle)});
+        }
+        const Light light = PointSource{row.x, row.y};
+        const auto recorded = trace(starts, light, row.blades);
+        const auto fresh = traceExitRays(kStartLens, row.blades, light, starts);
+        ASSERT_EQ(recorded.size(), fresh.size()) << row.x;
+        EXPECT_GT(recorded.size(), 50u) << row.x;
+        for (std::size_t i = 0; i < fresh.size(); ++i) {
+            const ExitRay &r = recorded[i], &f = fresh[i];
+            EXPECT_NEAR(std::abs(r.x - f.x) + std::abs(r.y - f.y) + std::abs(r.dx - f.dx) +
+                            std::abs(r.dy - f.dy) + std::abs(r.opticalPath - f.opticalPath),
+                        0, 1e-9)
+                << row.x << " " << i;
+        }
     }
 }
 
@@ -111,6 +125,13 @@ TEST(IdealImage, ThinLensImageOfTheCross) {
     EXPECT_FALSE(idealImage(PointSource{0, 5}, -99, 99, 100, 100, 1.5)) << "at x = 0";
     EXPECT_FALSE(idealImage(PointSource{-300, 5}, -99, 99, 100, 100, 1)) << "no focal length";
     EXPECT_FALSE(idealImage(ParallelBeam{0, 1}, -99, 99, 100, 100, 1.5)) << "across the axis";
+    // A source between x = 0 and the rim line, here at −237.5 with f = 1/21
+    // of a thousand: u = 187.5, v = f·u/(u − f) = 63.83 on the far side of
+    // the lens from the source, whatever the sign of its x.
+    const auto across = idealImage(PointSource{-50, 30}, -300, 0, 100, 250, 2.5);
+    ASSERT_TRUE(across);
+    EXPECT_NEAR(across->x, -301.3298, 1e-4);
+    EXPECT_NEAR(across->y, -10.2128, 1e-4);
 }
 
 } // namespace

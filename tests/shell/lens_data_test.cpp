@@ -1,0 +1,297 @@
+#include "tests/shell/program_fixture.h"
+#include "tests/support/pixels.h"
+
+#include "windows/common/lensdatapanel.h"
+
+#include <QPainter>
+#include <QTest>
+
+#include <cmath>
+
+namespace {
+
+using windows::LensDataPanel;
+
+// The value the panel shows beside a label; "(none)" for a label it lacks.
+QString shownValue(const LensDataPanel& panel, const QString& label) {
+    for (const windows::LensDataRow& row : panel.content().rows)
+        if (row.label == label)
+            return row.value;
+    return "(none)";
+}
+
+bool showsLine(const LensDataPanel& panel, const QString& label) {
+    return shownValue(panel, label) != "(none)";
+}
+
+// The canvas as the user sees it: the picture, the marks, the controls.
+QImage onScreen(windows::FormWindow& window) {
+    return window.canvasWidget().grab().toImage();
+}
+
+// How many pixels of the rectangle round (x, y), in user units, differ
+// between two views of a window.
+int changedAround(const canvas::Surface& view, const QImage& a, const QImage& b, double x, double y,
+                  int halfWidthPx, int halfHeightPx) {
+    const int cx = static_cast<int>(view.toPixelX(x)), cy = static_cast<int>(view.toPixelY(y));
+    int changed = 0;
+    for (int py = cy - halfHeightPx; py <= cy + halfHeightPx; ++py)
+        for (int px = cx - halfWidthPx; px <= cx + halfWidthPx; ++px)
+            changed += a.pixel(px, py) != b.pixel(px, py);
+    return changed;
+}
+
+} // namespace
+
+// The program in a Greek locale, which writes decimals with a comma.
+class LensDataTest : public ProgramTest {
+  protected:
+    void SetUp() override {
+        QLocale::setDefault(QLocale(QLocale::Greek, QLocale::Greece));
+        ProgramTest::SetUp();
+    }
+    void TearDown() override { QLocale::setDefault(saved_); }
+
+    LensDataPanel& panelOf(windows::FormWindow& window) { return *window.lensDataPanel(); }
+    LensDataPanel& lensData() { return panelOf(lentoi()); }
+
+    void openBiconvex() { choice().Command1_Click(); }
+
+    QString minus() const { return QLocale().negativeSign(); }
+
+  private:
+    QLocale saved_;
+};
+
+TEST_F(LensDataTest, F2ShowsAndHidesThePanelOnBothLensWindows) {
+    const std::function<windows::FormWindow&()> windows[] = {
+        [this]() -> windows::FormWindow& { return lentoi(); },
+        [this]() -> windows::FormWindow& {
+            openBiconvex();
+            return sahl();
+        }};
+    for (const auto& open : windows) {
+        windows::FormWindow& window = open();
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+        ASSERT_FALSE(panelOf(window).isVisible());
+        QTest::keyClick(&window, Qt::Key_F2);
+        EXPECT_TRUE(panelOf(window).isVisible()) << window.windowTitle().toStdString();
+        QTest::keyClick(&window, Qt::Key_F2);
+        EXPECT_FALSE(panelOf(window).isVisible()) << window.windowTitle().toStdString();
+    }
+    // The single-ray window and the lens choice have no panel: F2 there
+    // shows none of the others.
+    for (windows::FormWindow* other : {static_cast<windows::FormWindow*>(&app->moniaktina()),
+                                       static_cast<windows::FormWindow*>(&choice())}) {
+        EXPECT_EQ(other->lensDataPanel(), nullptr);
+        other->show();
+        other->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(other));
+        QTest::keyClick(other, Qt::Key_F2);
+        EXPECT_FALSE(panelOf(lentoi()).shown() || panelOf(sahl()).shown());
+    }
+}
+
+// The start lens worked by hand: the glass runs on the axis from x = −70
+// (circle 2, centre 20, radius 90) to 50 (circle 1, centre −50, radius
+// 100), so d = 120, R1 = 90, R2 = −100, n = 1.5. Thick lensmaker:
+// P = 0.5·(1/90 + 1/100 − 0.5·120/(1.5·90·100)) = 1/120; back focal length
+// f·(1 − 0.5·120/(1.5·90)) = 66.67, so F′ = 116.67; thin lens
+// 1/(0.5·(1/100 + 1/90)) = 94.74 from the rim at x = −1.43.
+TEST_F(LensDataTest, StartBundleReadsTheThickLensAndItsFoci) {
+    lensData().toggle();
+    const struct {
+        const char* label;
+        QString value;
+    } rows[] = {
+        {"Πάχος  Thickness", "120,00"},
+        {"Εστιακή απόσταση  Focal length f", "120,00"},
+        {"Πίσω εστιακή απόσταση  Back focal length", "66,67"},
+        {"Εμπρός εστιακή απόσταση  Front focal length", "72,00"},
+        {"Κύριο επίπεδο H  Principal plane H", minus() + "22,00"},
+        {"Λεπτός φακός f  Thin-lens f", "94,74"},
+        {"Παράλληλη δέσμη  Parallel beam", "0,00°"},
+        {"Ακτίνες  Rays", "7"}, // y = 0, ±20, ±40, ±60; higher rays are reflected inside
+        {"Παραξονική εστία  Paraxial focus", "116,67"},
+        {"Ιδανικό είδωλο  Ideal image", "(93,31; 0,00)"},
+        {"Μήκος κύματος  Wavelength λ", "25,00"},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(shownValue(lensData(), row.label).toStdString(), row.value.toStdString())
+            << row.label;
+    EXPECT_EQ(lensData().accessibleName().toStdString(), "ΔΕΔΟΜΕΝΑ ΦΑΚΟΥ  LENS DATA");
+    // The outer rays cross the axis first.
+    EXPECT_TRUE(
+        shownValue(lensData(), "Σφαιρική εκτροπή  Spherical aberration").startsWith(minus()));
+}
+
+// The panel follows every redraw: the lens, the light, no lens at all.
+TEST_F(LensDataTest, PanelFollowsEachRedraw) {
+    lensData().toggle();
+    const QString thickness = "Πάχος  Thickness";
+    struct Row {
+        const char* name;
+        std::function<void()> change;
+        QString label, value;
+    };
+    const Row rows[] = {
+        // Circle 1 reaches x = −50 + 150: the glass runs from −70 to 100.
+        {"a radius", [this] { lentoi().aktina1->setValue(150); }, thickness, "170,00"},
+        {"the lens alone", [] {}, "Δεν στάλθηκε φως  No light sent through", ""},
+        {"a blade, which draws the bundle", [this] { lentoi().HScroll1->setValue(5); },
+         "Παράλληλη δέσμη  Parallel beam", "0,00°"},
+        {"an index of 1",
+         [this] {
+             lentoi().deiktisdiathlasis->setValue(100);
+             lentoi().Form_Click();
+         },
+         "Χωρίς ισχύ, χωρίς εστίες  No power, no foci", ""},
+        {"circles apart", [this] { lentoi().kentrokykloy->setValue(400); },
+         "Δεν υπάρχει φακός  No lens", ""},
+    };
+    for (const Row& row : rows) {
+        row.change();
+        EXPECT_EQ(shownValue(lensData(), row.label).toStdString(), row.value.toStdString())
+            << row.name;
+    }
+}
+
+// The marks are painted over the picture where the foci are, only while the
+// panel shows, and the persistent picture is the same either way.
+TEST_F(LensDataTest, MarksShowTheFociOverAnUnchangedPicture) {
+    windows::Lentoi& window = lentoi();
+    const canvas::Surface& view = window.surface();
+    QCoreApplication::processEvents();
+    window.drawPicture(window.picture());
+    const std::vector<std::uint32_t> picture = ProgramTest::picture(view);
+    const QImage hidden = onScreen(window);
+    lensData().toggle();
+    const QImage shown = onScreen(window);
+    // F at −70 − 72, F′ at 50 + 66.67; nothing is marked halfway between
+    // F and the lens, off the axis.
+    EXPECT_GT(changedAround(view, hidden, shown, -142, 0, 2, 5), 4);
+    EXPECT_GT(changedAround(view, hidden, shown, 116.67, 0, 2, 5), 4);
+    EXPECT_EQ(changedAround(view, hidden, shown, -100, 60, 10, 10), 0);
+    EXPECT_TRUE(ProgramTest::picture(view) == picture);
+    // The same picture drawn again with the panel shown.
+    window.drawPicture(window.picture());
+    EXPECT_TRUE(ProgramTest::picture(view) == picture);
+    // Hidden again, the panel takes its marks with it.
+    lensData().toggle();
+    EXPECT_EQ(changedAround(view, hidden, onScreen(window), 116.67, 0, 2, 5), 0);
+}
+
+// On the screen the frame and labels come from an image painted once, the
+// numbers are painted anew: what shows is the panel painted whole, after
+// new numbers (another index) and after new labels (a fan, then no lens).
+TEST_F(LensDataTest, ScreenShowsThePanelAsPainted) {
+    windows::Lentoi& window = lentoi();
+    lensData().toggle();
+    const auto painted = [this] {
+        QImage image(lensData().size(), QImage::Format_RGB32);
+        image.setDotsPerMeterX(qRound(lensData().logicalDpiX() / 0.0254));
+        image.setDotsPerMeterY(qRound(lensData().logicalDpiY() / 0.0254));
+        QPainter painter(&image);
+        lensData().paint(painter);
+        return image;
+    };
+    const std::function<void()> changes[] = {
+        [] {},
+        [&] {
+            window.deiktisdiathlasis->setValue(160);
+            window.HScroll1->setValue(3);
+        },
+        [&] {
+            window.Form_MouseDown(canvas::LeftButton, canvas::ShiftKey, -250, 30);
+            window.Form_MouseUp(canvas::LeftButton, canvas::ShiftKey, -250, 30);
+        },
+        [&] { window.kentrokykloy->setValue(400); }};
+    QImage before;
+    for (std::size_t i = 0; i < std::size(changes); ++i) {
+        changes[i]();
+        const QImage shown = lensData().grab().toImage().convertToFormat(QImage::Format_RGB32);
+        EXPECT_TRUE(shown == painted()) << i;
+        EXPECT_FALSE(shown == before) << i;
+        before = shown;
+    }
+}
+
+// The panel keeps its clicks: a Shift-click on it draws no fan, moves no
+// source, while the same click beside it does.
+TEST_F(LensDataTest, ClickOnThePanelReachesNoWindowHandler) {
+    windows::Lentoi& window = lentoi();
+    lensData().toggle();
+    QCoreApplication::processEvents();
+    const std::vector<std::uint32_t> before = picture(window.surface());
+    const windows::WorkbenchPicture shown = window.picture();
+    const QPoint middle = lensData().geometry().center();
+    const auto click = [&](QPoint p, Qt::KeyboardModifiers keys) {
+        QTest::mouseClick(window.windowHandle(), Qt::LeftButton, keys,
+                          window.canvasWidget().mapTo(&window, p));
+    };
+    for (Qt::KeyboardModifiers keys :
+         {Qt::KeyboardModifiers{}, Qt::KeyboardModifiers{Qt::ShiftModifier}})
+        click(middle, keys);
+    EXPECT_TRUE(picture(window.surface()) == before);
+    EXPECT_EQ(window.picture(), shown);
+    EXPECT_EQ(window.pigi.Left, -200);
+    lensData().toggle();
+    click(middle, Qt::ShiftModifier);
+    EXPECT_EQ(window.picture().fans.size(), 1u);
+}
+
+// Ibn Sahl's lesson: from F2 = (8a + c, 0) the biconvex lens brings every
+// ray to F1 = (−c, 0), c = 12·1.5 = 18, with no blur and a perfect front.
+TEST_F(LensDataTest, BiconvexLensFromF2ReadsZeroSpotAndError) {
+    openBiconvex();
+    LensDataPanel& panel = panelOf(sahl());
+    panel.toggle();
+    sahl().Form_MouseDown(canvas::LeftButton, 0, 8 * 12 + 18, 0);
+    const struct {
+        const char* label;
+        QString value;
+    } rows[] = {
+        {"Σημειακή πηγή  Point source", "(114,00; 0,00)"},
+        {"Ελάχιστη κηλίδα  Smallest spot", "(" + minus() + "18,00; 0,00)"},
+        {"Διάμετρος κηλίδας  Spot diameter", "0,00"},
+        {"Μήκος κύματος  Wavelength λ", "15,00"},
+        {"Σφάλμα μετώπου P-V  Wave-front error P-V", "0,00 λ"},
+        {"Σφάλμα μετώπου RMS  Wave-front error RMS", "0,00 λ"},
+        {"Κριτήριο Rayleigh  Rayleigh's criterion", "εντός λ/4 within λ/4"},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(shownValue(panel, row.label).toStdString(), row.value.toStdString()) << row.label;
+    // Back to the lens choice: no lens is drawn, and the panel says so.
+    sahl().BACKFAKO->trigger();
+    EXPECT_TRUE(showsLine(panel, "Δεν υπάρχει φακός  No lens"));
+}
+
+// A source between x = 0 and the rim line: lens xa = −300, r1 = 100, xb = 0,
+// r2 = 250, n = 2.5 has its rim at x = −237.5 and f = 1/(1.5·(1/100 +
+// 1/250)) = 47.62. From (−50, 30), u = 187.5 to the right of the lens, the
+// real image lies left of it: v = f·u/(u − f) = 63.83, at (−301.33, −10.21).
+// The sign of the source's x alone would put it at x = −173.67.
+TEST_F(LensDataTest, IdealImageLiesAcrossTheLensFromTheSource) {
+    windows::Lentoi& window = lentoi();
+    window.deiktisdiathlasis->setValue(250);
+    window.kentrokykloy2->setValue(-300);
+    window.kentrokykloy->setValue(0);
+    window.aktina2->setValue(250);
+    canvas::Surface& view = window.surface();
+    view.Cls();
+    window.aktinaideal(-50, 30, -300, 0, 100, 250);
+    const auto blackAround = [&](double x, double y) {
+        const int px = static_cast<int>(view.toPixelX(x)), py = static_cast<int>(view.toPixelY(y));
+        return testing_support::countColor(view, canvas::colors::black, px - 4, py - 4, px + 5,
+                                           py + 5);
+    };
+    EXPECT_GT(blackAround(-301.33, -10.21), 4);
+    EXPECT_EQ(blackAround(-173.67, -10.21), 0);
+    // The panel names the same image for the fan from there.
+    lensData().toggle();
+    window.Form_MouseDown(canvas::LeftButton, canvas::ShiftKey, -50, 30);
+    window.Form_MouseUp(canvas::LeftButton, canvas::ShiftKey, -50, 30);
+    EXPECT_EQ(shownValue(lensData(), "Ιδανικό είδωλο  Ideal image").toStdString(),
+              ("(" + minus() + "301,33; " + minus() + "10,21)").toStdString());
+}

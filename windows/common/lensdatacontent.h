@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QString>
+
+#include <vector>
+
+namespace windows {
+
+// One line of the lens-data panel: a bilingual label and its value (empty
+// for a line that is a statement alone). A line with neither is a rule
+// between two groups.
+struct LensDataRow {
+    QString label;
+    QString value;
+    bool operator==(const LensDataRow&) const = default;
+};
+
+// A mark the panel puts on the drawing, in the window's user units: a short
+// tick across the axis at x with its name, or a ring of the given diameter
+// (at least a few pixels) round a spot at (x, y).
+struct LensDataMark {
+    enum class Kind { AxisTick, SpotRing };
+    Kind kind = Kind::AxisTick;
+    double x = 0, y = 0;
+    double diameter = 0;
+    QString name;
+    bool operator==(const LensDataMark&) const = default;
+};
+
+// The panel's caption, on both windows.
+inline const QString kLensDataCaption = QStringLiteral("ΔΕΔΟΜΕΝΑ ΦΑΚΟΥ  LENS DATA");
+
+// What the panel shows under its caption.
+struct LensDataContent {
+    std::vector<LensDataRow> rows;
+    std::vector<LensDataMark> marks;
+    bool operator==(const LensDataContent&) const = default;
+};
+
+} // namespace windows

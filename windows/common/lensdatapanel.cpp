@@ -1,0 +1,268 @@
+#include "windows/common/lensdatapanel.h"
+
+#include "canvas/qt/canvaswidget.h"
+
+#include <QEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
+namespace windows {
+
+namespace {
+
+constexpr int kMarginPx = 6;  // from the corner of the drawing
+constexpr int kPaddingPx = 6; // inside the frame
+constexpr int kColumnGapPx = 14;
+constexpr int kWidthStepPx = 24;
+constexpr int kRuleHeightPx = 7;
+constexpr int kTickHalfPx = 6;
+constexpr double kSmallestRingPx = 6;
+constexpr double kInchesPerMeter = 0.0254;
+// Devices with more pixels to each of the panel's are painted without the
+// frame's image, which would grow as their square.
+constexpr double kLargestKeptRatio = 8;
+// Marks this far off the drawing are not on it: QPainter need not see them.
+constexpr double kFarOffPx = 1e5;
+
+const QColor kBackground(255, 255, 240);
+const QColor kFrame(90, 90, 90);
+const QColor kText(0, 0, 0);
+const QColor kMarks(0, 128, 128);
+
+QFont panelFont(bool bold = false) {
+    QFont font("Arial");
+    font.setPointSizeF(8.25);
+    font.setBold(bold);
+    return font;
+}
+
+bool isRule(const LensDataRow& row) {
+    return row.label.isEmpty() && row.value.isEmpty();
+}
+
+bool onDrawing(double px, double py) {
+    return std::abs(px) < kFarOffPx && std::abs(py) < kFarOffPx;
+}
+
+} // namespace
+
+LensDataPanel::LensDataPanel(canvas::CanvasWidget& canvas, std::function<LensDataContent()> content)
+    : QWidget(&canvas), canvas_(canvas), compute_(std::move(content)), font_(panelFont()),
+      captionFont_(panelFont(true)), caption_(kLensDataCaption),
+      lineHeightPx_(QFontMetrics(font_).lineSpacing()) {
+    hide();
+    setAccessibleName(kLensDataCaption);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    caption_.setTextFormat(Qt::PlainText);
+    caption_.prepare(QTransform(), captionFont_);
+    canvas.installEventFilter(this);
+    canvas.setOverlay([this](QPainter& painter) { paintMarks(painter); });
+    connect(&canvas, &canvas::CanvasWidget::refreshed, this, [this] {
+        if (shown() && stale_)
+            refresh();
+    });
+}
+
+void LensDataPanel::setShown(bool shown) {
+    if (shown == this->shown())
+        return;
+    if (shown && stale_)
+        refresh();
+    setVisible(shown);
+    canvas_.update(); // the marks come and go with the panel
+}
+
+void LensDataPanel::refresh() {
+    stale_ = false;
+    LensDataContent content = compute_();
+    if (content == content_ && !lines_.empty())
+        return;
+    content_ = std::move(content);
+    // What a screen reader reads out: the lines as the panel shows them.
+    QStringList lines;
+    for (const LensDataRow& row : content_.rows)
+        if (!isRule(row))
+            lines << (row.value.isEmpty() ? row.label : row.label + ": " + row.value);
+    setAccessibleDescription(lines.join('\n'));
+    layOut();
+    placeInCorner();
+    update();
+    canvas_.update();
+}
+
+const QStaticText& LensDataPanel::labelText(const QString& label) {
+    auto [place, added] = labels_.try_emplace(label, label);
+    if (added) {
+        place->second.setTextFormat(Qt::PlainText);
+        place->second.prepare(QTransform(), font_);
+    }
+    return place->second;
+}
+
+// The texts laid out for the rows, and the panel sized to hold them. The
+// frame with its labels is painted again only when they change: new numbers
+// alone leave it as it was.
+void LensDataPanel::layOut() {
+    std::vector<Line> lines;
+    lines.reserve(content_.rows.size());
+    qreal labels = caption_.size().width(), values = 0;
+    int height = lineHeightPx_;
+    for (const LensDataRow& row : content_.rows) {
+        Line& line = lines.emplace_back();
+        if (isRule(row)) {
+            height += kRuleHeightPx;
+            continue;
+        }
+        line.label = &labelText(row.label);
+        line.value.setText(row.value);
+        line.value.setTextFormat(Qt::PlainText);
+        line.value.prepare(QTransform(), font_);
+        labels = std::max(labels, line.label->size().width());
+        values = std::max(values, line.value.size().width());
+        height += lineHeightPx_;
+    }
+    // In whole steps, so that the panel keeps its width as the numbers change.
+    const int width = 2 * kPaddingPx + static_cast<int>(std::ceil(labels + values)) + kColumnGapPx;
+    const QSize size((width + kWidthStepPx - 1) / kWidthStepPx * kWidthStepPx,
+                     2 * kPaddingPx + height);
+    const auto sameLabel = [](const Line& a, const Line& b) { return a.label == b.label; };
+    if (size != this->size() ||
+        !std::equal(lines.begin(), lines.end(), lines_.begin(), lines_.end(), sameLabel))
+        frameRatio_ = 0;
+    lines_ = std::move(lines);
+    resize(size);
+}
+
+void LensDataPanel::placeInCorner() {
+    move(kMarginPx, canvas_.height() - height() - kMarginPx);
+}
+
+bool LensDataPanel::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == &canvas_ && event->type() == QEvent::Resize)
+        placeInCorner();
+    return QWidget::eventFilter(watched, event);
+}
+
+void LensDataPanel::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    paintOnto(painter);
+}
+
+// The frame comes from an image in device pixels, copied one to one: the
+// labels' hundreds of glyphs are painted once, not at every redraw.
+void LensDataPanel::paintOnto(QPainter& painter) {
+    // What the painter's device has, which in a picture of the window may
+    // differ from the screen's.
+    const qreal ratio = painter.deviceTransform().m11();
+    if (!(ratio > 0 && ratio <= kLargestKeptRatio)) {
+        // A turned, mirrored or vastly magnified picture: no image for that.
+        paint(painter);
+        return;
+    }
+    if (frameRatio_ != ratio) {
+        frame_ = QImage((QSizeF(size()) * ratio).toSize(), QImage::Format_RGB32);
+        // The fonts' sizes in points come out as on the screen.
+        frame_.setDotsPerMeterX(qRound(logicalDpiX() / kInchesPerMeter));
+        frame_.setDotsPerMeterY(qRound(logicalDpiY() / kInchesPerMeter));
+        QPainter framePainter(&frame_);
+        framePainter.scale(ratio, ratio);
+        paintFrame(framePainter);
+        frameRatio_ = ratio;
+    }
+    painter.save();
+    painter.scale(1 / ratio, 1 / ratio);
+    painter.drawImage(0, 0, frame_);
+    painter.restore();
+    paintValues(painter);
+}
+
+void LensDataPanel::paint(QPainter& painter) const {
+    paintFrame(painter);
+    paintValues(painter);
+}
+
+void LensDataPanel::paintFrame(QPainter& painter) const {
+    const QRect frame(0, 0, width(), height());
+    painter.fillRect(frame, kBackground);
+    painter.setPen(kFrame);
+    painter.drawRect(frame.adjusted(0, 0, -1, -1));
+    painter.setPen(kText);
+    painter.setFont(captionFont_);
+    painter.drawStaticText(kPaddingPx, kPaddingPx, caption_);
+    painter.setFont(font_);
+    int y = kPaddingPx + lineHeightPx_;
+    for (const Line& line : lines_) {
+        if (line.label) {
+            painter.drawStaticText(kPaddingPx, y, *line.label);
+            y += lineHeightPx_;
+            continue;
+        }
+        const int middle = y + kRuleHeightPx / 2;
+        painter.setPen(kFrame);
+        painter.drawLine(kPaddingPx, middle, width() - kPaddingPx, middle);
+        painter.setPen(kText);
+        y += kRuleHeightPx;
+    }
+}
+
+// The values, right-aligned beside their labels.
+void LensDataPanel::paintValues(QPainter& painter) const {
+    painter.setPen(kText);
+    painter.setFont(font_);
+    int y = kPaddingPx + lineHeightPx_;
+    for (const Line& line : lines_) {
+        if (!line.label) {
+            y += kRuleHeightPx;
+            continue;
+        }
+        const double right = width() - kPaddingPx - line.value.size().width();
+        painter.drawStaticText(QPointF(right, y), line.value);
+        y += lineHeightPx_;
+    }
+}
+
+void LensDataPanel::paintMarks(QPainter& painter) const {
+    if (!shown())
+        return;
+    const canvas::Surface& view = canvas_.surface();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setFont(panelFont(true));
+    for (const LensDataMark& mark : content_.marks) {
+        const double px = view.toPixelX(mark.x), py = view.toPixelY(mark.y);
+        if (!onDrawing(px, py))
+            continue;
+        painter.setPen(QPen(kMarks, 2));
+        painter.setBrush(Qt::NoBrush);
+        if (mark.kind == LensDataMark::Kind::SpotRing) {
+            const double radius = std::max(kSmallestRingPx, view.ScaleX(mark.diameter)) / 2;
+            painter.drawEllipse(QPointF(px, py), radius, radius);
+        } else {
+            painter.drawLine(QPointF(px, py - kTickHalfPx), QPointF(px, py + kTickHalfPx));
+            painter.drawText(QPointF(px + 3, py - kTickHalfPx - 2), mark.name);
+        }
+    }
+}
+
+void LensDataPanel::paintAtPlace(QPainter& painter) {
+    if (!shown())
+        return;
+    painter.save();
+    painter.translate(pos());
+    paintOnto(painter);
+    painter.restore();
+}
+
+// Like a label, the panel keeps every click to itself: nothing reaches the
+// window's handlers beneath it.
+void LensDataPanel::mousePressEvent(QMouseEvent* event) {
+    event->accept();
+}
+
+void LensDataPanel::mouseReleaseEvent(QMouseEvent* event) {
+    event->accept();
+}
+
+} // namespace windows

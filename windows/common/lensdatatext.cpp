@@ -1,0 +1,155 @@
+#include "windows/common/lensdatatext.h"
+
+#include "windows/common/numbers.h"
+
+#include <QLocale>
+
+#include <cmath>
+#include <numbers>
+
+namespace windows {
+
+namespace ld = optics::lensdata;
+
+namespace {
+
+const QString kNone = QStringLiteral("—");
+
+// Two decimals; what rounds to zero shows as 0,00, not as −0,00.
+QString number(double value) {
+    if (!std::isfinite(value))
+        return kNone;
+    return format00(std::abs(value) < 0.005 ? 0.0 : value);
+}
+
+// A point as (x; y) where the locale writes decimals with a comma, else as
+// (x, y), so that the separator never reads as a decimal one.
+QString point(double x, double y) {
+    const QString separator = QLocale().decimalPoint() == QStringLiteral(",") ? "; " : ", ";
+    return "(" + number(x) + separator + number(y) + ")";
+}
+
+QString waves(double value) {
+    return number(value) + " λ";
+}
+
+// What the rays of the light are and how many of them left the lens.
+void addLight(LensDataContent& content, const ld::Light& light, const ld::BeamData& beam) {
+    if (const auto* source = std::get_if<ld::PointSource>(&light)) {
+        content.rows.push_back({"Σημειακή πηγή  Point source", point(source->x, source->y)});
+    } else {
+        const auto& parallel = std::get<ld::ParallelBeam>(light);
+        // The angle with the horizontal, as both windows ask for it.
+        const double degrees = std::atan(parallel.dy / parallel.dx) * 180 / std::numbers::pi;
+        content.rows.push_back({"Παράλληλη δέσμη  Parallel beam", number(degrees) + "°"});
+    }
+    content.rows.push_back({"Ακτίνες  Rays", format0(beam.rays)});
+}
+
+void addAxialFoci(LensDataContent& content, const ld::AxialFoci& foci) {
+    const auto shown = [](const std::optional<double>& value) {
+        return value ? number(*value) : kNone;
+    };
+    content.rows.push_back({"Παραξονική εστία  Paraxial focus", shown(foci.paraxialFocus)});
+    content.rows.push_back({"Περιθωριακή εστία M  Marginal focus M", shown(foci.marginalFocus)});
+    content.rows.push_back(
+        {"Σφαιρική εκτροπή  Spherical aberration", shown(foci.sphericalAberration)});
+    if (foci.marginalFocus)
+        content.marks.push_back({LensDataMark::Kind::AxisTick, *foci.marginalFocus, 0, 0, "M"});
+}
+
+void addSpot(LensDataContent& content, const std::optional<ld::Spot>& spot) {
+    if (!spot) {
+        content.rows.push_back({"Ελάχιστη κηλίδα  Smallest spot", kNone});
+        return;
+    }
+    QString place = point(spot->x, spot->y);
+    if (spot->kind == ld::SpotKind::Virtual)
+        place = "φανταστική virtual " + place;
+    else if (spot->kind == ld::SpotKind::AtInfinity)
+        place = "στο άπειρο at infinity";
+    content.rows.push_back({"Ελάχιστη κηλίδα  Smallest spot", place});
+    content.rows.push_back({"Διάμετρος κηλίδας  Spot diameter", number(spot->diameter)});
+    if (spot->kind != ld::SpotKind::AtInfinity)
+        content.marks.push_back(
+            {LensDataMark::Kind::SpotRing, spot->x, spot->y, spot->diameter, QString()});
+}
+
+void addWavefront(LensDataContent& content, const std::optional<ld::WavefrontError>& error,
+                  double wavelength) {
+    content.rows.push_back({"Μήκος κύματος  Wavelength λ", number(wavelength)});
+    if (!error) {
+        content.rows.push_back({"Σφάλμα μετώπου  Wave-front error", kNone});
+        return;
+    }
+    content.rows.push_back(
+        {"Σφάλμα μετώπου P-V  Wave-front error P-V", waves(error->peakToValley)});
+    content.rows.push_back({"Σφάλμα μετώπου RMS  Wave-front error RMS", waves(error->rms)});
+    content.rows.push_back(
+        {"Κριτήριο Rayleigh  Rayleigh's criterion",
+         error->withinQuarterWave ? "εντός λ/4 within λ/4" : "εκτός λ/4 beyond λ/4"});
+}
+
+void addThickLens(LensDataContent& content, const ld::ThickLens& lens) {
+    content.rows.push_back({"Πάχος  Thickness", number(lens.thickness)});
+    if (!lens.foci) {
+        content.rows.push_back({"Χωρίς ισχύ, χωρίς εστίες  No power, no foci", QString()});
+        return;
+    }
+    const ld::ThickLens::Foci& foci = *lens.foci;
+    content.rows.push_back({"Εστιακή απόσταση  Focal length f", number(foci.focalLength)});
+    content.rows.push_back(
+        {"Πίσω εστιακή απόσταση  Back focal length", number(foci.backFocalLength)});
+    content.rows.push_back(
+        {"Εμπρός εστιακή απόσταση  Front focal length", number(foci.frontFocalLength)});
+    content.rows.push_back({"Κύριο επίπεδο H  Principal plane H", number(foci.frontPrincipal)});
+    content.rows.push_back({"Κύριο επίπεδο H′  Principal plane H′", number(foci.backPrincipal)});
+    content.marks.push_back({LensDataMark::Kind::AxisTick, foci.frontFocus, 0, 0, "F"});
+    content.marks.push_back({LensDataMark::Kind::AxisTick, foci.backFocus, 0, 0, "F′"});
+}
+
+const LensDataRow kRule;
+const LensDataRow kNoLens{"Δεν υπάρχει φακός  No lens", QString()};
+
+} // namespace
+
+LensDataContent sphericalLensDataContent(const ld::SphericalLensData& data,
+                                         const std::optional<ld::Light>& light) {
+    LensDataContent content;
+    if (!data.lens) {
+        content.rows.push_back(kNoLens);
+        return content;
+    }
+    addThickLens(content, *data.lens);
+    const auto& thin = data.thinLensFocalLength;
+    content.rows.push_back({"Λεπτός φακός f  Thin-lens f", thin ? number(*thin) : kNone});
+    content.rows.push_back(kRule);
+    if (!light) {
+        content.rows.push_back({"Δεν στάλθηκε φως  No light sent through", QString()});
+        return content;
+    }
+    addLight(content, *light, data.beam);
+    if (data.axialFoci)
+        addAxialFoci(content, *data.axialFoci);
+    addSpot(content, data.beam.spot);
+    const auto& image = data.idealImage;
+    content.rows.push_back(
+        {"Ιδανικό είδωλο  Ideal image", image ? point(image->x, image->y) : kNone});
+    addWavefront(content, data.beam.wavefront, ld::kSphericalWavelength);
+    return content;
+}
+
+LensDataContent sahlLensDataContent(const ld::BeamData& data,
+                                    const std::optional<ld::Light>& light) {
+    LensDataContent content;
+    if (!light) {
+        content.rows.push_back(kNoLens);
+        return content;
+    }
+    addLight(content, *light, data);
+    addSpot(content, data.spot);
+    addWavefront(content, data.wavefront, ld::kSahlWavelength);
+    return content;
+}
+
+} // namespace windows

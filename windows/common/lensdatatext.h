@@ -1,0 +1,23 @@
+#pragma once
+
+#include "optics/lensdata/lens_data.h"
+#include "windows/common/lensdatacontent.h"
+
+#include <optional>
+
+namespace windows {
+
+// The panel's lines and marks, Greek then English, numbers with two decimals
+// in the user's locale.
+
+// The workbench: its lens, then the light last sent through it (none: the
+// lens was drawn alone). No lens: the panel says so and nothing more.
+LensDataContent sphericalLensDataContent(const optics::lensdata::SphericalLensData& data,
+                                         const std::optional<optics::lensdata::Light>& light);
+
+// Ibn Sahl's window: the light it drew and what the lens made of it. No
+// light: no lens is drawn, and the panel says so.
+LensDataContent sahlLensDataContent(const optics::lensdata::BeamData& data,
+                                    const std::optional<optics::lensdata::Light>& light);
+
+} // namespace windows
