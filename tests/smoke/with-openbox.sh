@@ -1,13 +1,14 @@
 #!/bin/sh
 # Runs a command on the X display under the openbox window manager: starts
-# it, waits until it manages the screen, runs the command and stops it.
+# it, waits until it manages the screen (up to half a minute on a loaded
+# machine), runs the command and stops it.
 set -u
 openbox --sm-disable >/dev/null 2>&1 &
 wm=$!
 tries=0
 until wmctrl -m >/dev/null 2>&1; do
   tries=$((tries + 1))
-  if [ "$tries" -gt 100 ]; then
+  if [ "$tries" -gt 300 ]; then
     echo "openbox did not start"
     kill "$wm" 2>/dev/null
     exit 1
