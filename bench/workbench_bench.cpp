@@ -164,8 +164,7 @@ void BM_LensDataPanel(benchmark::State& state) {
     const double ratio = static_cast<double>(state.range(0));
     QImage screen(canvas.size() * ratio, QImage::Format_RGB32);
     screen.setDevicePixelRatio(ratio);
-    screen.setDotsPerMeterX(qRound(canvas.logicalDpiX() / 0.0254));
-    screen.setDotsPerMeterY(qRound(canvas.logicalDpiY() / 0.0254));
+    windows::takeScreenDpi(screen, canvas);
     int index = 150;
     for (auto _ : state) {
         state.PauseTiming();

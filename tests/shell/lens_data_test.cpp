@@ -190,8 +190,7 @@ TEST_F(LensDataTest, ScreenShowsThePanelAsPainted) {
     lensData().toggle();
     const auto painted = [this] {
         QImage image(lensData().size(), QImage::Format_RGB32);
-        image.setDotsPerMeterX(qRound(lensData().logicalDpiX() / 0.0254));
-        image.setDotsPerMeterY(qRound(lensData().logicalDpiY() / 0.0254));
+        windows::takeScreenDpi(image, lensData());
         QPainter painter(&image);
         lensData().paint(painter);
         return image;

@@ -15,11 +15,7 @@ namespace windows {
 
 QImage FormWindow::drawingImage() const {
     QImage image = canvas_->picture();
-    // Fonts take their size in pixels from the device's dots per inch: the
-    // panel's text comes out as on the screen the window is on.
-    constexpr double kInchesPerMeter = 0.0254;
-    image.setDotsPerMeterX(qRound(canvas_->logicalDpiX() / kInchesPerMeter));
-    image.setDotsPerMeterY(qRound(canvas_->logicalDpiY() / kInchesPerMeter));
+    takeScreenDpi(image, *canvas_);
     if (lensData_) {
         QPainter painter(&image);
         lensData_->paintAtPlace(painter);

@@ -20,7 +20,6 @@ constexpr int kWidthStepPx = 24;
 constexpr int kRuleHeightPx = 7;
 constexpr int kTickHalfPx = 6;
 constexpr double kSmallestRingPx = 6;
-constexpr double kInchesPerMeter = 0.0254;
 // Devices with more pixels to each of the panel's are painted without the
 // frame's image, which would grow as their square.
 constexpr double kLargestKeptRatio = 8;
@@ -48,6 +47,12 @@ bool onDrawing(double px, double py) {
 }
 
 } // namespace
+
+void takeScreenDpi(QImage& image, const QWidget& widget) {
+    constexpr double kInchesPerMeter = 0.0254;
+    image.setDotsPerMeterX(qRound(widget.logicalDpiX() / kInchesPerMeter));
+    image.setDotsPerMeterY(qRound(widget.logicalDpiY() / kInchesPerMeter));
+}
 
 LensDataPanel::LensDataPanel(canvas::CanvasWidget& canvas, std::function<LensDataContent()> content)
     : QWidget(&canvas), canvas_(canvas), compute_(std::move(content)), font_(panelFont()),
@@ -164,9 +169,7 @@ void LensDataPanel::paintOnto(QPainter& painter) {
     }
     if (frameRatio_ != ratio) {
         frame_ = QImage((QSizeF(size()) * ratio).toSize(), QImage::Format_RGB32);
-        // The fonts' sizes in points come out as on the screen.
-        frame_.setDotsPerMeterX(qRound(logicalDpiX() / kInchesPerMeter));
-        frame_.setDotsPerMeterY(qRound(logicalDpiY() / kInchesPerMeter));
+        takeScreenDpi(frame_, *this);
         QPainter framePainter(&frame_);
         framePainter.scale(ratio, ratio);
         paintFrame(framePainter);

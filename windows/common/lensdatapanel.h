@@ -17,6 +17,11 @@ class CanvasWidget;
 
 namespace windows {
 
+// Gives an image the dots per inch of the widget's screen: fonts take their
+// size in pixels from the device they are painted on, so text painted into
+// the image comes out as on that screen.
+void takeScreenDpi(QImage& image, const QWidget& widget);
+
 // The lens-data panel: a small table in the bottom left corner of a drawing
 // window, hidden until asked for, with marks on the drawing at the places it
 // names. It lies over the drawing like a label and takes its own clicks; the
