@@ -7,6 +7,7 @@
 #include "shell/offscreen.h"
 #include "shell/options.h"
 #include "shell/qtdialogs.h"
+#include "shell/qttranslations.h"
 #include "shell/setupfile.h"
 #include "shell/setupwindows.h"
 #include "shell/snapshot.h"
@@ -99,6 +100,7 @@ int runProgram(int argc, char* argv[]) {
     }
     QApplication qt(argc, argv);
     QApplication::setApplicationName("fakoi");
+    const QtTranslations qtTexts(QLocale::system());
     installFontSubstitutes();
     return options.snapshotDir.isEmpty() ? interactive(setup) : snapshot(options, setup);
 }
