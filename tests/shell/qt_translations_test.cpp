@@ -8,7 +8,8 @@
 #include <gtest/gtest.h>
 
 // What a message box's Cancel button says under each locale, with the
-// translation files the Debian package of Qt's translations ships.
+// translation files the Debian package of Qt's translations ships and the
+// program's own Greek.
 TEST(QtTranslations, DialogButtonsFollowTheLocale) {
     struct Row {
         const char* locale;
@@ -19,6 +20,7 @@ TEST(QtTranslations, DialogButtonsFollowTheLocale) {
         {"de_DE", "qtbase_de.qm", "Abbrechen"},
         {"fr_FR", "qtbase_fr.qm", "Annuler"},
         {"he_IL", "qtbase_he.qm", "ביטול"},
+        {"el_GR", "qtbase_el.qm", "Ακύρωση"},
         {"sv_SE", "", "Cancel"},
         {"yo_NG", "", "Cancel"},
     };
