@@ -100,6 +100,8 @@ int runProgram(int argc, char* argv[]) {
     }
     QApplication qt(argc, argv);
     QApplication::setApplicationName("fakoi");
+    // Wayland desktops find the menu entry, and its icon, by this name.
+    QGuiApplication::setDesktopFileName(FAKOI_APP_ID);
     const QtTranslations qtTexts(QLocale::system());
     installFontSubstitutes();
     return options.snapshotDir.isEmpty() ? interactive(setup) : snapshot(options, setup);
