@@ -7,6 +7,7 @@
 #include "shell/offscreen.h"
 #include "shell/options.h"
 #include "shell/qtdialogs.h"
+#include "shell/qttranslations.h"
 #include "shell/setupfile.h"
 #include "shell/setupwindows.h"
 #include "shell/snapshot.h"
@@ -99,6 +100,9 @@ int runProgram(int argc, char* argv[]) {
     }
     QApplication qt(argc, argv);
     QApplication::setApplicationName("fakoi");
+    // Wayland desktops find the menu entry, and its icon, by this name.
+    QGuiApplication::setDesktopFileName(FAKOI_APP_ID);
+    const QtTranslations qtTexts(QLocale::system());
     installFontSubstitutes();
     return options.snapshotDir.isEmpty() ? interactive(setup) : snapshot(options, setup);
 }
