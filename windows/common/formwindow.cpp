@@ -90,6 +90,22 @@ void FormWindow::place(QWidget* control, int left, int top, int width, int heigh
     stack(control);
 }
 
+void FormWindow::placePlaceholder(QWidget* control, int left, int top, int width,
+                                  int height) const {
+    place(control, left, top, width, height);
+    if (QWidget* lowest = lowestWindowed(control))
+        control->stackUnder(lowest);
+}
+
+QWidget* FormWindow::lowestWindowed(const QWidget* except) const {
+    for (QObject* child : canvas_->children()) {
+        auto* sibling = qobject_cast<QWidget*>(child);
+        if (sibling && sibling != except && !isWindowless(sibling))
+            return sibling;
+    }
+    return nullptr;
+}
+
 // Controls with a window of their own (scroll bars, boxes, buttons) lie above
 // the windowless labels, which lie above the drawing with its line and shape
 // controls; within each layer a control placed later lies above. A label
@@ -101,14 +117,10 @@ void FormWindow::stack(QWidget* control) const {
         return;
     }
     control->setAttribute(Qt::WA_NoMousePropagation);
-    for (QObject* child : canvas_->children()) {
-        auto* sibling = qobject_cast<QWidget*>(child);
-        if (sibling && sibling != control && !isWindowless(sibling)) {
-            control->stackUnder(sibling);
-            return;
-        }
-    }
-    control->raise();
+    if (QWidget* lowest = lowestWindowed(control))
+        control->stackUnder(lowest);
+    else
+        control->raise();
 }
 
 LensDataPanel& FormWindow::addLensDataPanel(std::function<LensDataContent()> content) {

@@ -95,6 +95,10 @@ class FormWindow : public QMainWindow {
     // Places a control on the client area at its designer rectangle, in the
     // stacking order of the platform the layout comes from.
     void place(QWidget* control, int left, int top, int width, int height) const;
+    // The same for a placeholder the program never writes: it keeps its
+    // place and its designer text, but lies beneath every control of its
+    // layer, so that it never hides a box that shows a value.
+    void placePlaceholder(QWidget* control, int left, int top, int width, int height) const;
     // The designer's TabIndex order; without it Tab goes in reading order.
     void setTabIndexes(std::vector<QWidget*> order);
     // Gives the window its lens-data panel, stacked as the labels are, and
@@ -109,6 +113,8 @@ class FormWindow : public QMainWindow {
     // more items.
     void addShortcut(const QKeySequence& keys, std::function<void()> handler);
     void stack(QWidget* control) const;
+    // The control with a window of its own that lies lowest, other than except.
+    QWidget* lowestWindowed(const QWidget* except) const;
     // The controls that Tab visits, in order (Shift+Tab goes backwards).
     std::vector<QWidget*> tabOrder() const;
     // Sizes the window and its client area at once, before any drawing:

@@ -122,8 +122,8 @@ void Lentoi::createTexts() {
     Text7 = textBox("Text7", "Arial", 8.25);
     place(Text1, 4440, 0, 2775, 375);
     place(Text2, 4440, 360, 5055, 375);
-    place(Text3, 6600, 360, 3615, 285);
-    place(Text4, 7200, 1080, 3495, 375);
+    placePlaceholder(Text3, 6600, 360, 3615, 285);
+    placePlaceholder(Text4, 7200, 1080, 3495, 375);
     place(Text5, 0, 0, 1335, 375);
     place(Text6, 0, 360, 1335, 375);
     place(Text7, 7200, 0, 3135, 375);
