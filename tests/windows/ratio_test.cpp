@@ -228,6 +228,31 @@ TEST_P(LensFillTest, FillsTheLensBodyExactly) {
 
 INSTANTIATE_TEST_SUITE_P(Ratios, LensFillTest, ::testing::ValuesIn(testing_support::kScreenRatios));
 
+class FocusFrameTest : public RatioTest {};
+
+// Tab reaches the scroll bars, so the focused one shows it at any ratio: its
+// outermost ring of device pixels changes, and comes back as the focus leaves.
+TEST_P(FocusFrameTest, TheFocusedScrollBarIsFramed) {
+    windows::Lentoi& lentoi = app->lentoi();
+    moveTo(lentoi, GetParam());
+    lentoi.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&lentoi));
+    const QImage plain = lentoi.aktina1->grab().toImage();
+    lentoi.aktina1->setFocus();
+    const QImage framed = lentoi.aktina1->grab().toImage();
+    const int right = framed.width() - 1, bottom = framed.height() - 1;
+    int changed = 0;
+    for (int x = 0; x <= right; ++x)
+        for (int y = 0; y <= bottom; y += (x == 0 || x == right) ? 1 : bottom)
+            changed += framed.pixel(x, y) != plain.pixel(x, y);
+    EXPECT_GT(changed, 0.9 * 2 * (right + bottom));
+    lentoi.aktina2->setFocus();
+    EXPECT_TRUE(lentoi.aktina1->grab().toImage() == plain);
+}
+
+INSTANTIATE_TEST_SUITE_P(Ratios, FocusFrameTest,
+                         ::testing::ValuesIn(testing_support::kScreenRatios));
+
 namespace {
 
 // A window that counts how often it is asked to draw its picture again.

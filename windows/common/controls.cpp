@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 #include <QPainter>
+#include <QStyleOption>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
@@ -42,6 +43,24 @@ void FormScrollBar::keyPressEvent(QKeyEvent* event) {
     }
     triggerAction(action);
     event->accept();
+}
+
+// Qt's styles draw no focus on a scroll bar, although it takes the keys. The
+// frame is the style's, and round it a line of the highlight colour one
+// logical pixel wide (as many device pixels as the ratio gives), which every
+// style shows.
+void FormScrollBar::paintEvent(QPaintEvent* event) {
+    QScrollBar::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QStylePainter painter(this);
+    QStyleOptionFocusRect frame;
+    frame.initFrom(this);
+    frame.backgroundColor = palette().color(QPalette::Window);
+    painter.drawPrimitive(QStyle::PE_FrameFocusRect, frame);
+    painter.setPen(QPen(palette().color(QPalette::Highlight), 1));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
 }
 
 QScrollBar* makeScrollBar(Qt::Orientation orientation, int min, int max, int largeChange,

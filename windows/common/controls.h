@@ -21,7 +21,7 @@ class WrappedButton : public QPushButton {
 // A scroll bar as the designer's: it takes the focus, and a focused bar
 // moves by SmallChange with the arrow keys (left and up lower the value,
 // right and down raise it), by LargeChange with Page Up and Page Down, and
-// to Min and Max with Home and End.
+// to Min and Max with Home and End. A focused bar shows the focus frame.
 class FormScrollBar : public QScrollBar {
     Q_OBJECT
   public:
@@ -29,6 +29,7 @@ class FormScrollBar : public QScrollBar {
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 };
 
 // A scroll bar with the designer's range, steps and start value. Its value
