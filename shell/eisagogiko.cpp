@@ -36,7 +36,8 @@ Eisagogiko::Eisagogiko(Application& app) : FormWindow(app), app_(app) {
     setClientSizeTwips(7485, 5520);
     // Label1 has a TabIndex too, but a label never takes the focus.
     setTabIndexes({Command1, Command2, deiktissahl, Command3});
-    deiktissahl->setAccessibleName("INDEX OF REFRACTION Δείκτης Διάθλασης");
+    windows::nameScrollBar(deiktissahl, "INDEX OF REFRACTION Δείκτης Διάθλασης",
+                           windows::hundredths);
     onChange(deiktissahl, [this] { deiktissahl_Change(); });
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });

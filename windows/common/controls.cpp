@@ -1,5 +1,8 @@
 #include "windows/common/controls.h"
 
+#include "windows/common/numbers.h"
+
+#include <QEvent>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QStyleOption>
@@ -72,6 +75,51 @@ QScrollBar* makeScrollBar(Qt::Orientation orientation, int min, int max, int lar
     bar->setValue(value);
     bar->setTracking(false);
     return bar;
+}
+
+QString wholeNumber(int value) {
+    return format0(value);
+}
+
+QString hundredths(int value) {
+    return format00(value / 100.0);
+}
+
+namespace {
+
+// Keeps its bar's tooltip in step with the bar and with its accessible name,
+// the one home of the words.
+class BarTip : public QObject {
+  public:
+    BarTip(QScrollBar* bar, BarValueText valueText)
+        : QObject(bar), bar_(bar), valueText_(std::move(valueText)) {
+        connect(bar, &QScrollBar::valueChanged, this, &BarTip::update);
+        connect(bar, &QScrollBar::sliderMoved, this, &BarTip::update);
+        bar->installEventFilter(this);
+        update();
+    }
+
+  protected:
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+        if (event->type() == QEvent::ToolTip)
+            update();
+        return false;
+    }
+
+  private:
+    void update() {
+        bar_->setToolTip(bar_->accessibleName() + " = " + valueText_(bar_->sliderPosition()));
+    }
+
+    QScrollBar* bar_;
+    BarValueText valueText_;
+};
+
+} // namespace
+
+void nameScrollBar(QScrollBar* bar, const QString& name, BarValueText valueText) {
+    bar->setAccessibleName(name);
+    new BarTip(bar, std::move(valueText));
 }
 
 QLabel* makeLabel(const QString& caption, const QFont& font) {

@@ -5,6 +5,8 @@
 #include <QPushButton>
 #include <QScrollBar>
 
+#include <functional>
+
 namespace windows {
 
 // A command button whose caption wraps onto as many lines as its width
@@ -37,6 +39,17 @@ class FormScrollBar : public QScrollBar {
 // redraws a picture once; each key changes it at once.
 QScrollBar* makeScrollBar(Qt::Orientation orientation, int min, int max, int largeChange,
                           int value);
+
+// What a scroll bar sets at one of its values, in its window's units.
+using BarValueText = std::function<QString(int value)>;
+QString wholeNumber(int value);
+QString hundredths(int value); // an index of refraction: the value / 100
+
+// Gives a scroll bar its accessible name, and a tooltip that says that name
+// with what the bar sets now: "name = value". The tooltip follows the bar as
+// it moves, its thumb dragged as well, and is worked out again when it
+// shows, since a value in the window's units may depend on its size.
+void nameScrollBar(QScrollBar* bar, const QString& name, BarValueText valueText = wholeNumber);
 
 // A label whose caption wraps from its top left corner, as the designer's
 // labels do, in the given font.

@@ -171,7 +171,12 @@ class Lentoi : public FormWindow {
     void redrawLens();
     void redrawWithBundle();
     void writeRayCount();
+    static double rayCount(double anglestep);
+    double anglestepFor(int rays) const;
     void placeDiaphragm();
+    double bladeX(int value) const;
+    double upperTipY(int value) const;
+    double lowerTipY(int value) const;
     void sxediasidesmis(double angle);
     void traceBundleRay(double x0, double y0, double dx, double dy,
                         const optics::spherical::Diaphragm& stop);
