@@ -3,6 +3,7 @@
 #include "optics/hyperbolic/protosfakos.h"
 #include "shell/application.h"
 #include "windows/common/controls.h"
+#include "windows/common/lensdatapanel.h"
 #include "windows/common/numbers.h"
 #include "windows/hyperbolic/elsahl.h"
 #include "windows/workbench/lentoi.h"
@@ -58,6 +59,8 @@ void Eisagogiko::prepareAtStartup() {
 void Eisagogiko::deiktissahl_Change() {
     Label1->setText("INDEX  OF REFRACTION Δείκτης Διάθλασης= " + windows::format00(index()));
     app_.hyperbolic().nsahl = index();
+    // The light Ibn Sahl's window shows went through the lens before.
+    app_.elSahl().lensDataPanel()->renew();
 }
 
 void Eisagogiko::Command1_Click() {

@@ -1,6 +1,7 @@
 #include "windows/workbench/lentoi.h"
 
 #include "windows/common/controls.h"
+#include "windows/common/lensdatapanel.h"
 #include "windows/common/numbers.h"
 
 #include <QAction>
@@ -352,6 +353,9 @@ void Lentoi::deiktisdiathlasis_Change() {
     state_.deiktis = index();
     Text2->setFont(designerFont("Times New Roman Greek", 7.5));
     setBoxText(Text2, "Index of Refraction Δείκτης Διάθλασης= " + format00(state_.deiktis));
+    // Nothing is drawn again, but the lens is another one.
+    if (LensDataPanel* panel = lensDataPanel())
+        panel->renew();
 }
 
 void Lentoi::desmi1_Change() {

@@ -216,7 +216,6 @@ class Lentoi : public FormWindow {
     RecordedWaves recordedWaves_;
     double bundleAngleDeg_ = 0;
     WorkbenchPicture picture_;
-    optics::lensdata::SphericalLens drawnLens_;
     std::optional<SentLight> sentLight_;   // the light of the picture; none: the lens alone
     std::optional<SentLight> recordLight_; // the light whose waves the record holds
     int timer1Step_ = 0;                   // the step counters that survive between ticks
