@@ -194,6 +194,7 @@ class Lentoi : public FormWindow {
     void armPointAnimation();
     void dropHandle(double x, double y);
     void dropUpperBlade(double x, double y);
+    void barsFollowBlades();
     void tick(FormTimer& timer, int& step, WorkbenchPicture::Base animation);
     void advanceWaves(int k);
     void drawFront(int i, int step, canvas::Color color);
