@@ -209,9 +209,8 @@ TEST_F(KeyboardTest, AltAndF10OpenTheMenuBar) {
     }
 }
 
-// Each scroll bar's tooltip says its accessible name and what the bar sets
-// now, as the window shows it elsewhere: the number in the box of the same
-// name, or its label, blade or circle centre; a dragged thumb, where it is.
+// A bar's tooltip says its accessible name and what it sets now, as the window
+// shows it: in the box of that name, a label, a blade, a centre; or the thumb.
 TEST_F(KeyboardTest, EveryScrollBarsTooltipSaysWhatItSetsNow) {
     openSingleRay();
     windows::Lentoi& w = lentoi();
@@ -227,8 +226,7 @@ TEST_F(KeyboardTest, EveryScrollBarsTooltipSaysWhatItSetsNow) {
         {choice().deiktissahl, [this, after] { return after(choice().Label1->text()); }}};
     int bars = 0;
     for (windows::FormWindow* window :
-         {static_cast<windows::FormWindow*>(&w), static_cast<windows::FormWindow*>(&single()),
-          static_cast<windows::FormWindow*>(&choice())})
+         std::initializer_list<windows::FormWindow*>{&w, &single(), &choice()})
         for (QScrollBar* bar :
              window->canvasWidget().findChildren<QScrollBar*>(Qt::FindDirectChildrenOnly)) {
             ++bars;

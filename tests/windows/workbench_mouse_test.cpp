@@ -209,9 +209,8 @@ TEST_F(WorkbenchMouseTest, LowerBladeDropIsNotCheckedAgainstTheUpperOne) {
     EXPECT_EQ(lentoi->Line1.X1, -150);
 }
 
-// The bars follow a dropped blade: a step of a bar after the drop moves the
-// blade one step on from where the drop left it (the bar holds the nearest
-// whole value, half a step at most away).
+// A step of a bar after a blade's drop moves it one step on from the drop
+// (the bar holds the nearest whole value, half a step at most away).
 TEST_F(WorkbenchMouseTest, AStepOfABarAfterABladeDropStartsFromTheDrop) {
     const double w = surface().ScaleWidth(), h = std::abs(surface().ScaleHeight());
     canvas::LineControl &upper = lentoi->Line1, &lower = lentoi->Line2;
