@@ -3,6 +3,7 @@
 #include "optics/hyperbolic/protosfakos.h"
 #include "shell/application.h"
 #include "windows/common/controls.h"
+#include "windows/common/lensdatapanel.h"
 #include "windows/common/numbers.h"
 #include "windows/hyperbolic/elsahl.h"
 #include "windows/workbench/lentoi.h"
@@ -36,7 +37,8 @@ Eisagogiko::Eisagogiko(Application& app) : FormWindow(app), app_(app) {
     setClientSizeTwips(7485, 5520);
     // Label1 has a TabIndex too, but a label never takes the focus.
     setTabIndexes({Command1, Command2, deiktissahl, Command3});
-    deiktissahl->setAccessibleName("INDEX OF REFRACTION Δείκτης Διάθλασης");
+    windows::nameScrollBar(deiktissahl, "INDEX OF REFRACTION Δείκτης Διάθλασης",
+                           windows::hundredths);
     onChange(deiktissahl, [this] { deiktissahl_Change(); });
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
@@ -57,6 +59,8 @@ void Eisagogiko::prepareAtStartup() {
 void Eisagogiko::deiktissahl_Change() {
     Label1->setText("INDEX  OF REFRACTION Δείκτης Διάθλασης= " + windows::format00(index()));
     app_.hyperbolic().nsahl = index();
+    // The light Ibn Sahl's window shows went through the lens before.
+    app_.elSahl().lensDataPanel()->renew();
 }
 
 void Eisagogiko::Command1_Click() {

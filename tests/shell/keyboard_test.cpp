@@ -7,6 +7,8 @@
 #include <QMenuBar>
 #include <QTest>
 
+#include <map>
+
 namespace {
 
 QWidget* focused() {
@@ -205,6 +207,39 @@ TEST_F(KeyboardTest, AltAndF10OpenTheMenuBar) {
         EXPECT_TRUE(app->hasMoniaktina() && single().isVisible()) << key;
         single().Command1->click();
     }
+}
+
+// A bar's tooltip says its accessible name and what it sets now, as the window
+// shows it: in the box of that name, a label, a blade, a centre; or the thumb.
+TEST_F(KeyboardTest, EveryScrollBarsTooltipSaysWhatItSetsNow) {
+    openSingleRay();
+    windows::Lentoi& w = lentoi();
+    w.HScroll1->setValue(100); // the blades' tips clear of the lens, which would hold them
+    const auto after = [](const QString& text) { return text.section('=', -1).trimmed(); };
+    const auto units = [](const double& v) { return [&v] { return windows::format0(v); }; };
+    const std::map<QScrollBar*, std::function<QString()>> boxless = {
+        {w.kentrokykloy2, units(app->spherical().xa)},
+        {w.arvimaton, [&] { return w.Label3->text().remove(accessibleName(w.arvimaton)); }},
+        {w.HScroll1, units(w.Line1.X1)},
+        {w.VScroll1, units(w.Line1.Y2)},
+        {w.VScroll2, units(w.Line2.Y2)},
+        {choice().deiktissahl, [this, after] { return after(choice().Label1->text()); }}};
+    int bars = 0;
+    for (windows::FormWindow* window :
+         std::initializer_list<windows::FormWindow*>{&w, &single(), &choice()})
+        for (QScrollBar* bar :
+             window->canvasWidget().findChildren<QScrollBar*>(Qt::FindDirectChildrenOnly)) {
+            ++bars;
+            bar->setValue(bar->value() < bar->maximum() ? bar->value() + 1 : bar->value() - 1);
+            QString shown = boxless.contains(bar) ? boxless.at(bar)() : QString();
+            for (QLineEdit* box : window->canvasWidget().findChildren<QLineEdit*>())
+                shown += box->accessibleName() == accessibleName(bar) ? after(box->text()) : "";
+            EXPECT_EQ(bar->toolTip(), accessibleName(bar) + " = " + shown);
+        }
+    EXPECT_EQ(bars, 10 + 4 + 1);
+    w.aktina1->setSliderDown(true);
+    w.aktina1->setSliderPosition(300);
+    EXPECT_EQ(w.aktina1->toolTip(), "Ακτίνα1 = 300");
 }
 
 // A screen reader can say what every control and menu is: its caption, or

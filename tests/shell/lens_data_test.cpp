@@ -141,6 +141,18 @@ TEST_F(LensDataTest, PanelFollowsEachRedraw) {
         {"the lens alone", [] {}, "Δεν στάλθηκε φως  No light sent through", ""},
         {"a blade, which draws the bundle", [this] { lentoi().HScroll1->setValue(5); },
          "Παράλληλη δέσμη  Parallel beam", "0,00°"},
+        // Ten steps of the index to 1.6, which draw nothing: the thin lens
+        // 1/(0.6·(1/150 + 1/90)) = 93.75; the thick one, d = 170, R1 = 90,
+        // R2 = −150: 1/(0.6·(1/90 + 1/150 − 0.6·170/(1.6·90·150))) = 127.66.
+        {"ten steps of the index",
+         [this] {
+             for (int i = 0; i < 10; ++i)
+                 lentoi().deiktisdiathlasis->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+         },
+         "Λεπτός φακός f  Thin-lens f", "93,75"},
+        {"the thick lens at once", [] {}, "Εστιακή απόσταση  Focal length f", "127,66"},
+        {"the light of the lens before", [] {},
+         "Φως πριν αλλάξει ο φακός  Light sent before the lens changed", ""},
         {"an index of 1",
          [this] {
              lentoi().deiktisdiathlasis->setValue(100);
@@ -261,6 +273,11 @@ TEST_F(LensDataTest, BiconvexLensFromF2ReadsZeroSpotAndError) {
     };
     for (const auto& row : rows)
         EXPECT_EQ(shownValue(panel, row.label).toStdString(), row.value.toStdString()) << row.label;
+    // Another index on the lens choice: the light went through the lens before.
+    const QString before = "Φως πριν αλλάξει ο φακός  Light sent before the lens changed";
+    EXPECT_FALSE(showsLine(panel, before));
+    choice().deiktissahl->setValue(160);
+    EXPECT_TRUE(showsLine(panel, before));
     // Back to the lens choice: no lens is drawn, and the panel says so.
     sahl().BACKFAKO->trigger();
     EXPECT_TRUE(showsLine(panel, "Δεν υπάρχει φακός  No lens"));

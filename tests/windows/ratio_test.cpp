@@ -187,12 +187,12 @@ TEST_P(RatioTest, MouseHitsLandOnTheSameUserPoints) {
 
 INSTANTIATE_TEST_SUITE_P(Ratios, RatioTest, ::testing::Values(1.5, 2.0));
 
-class LensFillTest : public RatioTest {};
+class EveryRatioTest : public RatioTest {};
 
 // The lens body of the workbench is filled up to its black outline at any
 // ratio: every device pixel well inside both circles has the fill colour,
 // none well outside either has it but the two focal marks on the axis.
-TEST_P(LensFillTest, FillsTheLensBodyExactly) {
+TEST_P(EveryRatioTest, FillsTheLensBodyExactly) {
     const double ratio = GetParam();
     windows::Lentoi& lentoi = app->lentoi();
     moveTo(lentoi, ratio);
@@ -226,7 +226,28 @@ TEST_P(LensFillTest, FillsTheLensBodyExactly) {
     EXPECT_GT(inside, 1000 * ratio * ratio);
 }
 
-INSTANTIATE_TEST_SUITE_P(Ratios, LensFillTest, ::testing::ValuesIn(testing_support::kScreenRatios));
+INSTANTIATE_TEST_SUITE_P(Ratios, EveryRatioTest,
+                         ::testing::ValuesIn(testing_support::kScreenRatios));
+
+// Tab reaches the scroll bars, so the focused one shows it at any ratio: its
+// outermost ring of device pixels changes, and comes back as the focus leaves.
+TEST_P(EveryRatioTest, TheFocusedScrollBarIsFramed) {
+    windows::Lentoi& lentoi = app->lentoi();
+    moveTo(lentoi, GetParam());
+    lentoi.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&lentoi));
+    const QImage plain = lentoi.aktina1->grab().toImage();
+    lentoi.aktina1->setFocus();
+    const QImage framed = lentoi.aktina1->grab().toImage();
+    const int right = framed.width() - 1, bottom = framed.height() - 1;
+    int changed = 0;
+    for (int x = 0; x <= right; ++x)
+        for (int y = 0; y <= bottom; y += (x == 0 || x == right) ? 1 : bottom)
+            changed += framed.pixel(x, y) != plain.pixel(x, y);
+    EXPECT_GT(changed, 0.9 * 2 * (right + bottom));
+    lentoi.aktina2->setFocus();
+    EXPECT_TRUE(lentoi.aktina1->grab().toImage() == plain);
+}
 
 namespace {
 

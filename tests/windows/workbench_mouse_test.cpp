@@ -209,6 +209,23 @@ TEST_F(WorkbenchMouseTest, LowerBladeDropIsNotCheckedAgainstTheUpperOne) {
     EXPECT_EQ(lentoi->Line1.X1, -150);
 }
 
+// A step of a bar after a blade's drop moves it one step on from the drop
+// (the bar holds the nearest whole value, half a step at most away).
+TEST_F(WorkbenchMouseTest, AStepOfABarAfterABladeDropStartsFromTheDrop) {
+    const double w = surface().ScaleWidth(), h = std::abs(surface().ScaleHeight());
+    canvas::LineControl &upper = lentoi->Line1, &lower = lentoi->Line2;
+    const std::tuple<const char*, canvas::LineControl&, double, QScrollBar*, int, double&, double>
+        rows[] = {{"lower tip", lower, -60, lentoi->VScroll2, 1, lower.Y2, -h / 100},
+                  {"sideways", lower, -60, lentoi->HScroll1, 1, upper.X1, w / 200},
+                  {"upper tip", upper, 60, lentoi->VScroll1, -1, upper.Y2, h / 200}};
+    for (const auto& [name, blade, dropY, bar, step, place, stepUnits] : rows) {
+        drag(blade.X1, (blade.Y1 + blade.Y2) / 2, dropY > 0 ? 150 : -150, dropY);
+        const double dropped = place;
+        bar->setValue(bar->value() + step);
+        EXPECT_NEAR(place, dropped + stepUnits, std::abs(stepUnits) / 2) << name;
+    }
+}
+
 TEST_F(WorkbenchMouseTest, DropsAreClampedToTheScrollBarRanges) {
     struct Row {
         const char* name;

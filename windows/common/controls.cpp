@@ -1,7 +1,11 @@
 #include "windows/common/controls.h"
 
+#include "windows/common/numbers.h"
+
+#include <QEvent>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QStyleOption>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
@@ -44,6 +48,24 @@ void FormScrollBar::keyPressEvent(QKeyEvent* event) {
     event->accept();
 }
 
+// Qt's styles draw no focus on a scroll bar, although it takes the keys. The
+// frame is the style's, and round it a line of the highlight colour one
+// logical pixel wide (as many device pixels as the ratio gives), which every
+// style shows.
+void FormScrollBar::paintEvent(QPaintEvent* event) {
+    QScrollBar::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QStylePainter painter(this);
+    QStyleOptionFocusRect frame;
+    frame.initFrom(this);
+    frame.backgroundColor = palette().color(QPalette::Window);
+    painter.drawPrimitive(QStyle::PE_FrameFocusRect, frame);
+    painter.setPen(QPen(palette().color(QPalette::Highlight), 1));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
+}
+
 QScrollBar* makeScrollBar(Qt::Orientation orientation, int min, int max, int largeChange,
                           int value) {
     auto* bar = new FormScrollBar(orientation);
@@ -53,6 +75,51 @@ QScrollBar* makeScrollBar(Qt::Orientation orientation, int min, int max, int lar
     bar->setValue(value);
     bar->setTracking(false);
     return bar;
+}
+
+QString wholeNumber(int value) {
+    return format0(value);
+}
+
+QString hundredths(int value) {
+    return format00(value / 100.0);
+}
+
+namespace {
+
+// Keeps its bar's tooltip in step with the bar and with its accessible name,
+// the one home of the words.
+class BarTip : public QObject {
+  public:
+    BarTip(QScrollBar* bar, BarValueText valueText)
+        : QObject(bar), bar_(bar), valueText_(std::move(valueText)) {
+        connect(bar, &QScrollBar::valueChanged, this, &BarTip::update);
+        connect(bar, &QScrollBar::sliderMoved, this, &BarTip::update);
+        bar->installEventFilter(this);
+        update();
+    }
+
+  protected:
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+        if (event->type() == QEvent::ToolTip)
+            update();
+        return false;
+    }
+
+  private:
+    void update() {
+        bar_->setToolTip(bar_->accessibleName() + " = " + valueText_(bar_->sliderPosition()));
+    }
+
+    QScrollBar* bar_;
+    BarValueText valueText_;
+};
+
+} // namespace
+
+void nameScrollBar(QScrollBar* bar, const QString& name, BarValueText valueText) {
+    bar->setAccessibleName(name);
+    new BarTip(bar, std::move(valueText));
 }
 
 QLabel* makeLabel(const QString& caption, const QFont& font) {

@@ -5,6 +5,8 @@
 #include <QPushButton>
 #include <QScrollBar>
 
+#include <functional>
+
 namespace windows {
 
 // A command button whose caption wraps onto as many lines as its width
@@ -21,7 +23,7 @@ class WrappedButton : public QPushButton {
 // A scroll bar as the designer's: it takes the focus, and a focused bar
 // moves by SmallChange with the arrow keys (left and up lower the value,
 // right and down raise it), by LargeChange with Page Up and Page Down, and
-// to Min and Max with Home and End.
+// to Min and Max with Home and End. A focused bar shows the focus frame.
 class FormScrollBar : public QScrollBar {
     Q_OBJECT
   public:
@@ -29,6 +31,7 @@ class FormScrollBar : public QScrollBar {
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 };
 
 // A scroll bar with the designer's range, steps and start value. Its value
@@ -36,6 +39,17 @@ class FormScrollBar : public QScrollBar {
 // redraws a picture once; each key changes it at once.
 QScrollBar* makeScrollBar(Qt::Orientation orientation, int min, int max, int largeChange,
                           int value);
+
+// What a scroll bar sets at one of its values, in its window's units.
+using BarValueText = std::function<QString(int value)>;
+QString wholeNumber(int value);
+QString hundredths(int value); // an index of refraction: the value / 100
+
+// Gives a scroll bar its accessible name, and a tooltip that says that name
+// with what the bar sets now: "name = value". The tooltip follows the bar as
+// it moves, its thumb dragged as well, and is worked out again when it
+// shows, since a value in the window's units may depend on its size.
+void nameScrollBar(QScrollBar* bar, const QString& name, BarValueText valueText = wholeNumber);
 
 // A label whose caption wraps from its top left corner, as the designer's
 // labels do, in the given font.

@@ -77,7 +77,16 @@ void FormWindow::openMenuBar() {
 }
 
 void FormWindow::onChange(QScrollBar* bar, std::function<void()> handler) {
-    connect(bar, &QScrollBar::valueChanged, this, [handler = std::move(handler)] { handler(); });
+    connect(bar, &QScrollBar::valueChanged, this, [this, handler = std::move(handler)] {
+        if (!quiet_)
+            handler();
+    });
+}
+
+void FormWindow::setValueQuietly(QScrollBar* bar, int value) {
+    quiet_ = true;
+    bar->setValue(value);
+    quiet_ = false;
 }
 
 void FormWindow::place(QWidget* control, int left, int top, int width, int height) const {
@@ -88,6 +97,22 @@ void FormWindow::place(QWidget* control, int left, int top, int width, int heigh
     // does not show through it.
     control->setAutoFillBackground(true);
     stack(control);
+}
+
+void FormWindow::placePlaceholder(QWidget* control, int left, int top, int width,
+                                  int height) const {
+    place(control, left, top, width, height);
+    if (QWidget* lowest = lowestWindowed(control))
+        control->stackUnder(lowest);
+}
+
+QWidget* FormWindow::lowestWindowed(const QWidget* except) const {
+    for (QObject* child : canvas_->children()) {
+        auto* sibling = qobject_cast<QWidget*>(child);
+        if (sibling && sibling != except && !isWindowless(sibling))
+            return sibling;
+    }
+    return nullptr;
 }
 
 // Controls with a window of their own (scroll bars, boxes, buttons) lie above
@@ -101,14 +126,10 @@ void FormWindow::stack(QWidget* control) const {
         return;
     }
     control->setAttribute(Qt::WA_NoMousePropagation);
-    for (QObject* child : canvas_->children()) {
-        auto* sibling = qobject_cast<QWidget*>(child);
-        if (sibling && sibling != control && !isWindowless(sibling)) {
-            control->stackUnder(sibling);
-            return;
-        }
-    }
-    control->raise();
+    if (QWidget* lowest = lowestWindowed(control))
+        control->stackUnder(lowest);
+    else
+        control->raise();
 }
 
 LensDataPanel& FormWindow::addLensDataPanel(std::function<LensDataContent()> content) {

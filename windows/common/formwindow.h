@@ -92,9 +92,17 @@ class FormWindow : public QMainWindow {
     bool eventFilter(QObject* watched, QEvent* event) override;
     // Runs handler after every change of the bar's value, by hand or by code.
     void onChange(QScrollBar* bar, std::function<void()> handler);
+    // Gives a bar a value without running its handler: for a bar that
+    // follows what the mouse has already moved and drawn. Everything else
+    // that watches the bar sees the change.
+    void setValueQuietly(QScrollBar* bar, int value);
     // Places a control on the client area at its designer rectangle, in the
     // stacking order of the platform the layout comes from.
     void place(QWidget* control, int left, int top, int width, int height) const;
+    // The same for a placeholder the program never writes: it keeps its
+    // place and its designer text, but lies beneath every control of its
+    // layer, so that it never hides a box that shows a value.
+    void placePlaceholder(QWidget* control, int left, int top, int width, int height) const;
     // The designer's TabIndex order; without it Tab goes in reading order.
     void setTabIndexes(std::vector<QWidget*> order);
     // Gives the window its lens-data panel, stacked as the labels are, and
@@ -109,6 +117,8 @@ class FormWindow : public QMainWindow {
     // more items.
     void addShortcut(const QKeySequence& keys, std::function<void()> handler);
     void stack(QWidget* control) const;
+    // The control with a window of its own that lies lowest, other than except.
+    QWidget* lowestWindowed(const QWidget* except) const;
     // The controls that Tab visits, in order (Shift+Tab goes backwards).
     std::vector<QWidget*> tabOrder() const;
     // Sizes the window and its client area at once, before any drawing:
@@ -130,6 +140,7 @@ class FormWindow : public QMainWindow {
     std::vector<QWidget*> tabIndexes_;
     QString pictureStem_;
     LensDataPanel* lensData_ = nullptr;
+    bool quiet_ = false; // the bars' handlers wait
 };
 
 } // namespace windows

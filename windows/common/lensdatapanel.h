@@ -42,6 +42,13 @@ class LensDataPanel : public QWidget {
     bool shown() const { return !isHidden(); }
     // What the window draws has changed since the content was worked out.
     void invalidate() { stale_ = true; }
+    // The window's lens has changed without a drawing: the panel, if it
+    // shows, shows the change at once.
+    void renew() {
+        invalidate();
+        if (shown())
+            refresh();
+    }
     const LensDataContent& content() const { return content_; }
 
     // The panel in its own coordinates, from (0, 0), as its paintEvent

@@ -33,8 +33,13 @@ QString waves(double value) {
     return number(value) + " λ";
 }
 
-// What the rays of the light are and how many of them left the lens.
-void addLight(LensDataContent& content, const ld::Light& light, const ld::BeamData& beam) {
+// What the rays of the light are and how many of them left the lens; the
+// numbers of the light describe the lens it went through.
+void addLight(LensDataContent& content, const ld::Light& light, const ld::BeamData& beam,
+              SinceLight since) {
+    if (since == SinceLight::LensChanged)
+        content.rows.push_back(
+            {"Φως πριν αλλάξει ο φακός  Light sent before the lens changed", QString()});
     if (const auto* source = std::get_if<ld::PointSource>(&light)) {
         content.rows.push_back({"Σημειακή πηγή  Point source", point(source->x, source->y)});
     } else {
@@ -114,7 +119,7 @@ const LensDataRow kNoLens{"Δεν υπάρχει φακός  No lens", QString()
 } // namespace
 
 LensDataContent sphericalLensDataContent(const ld::SphericalLensData& data,
-                                         const std::optional<ld::Light>& light) {
+                                         const std::optional<ld::Light>& light, SinceLight since) {
     LensDataContent content;
     if (!data.lens) {
         content.rows.push_back(kNoLens);
@@ -128,7 +133,7 @@ LensDataContent sphericalLensDataContent(const ld::SphericalLensData& data,
         content.rows.push_back({"Δεν στάλθηκε φως  No light sent through", QString()});
         return content;
     }
-    addLight(content, *light, data.beam);
+    addLight(content, *light, data.beam, since);
     if (data.axialFoci)
         addAxialFoci(content, *data.axialFoci);
     addSpot(content, data.beam.spot);
@@ -139,14 +144,14 @@ LensDataContent sphericalLensDataContent(const ld::SphericalLensData& data,
     return content;
 }
 
-LensDataContent sahlLensDataContent(const ld::BeamData& data,
-                                    const std::optional<ld::Light>& light) {
+LensDataContent sahlLensDataContent(const ld::BeamData& data, const std::optional<ld::Light>& light,
+                                    SinceLight since) {
     LensDataContent content;
     if (!light) {
         content.rows.push_back(kNoLens);
         return content;
     }
-    addLight(content, *light, data);
+    addLight(content, *light, data, since);
     addSpot(content, data.spot);
     addWavefront(content, data.wavefront, ld::kSahlWavelength);
     return content;

@@ -10,14 +10,19 @@ namespace windows {
 // The panel's lines and marks, Greek then English, numbers with two decimals
 // in the user's locale.
 
+// Whether the lens the light went through is still the lens of the controls.
+enum class SinceLight { SameLens, LensChanged };
+
 // The workbench: its lens, then the light last sent through it (none: the
 // lens was drawn alone). No lens: the panel says so and nothing more.
 LensDataContent sphericalLensDataContent(const optics::lensdata::SphericalLensData& data,
-                                         const std::optional<optics::lensdata::Light>& light);
+                                         const std::optional<optics::lensdata::Light>& light,
+                                         SinceLight since = SinceLight::SameLens);
 
 // Ibn Sahl's window: the light it drew and what the lens made of it. No
 // light: no lens is drawn, and the panel says so.
 LensDataContent sahlLensDataContent(const optics::lensdata::BeamData& data,
-                                    const std::optional<optics::lensdata::Light>& light);
+                                    const std::optional<optics::lensdata::Light>& light,
+                                    SinceLight since = SinceLight::SameLens);
 
 } // namespace windows

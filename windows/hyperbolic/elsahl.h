@@ -110,6 +110,7 @@ class ElSahl : public FormWindow {
     SahlPicture picture_;
     canvas::UserPoint source_{108, 25}; // where every lens choice puts it
     std::optional<optics::lensdata::Light> light_;
+    double lightIndex_ = 0; // the index of the lens light_ went through
     std::vector<optics::lensdata::ExitRay> exitRays_;
     // A picture drawn again shows no message: it showed when first drawn.
     bool redrawing_ = false;

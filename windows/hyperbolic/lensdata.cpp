@@ -10,7 +10,9 @@ namespace ld = optics::lensdata;
 
 void ElSahl::createLensData() {
     addLensDataPanel([this] {
-        return sahlLensDataContent(ld::beamData(exitRays_, ld::kSahlWavelength), light_);
+        const SinceLight since =
+            light_ && lightIndex_ != state_.nsahl ? SinceLight::LensChanged : SinceLight::SameLens;
+        return sahlLensDataContent(ld::beamData(exitRays_, ld::kSahlWavelength), light_, since);
     });
 }
 
@@ -34,6 +36,7 @@ std::optional<ld::Light> ElSahl::lightOf(const SahlPicture& picture) {
 // with the workbench, which may count its own rays with it later.
 void ElSahl::keepLight(const std::optional<ld::Light>& light) {
     light_ = light;
+    lightIndex_ = state_.nsahl;
     exitRays_ = light ? ld::sahlExitRays(state_, *light) : std::vector<ld::ExitRay>{};
     lensDataPanel()->invalidate();
 }

@@ -80,11 +80,13 @@ void Moniaktina::createTexts() {
 
 // A scroll bar is called what the box beside it says, the box likewise.
 void Moniaktina::nameControls() {
-    for (auto [bar, box, name] :
-         {std::tuple{aktina1, Text6, kRadius1Label}, std::tuple{aktina2, Text5, kRadius2Label},
-          std::tuple{deiktisdiathlasis, Text2, QString("Index of Refraction n =")},
-          std::tuple{kentrokykloy, Text7, kCentreLabel}}) {
-        bar->setAccessibleName(name.chopped(1).trimmed());
+    for (auto [bar, box, name, valueText] :
+         {std::tuple{aktina1, Text6, kRadius1Label, BarValueText(wholeNumber)},
+          std::tuple{aktina2, Text5, kRadius2Label, BarValueText(wholeNumber)},
+          std::tuple{deiktisdiathlasis, Text2, QString("Index of Refraction n ="),
+                     BarValueText(hundredths)},
+          std::tuple{kentrokykloy, Text7, kCentreLabel, BarValueText(wholeNumber)}}) {
+        nameScrollBar(bar, name.chopped(1).trimmed(), valueText);
         box->setAccessibleName(name.chopped(1).trimmed());
     }
 }

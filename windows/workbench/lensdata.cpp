@@ -29,33 +29,39 @@ std::vector<ld::ExitRay> exitRays(const SentLight& sent, const sph::WaveRecord& 
 
 } // namespace
 
-ld::SphericalLensData workbenchLensData(const ld::SphericalLens& drawn,
+ld::SphericalLensData workbenchLensData(const ld::SphericalLens& lens,
                                         const std::optional<SentLight>& sent,
                                         const sph::WaveRecord& record) {
-    if (sent)
-        return ld::sphericalLensData(drawn, sent->light, exitRays(*sent, record));
     ld::SphericalLensData data;
-    data.lens = ld::thickLens(drawn.xa, drawn.xb, drawn.radius1, drawn.radius2, drawn.n);
-    data.thinLensFocalLength = sph::estiaki(drawn.radius1, drawn.radius2, drawn.n);
+    if (sent)
+        data = ld::sphericalLensData(sent->lens, sent->light, exitRays(*sent, record));
+    data.lens = ld::thickLens(lens.xa, lens.xb, lens.radius1, lens.radius2, lens.n);
+    data.thinLensFocalLength = sph::estiaki(lens.radius1, lens.radius2, lens.n);
     return data;
 }
 
+// The lens group follows the controls; the light group stays with the lens
+// the light went through, and says when that is no longer the lens shown.
 void Lentoi::createLensData() {
     addLensDataPanel([this] {
+        const ld::SphericalLens lens = currentLens();
         const std::optional<ld::Light> light =
             sentLight_ ? std::optional(sentLight_->light) : std::nullopt;
-        return sphericalLensDataContent(workbenchLensData(drawnLens_, sentLight_, state_.record),
-                                        light);
+        const SinceLight since = sentLight_ && !(sentLight_->lens == lens) ? SinceLight::LensChanged
+                                                                           : SinceLight::SameLens;
+        return sphericalLensDataContent(workbenchLensData(lens, sentLight_, state_.record), light,
+                                        since);
     });
 }
 
-// The lens as the lens module holds it now, with the index the window reads.
+// The lens of the controls, the master copy: the single-ray window shares
+// the lens module's values and may have written its own lens there since.
 ld::SphericalLens Lentoi::currentLens() const {
-    return {state_.xa, state_.xb, state_.radius1, state_.radius2, index()};
+    return {static_cast<double>(kentrokykloy2->value()), static_cast<double>(kentrokykloy->value()),
+            static_cast<double>(aktina1->value()), static_cast<double>(aktina2->value()), index()};
 }
 
 void Lentoi::setDrawnLens() {
-    drawnLens_ = currentLens();
     lensDataPanel()->invalidate();
 }
 

@@ -1,11 +1,13 @@
 #include "windows/workbench/lentoi.h"
 
 #include "windows/common/controls.h"
+#include "windows/common/lensdatapanel.h"
 #include "windows/common/numbers.h"
 
 #include <QAction>
 
 #include <cmath>
+#include <tuple>
 
 namespace windows {
 
@@ -41,23 +43,29 @@ Lentoi::Lentoi(Host& host, optics::spherical::Poreiaaktinon& state)
 // A scroll bar is called what the box or label it writes says; a bar that
 // writes none, for what it moves.
 void Lentoi::nameControls() {
-    const std::pair<QString, std::vector<QWidget*>> names[] = {
-        {"Number of Rays Αριθμός ακτινών", {desmi1, Text1}},
-        {"Index of Refraction Δείκτης Διάθλασης", {deiktisdiathlasis, Text2}},
-        {"Ακτίνα2", {aktina2, Text5}},
-        {"Ακτίνα1", {aktina1, Text6}},
-        {"Κέντρο δεξί κύκλου", {kentrokykloy, Text7}},
-        {"Κέντρο αριστερού κύκλου", {kentrokykloy2}},
-        {"Πολλαπλασιαστής ακτίνων", {arvimaton}},
-        {"Θέση διαφραγμάτων DIAPHRAGM POSITION", {HScroll1}},
-        {"Πάνω διάφραγμα UPPER DIAPHRAGM", {VScroll1}},
-        {"Κάτω διάφραγμα LOWER DIAPHRAGM", {VScroll2}},
-        {"Text3", {Text3}},
-        {"Text4", {Text4}},
+    const auto inUnits = [this](double (Lentoi::*place)(int) const) -> BarValueText {
+        return [this, place](int value) { return format0((this->*place)(value)); };
     };
-    for (const auto& [name, controls] : names)
-        for (QWidget* control : controls)
-            control->setAccessibleName(name);
+    const std::tuple<QString, QScrollBar*, BarValueText, QLineEdit*> names[] = {
+        {"Number of Rays Αριθμός ακτινών", desmi1,
+         [this](int value) { return format00(rayCount(anglestepFor(value))); }, Text1},
+        {"Index of Refraction Δείκτης Διάθλασης", deiktisdiathlasis, hundredths, Text2},
+        {"Ακτίνα2", aktina2, wholeNumber, Text5},
+        {"Ακτίνα1", aktina1, wholeNumber, Text6},
+        {"Κέντρο δεξί κύκλου", kentrokykloy, wholeNumber, Text7},
+        {"Κέντρο αριστερού κύκλου  Left circle centre", kentrokykloy2, wholeNumber, nullptr},
+        {"Πολλαπλασιαστής ακτίνων", arvimaton, wholeNumber, nullptr},
+        {"Θέση διαφραγμάτων DIAPHRAGM POSITION", HScroll1, inUnits(&Lentoi::bladeX), nullptr},
+        {"Πάνω διάφραγμα UPPER DIAPHRAGM", VScroll1, inUnits(&Lentoi::upperTipY), nullptr},
+        {"Κάτω διάφραγμα LOWER DIAPHRAGM", VScroll2, inUnits(&Lentoi::lowerTipY), nullptr},
+    };
+    for (const auto& [name, bar, valueText, box] : names) {
+        nameScrollBar(bar, name, valueText);
+        if (box)
+            box->setAccessibleName(name);
+    }
+    Text3->setAccessibleName("Text3");
+    Text4->setAccessibleName("Text4");
 }
 
 void Lentoi::createControls() {
@@ -122,8 +130,8 @@ void Lentoi::createTexts() {
     Text7 = textBox("Text7", "Arial", 8.25);
     place(Text1, 4440, 0, 2775, 375);
     place(Text2, 4440, 360, 5055, 375);
-    place(Text3, 6600, 360, 3615, 285);
-    place(Text4, 7200, 1080, 3495, 375);
+    placePlaceholder(Text3, 6600, 360, 3615, 285);
+    placePlaceholder(Text4, 7200, 1080, 3495, 375);
     place(Text5, 0, 0, 1335, 375);
     place(Text6, 0, 360, 1335, 375);
     place(Text7, 7200, 0, 3135, 375);
@@ -228,15 +236,43 @@ void Lentoi::placeDiaphragm() {
         blade->X1 = blade->X2 = l + w / 2;
     }
     Line1.Y1 = t;
-    Line1.Y2 = t + h / 2 + (h / 2) * VScroll1->value() / 100;
+    Line1.Y2 = upperTipY(VScroll1->value());
     Line2.Y1 = t + h;
-    Line2.Y2 = t + h / 2 + h * VScroll2->value() / 100.0;
+    Line2.Y2 = lowerTipY(VScroll2->value());
+}
+
+// The scroll bars' places of the blades, in the scale of the window now.
+double Lentoi::bladeX(int value) const {
+    const canvas::Surface& view = surface();
+    const double w = view.ScaleWidth();
+    return view.ScaleLeft() + w / 2 + (w / 2) * value / 100;
+}
+
+double Lentoi::upperTipY(int value) const {
+    const canvas::Surface& view = surface();
+    const double h = view.ScaleHeight();
+    return view.ScaleTop() + h / 2 + (h / 2) * value / 100;
+}
+
+// The lower blade's scale is twice the upper one's.
+double Lentoi::lowerTipY(int value) const {
+    const canvas::Surface& view = surface();
+    const double h = view.ScaleHeight();
+    return view.ScaleTop() + h / 2 + h * value / 100;
 }
 
 void Lentoi::writeRayCount() {
-    // Int(360 / anglestep): the whole number of directions in a full turn.
-    const double count = std::floor(360 / state_.anglestep);
-    setBoxText(Text1, "Number of Rays Αριθμός ακτινών= " + format00(count));
+    setBoxText(Text1, "Number of Rays Αριθμός ακτινών= " + format00(rayCount(state_.anglestep)));
+}
+
+// Int(360 / anglestep): the whole number of directions in a full turn.
+double Lentoi::rayCount(double anglestep) {
+    return std::floor(360 / anglestep);
+}
+
+// The quotient of the two whole numbers is taken first, then π is divided by it.
+double Lentoi::anglestepFor(int rays) const {
+    return kPi / (static_cast<double>(rays) / arvimaton->value());
 }
 
 void Lentoi::copyGeometry() {
@@ -317,23 +353,24 @@ void Lentoi::deiktisdiathlasis_Change() {
     state_.deiktis = index();
     Text2->setFont(designerFont("Times New Roman Greek", 7.5));
     setBoxText(Text2, "Index of Refraction Δείκτης Διάθλασης= " + format00(state_.deiktis));
+    // Nothing is drawn again, but the lens is another one.
+    if (LensDataPanel* panel = lensDataPanel())
+        panel->renew();
 }
 
 void Lentoi::desmi1_Change() {
-    state_.anglestep = kPi / (static_cast<double>(desmi1->value()) / arvimaton->value());
+    state_.anglestep = anglestepFor(desmi1->value());
     Text1->setFont(designerFont("Times New Roman Greek", 7.5));
     writeRayCount();
 }
 
 void Lentoi::arvimaton_Change() {
-    state_.anglestep = kPi / (static_cast<double>(desmi1->value()) / arvimaton->value());
+    state_.anglestep = anglestepFor(desmi1->value());
     Label3->setText("Πολλαπλασιαστής ακτίνων" + format0(arvimaton->value()));
 }
 
 void Lentoi::HScroll1_Change() {
-    const canvas::Surface& view = surface();
-    const double w = view.ScaleWidth();
-    Line1.X1 = view.ScaleLeft() + w / 2 + (w / 2) * HScroll1->value() / 100;
+    Line1.X1 = bladeX(HScroll1->value());
     Line1.X2 = Line2.X1 = Line2.X2 = Line1.X1;
     // Moving the diaphragm sideways changes what the bundle meets, so the
     // bundle is drawn again as after the vertical moves.
@@ -348,20 +385,17 @@ void Lentoi::redrawWithBundle() {
 }
 
 void Lentoi::VScroll1_Change() {
-    const canvas::Surface& view = surface();
-    const double t = view.ScaleTop(), h = view.ScaleHeight();
     Line1.BorderColor = canvas::RGB(250, 0, 0);
     Line1.BorderWidth = 4;
-    Line1.Y1 = t;
-    Line1.Y2 = t + h / 2 + (h / 2) * VScroll1->value() / 100;
+    Line1.Y1 = surface().ScaleTop();
+    Line1.Y2 = upperTipY(VScroll1->value());
     redrawWithBundle();
 }
 
 void Lentoi::VScroll2_Change() {
     const canvas::Surface& view = surface();
-    const double t = view.ScaleTop(), h = view.ScaleHeight();
-    Line2.Y1 = t + h;
-    Line2.Y2 = t + h / 2 + h * VScroll2->value() / 100;
+    Line2.Y1 = view.ScaleTop() + view.ScaleHeight();
+    Line2.Y2 = lowerTipY(VScroll2->value());
     redrawWithBundle();
 }
 

@@ -171,7 +171,12 @@ class Lentoi : public FormWindow {
     void redrawLens();
     void redrawWithBundle();
     void writeRayCount();
+    static double rayCount(double anglestep);
+    double anglestepFor(int rays) const;
     void placeDiaphragm();
+    double bladeX(int value) const;
+    double upperTipY(int value) const;
+    double lowerTipY(int value) const;
     void sxediasidesmis(double angle);
     void traceBundleRay(double x0, double y0, double dx, double dy,
                         const optics::spherical::Diaphragm& stop);
@@ -189,6 +194,7 @@ class Lentoi : public FormWindow {
     void armPointAnimation();
     void dropHandle(double x, double y);
     void dropUpperBlade(double x, double y);
+    void barsFollowBlades();
     void tick(FormTimer& timer, int& step, WorkbenchPicture::Base animation);
     void advanceWaves(int k);
     void drawFront(int i, int step, canvas::Color color);
@@ -211,7 +217,6 @@ class Lentoi : public FormWindow {
     RecordedWaves recordedWaves_;
     double bundleAngleDeg_ = 0;
     WorkbenchPicture picture_;
-    optics::lensdata::SphericalLens drawnLens_;
     std::optional<SentLight> sentLight_;   // the light of the picture; none: the lens alone
     std::optional<SentLight> recordLight_; // the light whose waves the record holds
     int timer1Step_ = 0;                   // the step counters that survive between ticks

@@ -182,8 +182,23 @@ void Lentoi::dropHandle(double x, double y) {
         Line1.X1 = Line1.X2 = Line2.X1 = Line2.X2 = x;
         Line2.Y1 = surface().ScaleTop() + surface().ScaleHeight();
         Line2.Y2 = y;
+        barsFollowBlades();
         arxinizo();
     }
+}
+
+// The bars are the master copy of the blades: after a drop they say where the
+// blades are, as near as their whole values and ranges allow, so that a
+// later step of a bar or a set-up starts from there. The drop has drawn
+// what it draws; the bars' own handlers would draw the bundle too.
+void Lentoi::barsFollowBlades() {
+    const auto valueFor = [](QScrollBar* bar, double place, auto placeAt) {
+        const double zero = placeAt(0);
+        return clampedValue(bar, (place - zero) * 100 / (placeAt(100) - zero));
+    };
+    setValueQuietly(HScroll1, valueFor(HScroll1, Line1.X1, [this](int v) { return bladeX(v); }));
+    setValueQuietly(VScroll1, valueFor(VScroll1, Line1.Y2, [this](int v) { return upperTipY(v); }));
+    setValueQuietly(VScroll2, valueFor(VScroll2, Line2.Y2, [this](int v) { return lowerTipY(v); }));
 }
 
 void Lentoi::dropUpperBlade(double x, double y) {
@@ -198,6 +213,7 @@ void Lentoi::dropUpperBlade(double x, double y) {
     } else {
         Line1.Y2 = y;
     }
+    barsFollowBlades();
     arxinizo();
 }
 

@@ -24,9 +24,9 @@ struct SentLight {
     optics::spherical::Diaphragm diaphragm;
 };
 
-// The lens data of the lens as drawn and of the light sent through it
-// (none: the lens was drawn alone).
-optics::lensdata::SphericalLensData workbenchLensData(const optics::lensdata::SphericalLens& drawn,
+// The lens data of the lens and of the light sent through it, with the lens
+// it went through then (none: the lens was drawn alone).
+optics::lensdata::SphericalLensData workbenchLensData(const optics::lensdata::SphericalLens& lens,
                                                       const std::optional<SentLight>& sent,
                                                       const optics::spherical::WaveRecord& record);
 
