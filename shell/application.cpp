@@ -1,6 +1,7 @@
 #include "shell/application.h"
 
 #include "shell/eisagogiko.h"
+#include "shell/setupwindows.h"
 #include "windows/hyperbolic/elsahl.h"
 #include "windows/single_ray/moniaktina.h"
 #include "windows/workbench/lentoi.h"
@@ -34,6 +35,7 @@ void Application::Main() {
     elSahl().prepareAtStartup();
     lentoi().Show();
     eisagogiko().prepareAtStartup();
+    startSetup_ = captureSetup(*this, FrontWindow::Lentoi);
 }
 
 windows::Lentoi& Application::lentoi() {

@@ -26,12 +26,13 @@ Eisagogiko::Eisagogiko(Application& app) : FormWindow(app), app_(app) {
     Command1 = button("Αμφίκυρτος ΥΠΕΡΒΟΛΙΚΟΣ BICONVEX HYPERBOLIC ");
     Command2 = button("Επιπεδόκυρτος ΥΠΕΡΒΟΛΙΚΟΣ PLANE CONVEX HYPERBOLIC");
     Command3 = button("ΣΦΑΙΡΙΚΟΙ ΦΑΚΟι SPHERICAL LENSES");
-    deiktissahl = windows::makeScrollBar(Qt::Horizontal, 100, 250, 20, 150);
+    deiktissahl = windows::makeScrollBar(Qt::Horizontal, kDeiktissahlBar);
     Label1 = windows::makeLabel("", designerFont("Arial", 8.25));
     place(Command1, 120, 600, 2220, 855);
     place(Command2, 2280, 600, 2295, 855);
     place(Command3, 4680, 600, 2175, 855);
-    place(deiktissahl, 360, 2280, 2535, 375);
+    place(deiktissahl, kDeiktissahlBar.left, kDeiktissahlBar.top, kDeiktissahlBar.width,
+          kDeiktissahlBar.height);
     place(Label1, 3120, 2160, 1575, 735);
     setClientSizeTwips(7485, 5520);
     // Label1 has a TabIndex too, but a label never takes the focus.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "shell/eisagogikosetup.h"
 #include "windows/common/formwindow.h"
 
 #include <QLabel>
@@ -20,6 +21,10 @@ class Eisagogiko : public windows::FormWindow {
     void Form_Load();
     // Main's preparation once the workbench is shown.
     void prepareAtStartup();
+
+    // The index as one value, and the index set to one (its handler runs).
+    EisagogikoSetup setup() const { return {deiktissahl->value()}; }
+    void apply(const EisagogikoSetup& setup) { deiktissahl->setValue(setup.deiktissahl); }
 
     void deiktissahl_Change();
     void Command1_Click(); // "BICONVEX HYPERBOLIC"

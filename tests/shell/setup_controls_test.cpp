@@ -31,7 +31,7 @@ class RangeCollector {
     }
     void optionalPoint(const char*, const std::optional<shell::SetupPoint>&) {}
     void boolean(const char*, bool) {}
-    void points(const char*, const std::vector<shell::SetupPoint>&, int) {}
+    template <class P> void points(const char*, const std::vector<P>&, int) {}
 
   private:
     std::string prefix_;

@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 #include <QPainter>
+#include <QSignalBlocker>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
@@ -44,15 +45,24 @@ void FormScrollBar::keyPressEvent(QKeyEvent* event) {
     event->accept();
 }
 
-QScrollBar* makeScrollBar(Qt::Orientation orientation, int min, int max, int largeChange,
-                          int value) {
+QScrollBar* makeScrollBar(Qt::Orientation orientation, const BarDesign& design) {
     auto* bar = new FormScrollBar(orientation);
-    bar->setRange(min, max);
-    bar->setSingleStep(1);
-    bar->setPageStep(largeChange);
-    bar->setValue(value);
+    bar->setRange(design.min, design.max);
+    bar->setSingleStep(design.smallChange);
+    bar->setPageStep(design.largeChange);
+    bar->setValue(design.value);
     bar->setTracking(false);
     return bar;
+}
+
+void setQuietly(QScrollBar* bar, int value) {
+    const QSignalBlocker quiet(bar);
+    bar->setValue(value);
+}
+
+void setQuietly(QAbstractButton* button, bool checked) {
+    const QSignalBlocker quiet(button);
+    button->setChecked(checked);
 }
 
 QLabel* makeLabel(const QString& caption, const QFont& font) {

@@ -2,11 +2,14 @@
 
 #include "optics/spherical/state.h"
 #include "windows/common/formwindow.h"
+#include "windows/single_ray/moniaktinasetup.h"
 #include "windows/single_ray/singleraypicture.h"
 
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
+
+#include <array>
 
 namespace windows {
 
@@ -39,14 +42,11 @@ class Moniaktina : public FormWindow {
     const SingleRayPicture& picture() const { return picture_; }
     void drawPicture(const SingleRayPicture& picture);
 
-    // The source mark at its place on the designer's layout, and whether a
-    // corner of the mark lies there (to a thousandth of a pixel).
-    void placeSourceAtLayout();
-    bool isLayoutPlace(double left, double top) const;
-
-    // Writes every text box from its scroll bar, as the bars' Change
-    // handlers do, for bars given their values with their signals blocked.
-    void showControlValues();
+    // The window's state as one value, and the window set to one: the
+    // bars take the values without running their handlers, and the
+    // picture is drawn once.
+    MoniaktinaSetup setup() const;
+    void apply(const MoniaktinaSetup& setup);
 
     QScrollBar* aktina1;
     QScrollBar* aktina2;
@@ -69,6 +69,17 @@ class Moniaktina : public FormWindow {
     static constexpr double kMarkLeftTwips = 1080;
     static constexpr double kMarkTopTwips = 2160;
     static constexpr double kMarkSizeTwips = 135;
+
+    // The source mark at its place on the designer's layout, and whether a
+    // corner of the mark lies there (to a thousandth of a pixel).
+    void placeSourceAtLayout();
+    bool isLayoutPlace(double left, double top) const;
+    // Writes every text box from its scroll bar, as the bars' Change
+    // handlers do, for bars given their values with their signals blocked.
+    void showControlValues(bool indexMoved);
+    void writeIndex(bool moved);
+    // The scroll bars in the order of kMoniaktinaBars.
+    std::array<QScrollBar*, std::size(kMoniaktinaBars)> bars() const;
 
     void createScrollBars();
     void createTexts();
@@ -93,6 +104,7 @@ class Moniaktina : public FormWindow {
 
     optics::spherical::Poreiaaktinon& state_;
     SingleRayPicture picture_;
+    bool indexMoved_ = false; // the index bar's handler has written Text2
 };
 
 } // namespace windows

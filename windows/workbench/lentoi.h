@@ -3,6 +3,7 @@
 #include "optics/spherical/state.h"
 #include "windows/common/formwindow.h"
 #include "windows/common/timer.h"
+#include "windows/workbench/lentoisetup.h"
 #include "windows/workbench/sentlight.h"
 #include "windows/workbench/workbenchpicture.h"
 
@@ -11,6 +12,7 @@
 #include <QLineEdit>
 #include <QScrollBar>
 
+#include <array>
 #include <vector>
 
 namespace windows {
@@ -35,21 +37,18 @@ class Lentoi : public FormWindow {
     const WorkbenchPicture& picture() const { return picture_; }
     void drawPicture(const WorkbenchPicture& picture);
 
-    // What the wave record holds, and a picture drawn with its record made
-    // anew: a set-up opened in a program that never drew that record. Any
-    // animation stops, and the wave menu that moves the record is the one
-    // enabled, as after the drawing that recorded it.
-    const RecordedWaves& recordedWaves() const { return recordedWaves_; }
-    void restorePicture(const WorkbenchPicture& picture, const RecordedWaves& recorded);
+    // The window's state as one value, and the window set to one: its
+    // controls take the values without running their handlers, and the
+    // picture is drawn once, its wave record made anew (a set-up opened in
+    // a program that never drew that record). Any animation stops, and the
+    // wave menu that moves the record is the one enabled, as after the
+    // drawing that recorded it.
+    LentoiSetup setup() const;
+    void apply(const LentoiSetup& setup);
 
     // The bundle's angle in degrees as typed; goniadesmis is that in radians.
     double bundleAngleDeg() const { return bundleAngleDeg_; }
     void setBundleAngleDeg(double degrees);
-
-    // Writes every text box and label from its scroll bar, and the lens
-    // values that the bars' Change handlers set, for bars given their
-    // values with their signals blocked.
-    void showControlValues();
 
     // The rays the workbench's wave record holds: its own count, whatever
     // the hyperbolic lenses have done to the shared counter since.
@@ -160,9 +159,18 @@ class Lentoi : public FormWindow {
     void Check1_Click();
     void Check2_Click();
 
+    // The scroll bars in the order of kLentoiBars.
+    std::array<QScrollBar*, std::size(kLentoiBars)> bars() const;
+    // Writes every text box and label from its scroll bar, and the lens
+    // values that the bars' Change handlers set, for bars given their
+    // values with their signals blocked.
+    void showControlValues(bool aktina1Moved, bool aktina2Moved);
+    void placeBlades(const LentoiSetup& setup);
+    void restorePicture(const WorkbenchPicture& picture, const RecordedWaves& recorded);
+
     void sizeShapes();
-    void writeRadius1();
-    void writeRadius2();
+    void writeRadius1(bool moved);
+    void writeRadius2(bool moved);
     void writeCentre2();
     void writeIndex();
     void writeAngleStep();
@@ -210,6 +218,8 @@ class Lentoi : public FormWindow {
     int recordedRays_ = 0;
     RecordedWaves recordedWaves_;
     double bundleAngleDeg_ = 0;
+    bool aktina1Moved_ = false; // the bar's handler has written its text box
+    bool aktina2Moved_ = false;
     WorkbenchPicture picture_;
     optics::lensdata::SphericalLens drawnLens_;
     std::optional<SentLight> sentLight_;   // the light of the picture; none: the lens alone
