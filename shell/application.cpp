@@ -68,8 +68,7 @@ void Application::openSingleRay() {
     windows::Moniaktina& window = moniaktina();
     window.sizeToScreen();
     lentoi().hide();
-    window.sxediasifakoy(window.aktina1->value(), window.aktina2->value(), 0,
-                         window.kentrokykloy->value());
+    window.redrawOutline();
     window.Show();
 }
 

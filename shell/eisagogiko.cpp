@@ -83,8 +83,7 @@ void Eisagogiko::chooseLens(bool biconvex) {
     // below 1: both are refused with the same message.
     const std::optional<double> b = optics::hyperbolic::semiConjugateAxis(lens.nsahl);
     if (!b) {
-        app_.dialogs().message(QString(QChar(0x60)) +
-                               "Ακυρος Δείκτης Διάθλασηςgive a bigger value");
+        app_.dialogs().message(windows::ElSahl::invalidIndex());
         return;
     }
     lens.shared.pigiX = 9 * kA;

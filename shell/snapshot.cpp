@@ -74,8 +74,7 @@ void snapSetup(Application& app, const QString& setupFile, LensDataShown lensDat
 void snapSingleRay(Application& app, const QDir& dir, Setup& drawn, SnapshotResult& result) {
     app.openSingleRay();
     windows::Moniaktina& window = app.moniaktina();
-    window.Form_MouseUp(canvas::LeftButton, canvas::ShiftKey, window.fos.Left / 2,
-                        window.fos.Top / 2);
+    window.aimFirstRay();
     save(window, dir, "moniaktina.png", result);
     drawn.moniaktina = window.setup();
     app.backToWorkbench();

@@ -51,6 +51,9 @@ class ElSahl : public FormWindow {
     // The window as the optics module sees it, filled from the controls now.
     optics::hyperbolic::SahlView view();
 
+    // What the lens choice and a beam say to an index that makes no lens.
+    static QString invalidIndex();
+
     void Form_MouseDown(int button, int shift, double x, double y);
     void Form_MouseMove(int button, int shift, double x, double y);
     void Form_MouseUp(int button, int shift, double x, double y);

@@ -92,8 +92,12 @@ void Moniaktina::Form_Load() {
     writeIndex(false);
     // AutoRedraw: the surface already is the window's persistent image.
     redrawOutline();
-    // The first ray aims at the point halfway between the scale's origin and
-    // the mark's corner.
+    aimFirstRay();
+}
+
+// The first ray aims at the point halfway between the scale's origin and
+// the mark's corner.
+void Moniaktina::aimFirstRay() {
     aimAt(fos.Left / 2, fos.Top / 2);
 }
 

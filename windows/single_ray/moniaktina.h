@@ -30,6 +30,11 @@ class Moniaktina : public FormWindow {
     void sxediasifakoy(double radius1, double radius2, double xa, double xb);
     void miaaktina(double xam1, double yam1, double xam2, double yam2);
 
+    // The lens of the bars' values without a ray, and the ray the window
+    // aims when it loads.
+    void redrawOutline();
+    void aimFirstRay();
+
     void Form_MouseDown(int button, int shift, double x, double y);
     void Form_MouseUp(int button, int shift, double x, double y);
     void Command1_Click();
@@ -90,7 +95,6 @@ class Moniaktina : public FormWindow {
     void aktina2_Change();
     void kentrokykloy_Change();
     void deiktisdiathlasis_Change();
-    void redrawOutline();
     void writeLensTexts();
 
     // Clears the picture, draws the aiming line from the source to (x, y)

@@ -10,7 +10,6 @@ namespace sph = optics::spherical;
 
 namespace {
 
-constexpr int kLastStep = 240;
 constexpr double kElapsedLimit = 500;
 // 250 units per unit of time, 0.01 of a unit per tick.
 constexpr double kAirStep = 2.5;
@@ -31,7 +30,7 @@ void Lentoi::tick(FormTimer& timer, int& step, WorkbenchPicture::Base animation)
     // ticks; with a long Interval the elapsed value ends it at the second.
     const double elapsed = static_cast<double>(step) * timer.Interval();
     ++step;
-    if (elapsed > kElapsedLimit || step > kLastStep) {
+    if (elapsed > kElapsedLimit || step > WorkbenchPicture::kAnimationSteps) {
         step = 0;
         timer.setEnabled(false);
         return;

@@ -222,9 +222,9 @@ void Lentoi::placeDiaphragm() {
         blade->X1 = blade->X2 = l + w / 2;
     }
     Line1.Y1 = t;
-    Line1.Y2 = t + h / 2 + (h / 2) * VScroll1->value() / 100;
+    Line1.Y2 = upperTipY();
     Line2.Y1 = t + h;
-    Line2.Y2 = t + h / 2 + h * VScroll2->value() / 100.0;
+    Line2.Y2 = lowerTipY();
 }
 
 void Lentoi::writeRayCount() {
@@ -345,12 +345,10 @@ void Lentoi::redrawWithBundle() {
 }
 
 void Lentoi::VScroll1_Change() {
-    const canvas::Surface& view = surface();
-    const double t = view.ScaleTop(), h = view.ScaleHeight();
     Line1.BorderColor = canvas::RGB(250, 0, 0);
     Line1.BorderWidth = 4;
-    Line1.Y1 = t;
-    Line1.Y2 = t + h / 2 + (h / 2) * VScroll1->value() / 100;
+    Line1.Y1 = surface().ScaleTop();
+    Line1.Y2 = upperTipY();
     redrawWithBundle();
 }
 
@@ -358,8 +356,22 @@ void Lentoi::VScroll2_Change() {
     const canvas::Surface& view = surface();
     const double t = view.ScaleTop(), h = view.ScaleHeight();
     Line2.Y1 = t + h;
-    Line2.Y2 = t + h / 2 + h * VScroll2->value() / 100;
+    Line2.Y2 = lowerTipY();
     redrawWithBundle();
+}
+
+// From the middle of the window, the upper bar moves its tip across half the
+// height and the lower bar across the whole.
+double Lentoi::upperTipY() const {
+    const canvas::Surface& view = surface();
+    const double t = view.ScaleTop(), h = view.ScaleHeight();
+    return t + h / 2 + (h / 2) * VScroll1->value() / 100;
+}
+
+double Lentoi::lowerTipY() const {
+    const canvas::Surface& view = surface();
+    const double t = view.ScaleTop(), h = view.ScaleHeight();
+    return t + h / 2 + h * VScroll2->value() / 100;
 }
 
 void Lentoi::Check1_Click() {

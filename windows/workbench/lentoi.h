@@ -180,6 +180,9 @@ class Lentoi : public FormWindow {
     void redrawWithBundle();
     void writeRayCount();
     void placeDiaphragm();
+    // Where the blades' scroll bars put their tips.
+    double upperTipY() const;
+    double lowerTipY() const;
     void sxediasidesmis(double angle);
     void traceBundleRay(double x0, double y0, double dx, double dy,
                         const optics::spherical::Diaphragm& stop);
