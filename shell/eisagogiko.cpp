@@ -46,17 +46,19 @@ Eisagogiko::Eisagogiko(Application& app) : FormWindow(app), app_(app) {
 
 void Eisagogiko::Form_Load() {
     app_.hyperbolic().nsahl = index();
-    Label1->setText("INDEX OF REFRACTION Δείκτης Διάθλασης= " + windows::format00(index()));
+    Label1->setText("INDEX OF REFRACTION Δείκτης Διάθλασης= " +
+                    windows::formatTwoDecimals(index()));
 }
 
 void Eisagogiko::prepareAtStartup() {
     app_.hyperbolic().nsahl = index();
-    Label1->setText("Index of Refraction n=" + windows::format00(app_.hyperbolic().nsahl));
+    Label1->setText("Index of Refraction n=" + windows::formatTwoDecimals(app_.hyperbolic().nsahl));
     app_.hyperbolic().nsahl = index();
 }
 
 void Eisagogiko::deiktissahl_Change() {
-    Label1->setText("INDEX  OF REFRACTION Δείκτης Διάθλασης= " + windows::format00(index()));
+    Label1->setText("INDEX  OF REFRACTION Δείκτης Διάθλασης= " +
+                    windows::formatTwoDecimals(index()));
     app_.hyperbolic().nsahl = index();
 }
 

@@ -37,10 +37,10 @@ inline constexpr SetupChoice<windows::WorkbenchPicture::Base> kLentoiDrawings[] 
     {windows::WorkbenchPicture::Base::BundleWaves, "bundle waves"},
 };
 
-inline constexpr SetupChoice<windows::RecordedWaves::Kind> kLentoiRecords[] = {
-    {windows::RecordedWaves::Kind::Nothing, "nothing"},
-    {windows::RecordedWaves::Kind::Fan, "fan"},
-    {windows::RecordedWaves::Kind::Bundle, "bundle"},
+inline constexpr SetupChoice<windows::WaveRecordContents::Kind> kLentoiRecords[] = {
+    {windows::WaveRecordContents::Kind::Nothing, "nothing"},
+    {windows::WaveRecordContents::Kind::Fan, "fan"},
+    {windows::WaveRecordContents::Kind::Bundle, "bundle"},
 };
 
 inline constexpr SetupChoice<windows::SingleRayPicture::Kind> kMoniaktinaDrawings[] = {

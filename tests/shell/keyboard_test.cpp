@@ -160,8 +160,8 @@ TEST_F(KeyboardTest, EveryScrollBarMovesByEachKey) {
             EXPECT_EQ(row.bar->value(), expected)
                 << row.bar->accessibleName().toStdString() << " key " << key.key;
             if (row.shown) {
-                const QString value = row.hundredths ? windows::format00(expected / 100.0)
-                                                     : windows::format0(expected);
+                const QString value = row.hundredths ? windows::formatTwoDecimals(expected / 100.0)
+                                                     : windows::formatWhole(expected);
                 EXPECT_TRUE(row.shown().endsWith(value))
                     << row.shown().toStdString() << " for " << expected;
             }

@@ -26,7 +26,7 @@ QString writeFile(const QString& path, const QByteArray& text) {
 // Each row changes the one before it.
 std::deque<std::pair<const char*, shell::Setup>> roundTripRows() {
     using L = windows::WorkbenchPicture::Base;
-    using R = windows::RecordedWaves::Kind;
+    using R = windows::WaveRecordContents::Kind;
     using D = windows::SahlPicture::Drawing;
     using E = shell::ElSahlSetup;
     std::deque<std::pair<const char*, shell::Setup>> rows;
@@ -56,13 +56,13 @@ std::deque<std::pair<const char*, shell::Setup>> roundTripRows() {
     rows.emplace_back("lentoi bundle waves", s);
     s.front = shell::FrontWindow::Moniaktina;
     rows.emplace_back("moniaktina outline", s);
-    s.moniaktina = {500, 0, 40, 500, shell::SetupPoint{-0.0, 2.5}, true};
-    s.moniaktina.picture = {windows::SingleRayPicture::Kind::Ray, 0, 0, 1e21, -1e-5};
+    s.moniaktina = {500, 0, 40, 500, shell::SetupPoint{-0.0, 2.5}, true,
+                    {windows::SingleRayPicture::Kind::Ray, 0, 0, 1e21, -1e-5}};
     rows.emplace_back("moniaktina ray", s);
     s.front = shell::FrontWindow::ElSahl;
     s.elSahl.option = E::Option::kymataYESNO;
     rows.emplace_back("ElSahl nothing, only waves", s);
-    s.elSahl = {E::Option::onlyrays, {-7, 0.7}, {-7, -0.7}, {1e300, -2}};
+    s.elSahl = {E::Option::onlyrays, {-7, 0.7}, {-7, -0.7}, {1e300, -2}, {}, false};
     s.elSahl.picture.biconvex = true;
     s.elSahl.picture.drawing = D::PointSource;
     rows.emplace_back("ElSahl biconvex source, only rays", s);

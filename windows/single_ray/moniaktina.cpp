@@ -102,9 +102,9 @@ void Moniaktina::aimFirstRay() {
 }
 
 void Moniaktina::writeLensTexts() {
-    Text5->setText(kRadius2Label + format0(aktina2->value()));
-    Text6->setText(kRadius1Label + format0(aktina1->value()));
-    Text7->setText(kCentreLabel + format0(kentrokykloy->value()));
+    Text5->setText(kRadius2Label + formatWhole(aktina2->value()));
+    Text6->setText(kRadius1Label + formatWhole(aktina1->value()));
+    Text7->setText(kCentreLabel + formatWhole(kentrokykloy->value()));
 }
 
 void Moniaktina::showControlValues(bool indexMoved) {
@@ -118,21 +118,21 @@ void Moniaktina::showControlValues(bool indexMoved) {
 void Moniaktina::writeIndex(bool moved) {
     indexMoved_ = moved;
     Text2->setText((moved ? "Index of refraction n= " : "Index of Refraction n = ") +
-                   format00(index()));
+                   formatTwoDecimals(index()));
 }
 
 void Moniaktina::aktina1_Change() {
-    Text6->setText(kRadius1Label + format0(aktina1->value()));
+    Text6->setText(kRadius1Label + formatWhole(aktina1->value()));
     redrawOutline();
 }
 
 void Moniaktina::aktina2_Change() {
-    Text5->setText(kRadius2Label + format0(aktina2->value()));
+    Text5->setText(kRadius2Label + formatWhole(aktina2->value()));
     redrawOutline();
 }
 
 void Moniaktina::kentrokykloy_Change() {
-    Text7->setText(kCentreLabel + format0(kentrokykloy->value()));
+    Text7->setText(kCentreLabel + formatWhole(kentrokykloy->value()));
     redrawOutline();
 }
 

@@ -41,8 +41,9 @@ void Lentoi::sxediasidesmis(double angle) {
     }
     recordedRays_ = state_.shared.plithosaktinon;
     if (firstRecorded == 0 && recordedRays_ > 0)
-        recordedWaves_ = {RecordedWaves::Kind::Bundle, {}};
-    sendLight(lightSent(optics::lensdata::ParallelBeam{dx, dy}, firstRecorded, std::move(starts)));
+        recordContents_ = {WaveRecordContents::Kind::Bundle, {}};
+    setPictureLight(
+        makeSentLight(optics::lensdata::ParallelBeam{dx, dy}, firstRecorded, std::move(starts)));
 }
 
 // One ray of the bundle as the check boxes ask: as a line, as waves, or both.

@@ -26,7 +26,7 @@ void Lentoi::EPANALIPSI_Click() {
     state_.isepanalipsi = true;
     state_.shared.plithosaktinon = 0;
     recordedRays_ = 0;
-    recordedWaves_ = {};
+    recordContents_ = {};
     Timer1.setInterval(1500);
     arxinizo();
     setBundleAngleDeg(*degrees);
@@ -75,7 +75,7 @@ void Lentoi::sxediasifakoy11() {
     copyGeometry();
     // The animations show the waves of the record.
     setDrawnLens();
-    sendLight(recordLight_);
+    setPictureLight(recordLight_);
     const double f = sph::estiaki(state_.radius1, state_.radius2, state_.deiktis).value_or(0);
     const sph::LensCrossing rim = sph::xordi(state_.xa, state_.xb, state_.radius1, state_.radius2);
     clampBlades();

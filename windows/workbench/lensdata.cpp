@@ -59,8 +59,8 @@ void Lentoi::setDrawnLens() {
     lensDataPanel()->invalidate();
 }
 
-SentLight Lentoi::lightSent(const ld::Light& light, int firstRecorded,
-                            std::vector<ld::RayStart> starts) const {
+SentLight Lentoi::makeSentLight(const ld::Light& light, int firstRecorded,
+                                std::vector<ld::RayStart> starts) const {
     SentLight sent{light, currentLens(), firstRecorded, recordedRays_ - firstRecorded,
                    {},    diaphragm()};
     if (sent.recordedCount <= 0)
@@ -70,7 +70,7 @@ SentLight Lentoi::lightSent(const ld::Light& light, int firstRecorded,
 
 // The picture's light from now on; light that left waves in the record is
 // also what the record's animations show.
-void Lentoi::sendLight(std::optional<SentLight> light) {
+void Lentoi::setPictureLight(std::optional<SentLight> light) {
     if (light && light->recordedCount > 0)
         recordLight_ = light;
     sentLight_ = std::move(light);

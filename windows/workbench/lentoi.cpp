@@ -170,17 +170,17 @@ void Lentoi::Form_Load() {
         box->setFont(designerFont("Times New Roman Greek", 7.5));
     state_.anglestep = kPi * arvimaton->value() / desmi1->value();
     writeRayCount();
-    setBoxText(Text2, "Index of Refraction Δείκτης Διάθλασης= " + format00(index()));
+    setBoxText(Text2, "Index of Refraction Δείκτης Διάθλασης= " + formatTwoDecimals(index()));
     for (QLineEdit* box : {Text3, Text4})
         box->setFont(designerFont("Times New Roman Greek", 7.5));
     sizeShapes();
     pigi.Left = state_.shared.pigiX = LentoiSetup{}.pigi.x;
     pigi.Top = state_.shared.pigiY = LentoiSetup{}.pigi.y;
     placeDiaphragm();
-    Label3->setText("Πολλαπλασιαστής ακτίνων" + format0(arvimaton->value()));
+    Label3->setText("Πολλαπλασιαστής ακτίνων" + formatWhole(arvimaton->value()));
     writeRadius2(false);
     writeRadius1(false);
-    setBoxText(Text7, "Κέντρο δεξί κύκλου=" + format0(kentrokykloy->value()));
+    setBoxText(Text7, "Κέντρο δεξί κύκλου=" + formatWhole(kentrokykloy->value()));
     arxinizo();
     sxediasidesmis(0);
     canvasWidget().Refresh();
@@ -230,7 +230,7 @@ void Lentoi::placeDiaphragm() {
 void Lentoi::writeRayCount() {
     // Int(360 / anglestep): the whole number of directions in a full turn.
     const double count = std::floor(360 / state_.anglestep);
-    setBoxText(Text1, "Number of Rays Αριθμός ακτινών= " + format00(count));
+    setBoxText(Text1, "Number of Rays Αριθμός ακτινών= " + formatTwoDecimals(count));
 }
 
 void Lentoi::copyGeometry() {
@@ -247,7 +247,7 @@ void Lentoi::showLens() {
     picture_ = {};
     surface().Cls();
     arxinizo();
-    sendLight(std::nullopt);
+    setPictureLight(std::nullopt);
     canvasWidget().Refresh();
 }
 
@@ -283,16 +283,16 @@ void Lentoi::kentrokykloy_Change() {
 void Lentoi::writeRadius1(bool moved) {
     aktina1Moved_ = moved;
     Text6->setFont(designerFont("Times New Roman", 7.5));
-    setBoxText(Text6, (moved ? "Ακτίνα1 =" : "Ακτίνα1=") + format0(aktina1->value()));
+    setBoxText(Text6, (moved ? "Ακτίνα1 =" : "Ακτίνα1=") + formatWhole(aktina1->value()));
 }
 
 void Lentoi::writeRadius2(bool moved) {
     aktina2Moved_ = moved;
-    setBoxText(Text5, (moved ? "Ακτίνα2 =" : "Ακτίνα2=") + format0(aktina2->value()));
+    setBoxText(Text5, (moved ? "Ακτίνα2 =" : "Ακτίνα2=") + formatWhole(aktina2->value()));
 }
 
 void Lentoi::writeCentre2() {
-    setBoxText(Text7, "Κέντρο δεξί κύκλου=" + format0(kentrokykloy->value()));
+    setBoxText(Text7, "Κέντρο δεξί κύκλου=" + formatWhole(kentrokykloy->value()));
 }
 
 void Lentoi::showControlValues(bool aktina1Moved, bool aktina2Moved) {
@@ -313,7 +313,8 @@ void Lentoi::kentrokykloy2_Change() {
 void Lentoi::deiktisdiathlasis_Change() {
     state_.deiktis = index();
     Text2->setFont(designerFont("Times New Roman Greek", 7.5));
-    setBoxText(Text2, "Index of Refraction Δείκτης Διάθλασης= " + format00(state_.deiktis));
+    setBoxText(Text2,
+               "Index of Refraction Δείκτης Διάθλασης= " + formatTwoDecimals(state_.deiktis));
 }
 
 void Lentoi::desmi1_Change() {
@@ -324,7 +325,7 @@ void Lentoi::desmi1_Change() {
 
 void Lentoi::arvimaton_Change() {
     state_.anglestep = kPi / (static_cast<double>(desmi1->value()) / arvimaton->value());
-    Label3->setText("Πολλαπλασιαστής ακτίνων" + format0(arvimaton->value()));
+    Label3->setText("Πολλαπλασιαστής ακτίνων" + formatWhole(arvimaton->value()));
 }
 
 void Lentoi::HScroll1_Change() {

@@ -166,7 +166,7 @@ class Lentoi : public FormWindow {
     // values with their signals blocked.
     void showControlValues(bool aktina1Moved, bool aktina2Moved);
     void placeBlades(const LentoiSetup& setup);
-    void restorePicture(const WorkbenchPicture& picture, const RecordedWaves& recorded);
+    void restorePicture(const WorkbenchPicture& picture, const WaveRecordContents& recorded);
 
     void sizeShapes();
     void writeRadius1(bool moved);
@@ -193,7 +193,7 @@ class Lentoi : public FormWindow {
     void drawLensFaces();
     void startFan(double x, double y);
     void drawFan(double x, double y);
-    void record(const RecordedWaves& recorded);
+    void record(const WaveRecordContents& recorded);
     void armAnimationMenus();
     void replayAnimation(WorkbenchPicture::Base animation, int steps);
     void stopAnimation();
@@ -210,16 +210,16 @@ class Lentoi : public FormWindow {
     void createLensData();
     optics::lensdata::SphericalLens currentLens() const;
     void setDrawnLens();
-    SentLight lightSent(const optics::lensdata::Light& light, int firstRecorded,
-                        std::vector<optics::lensdata::RayStart> starts) const;
-    void sendLight(std::optional<SentLight> light);
+    SentLight makeSentLight(const optics::lensdata::Light& light, int firstRecorded,
+                            std::vector<optics::lensdata::RayStart> starts) const;
+    void setPictureLight(std::optional<SentLight> light);
     std::vector<optics::lensdata::RayStart> fanStarts(double x, double y) const;
 
     optics::spherical::Poreiaaktinon& state_;
     int mousePointer_ = 0;
     bool fanDrawn_ = false; // the last press drew a fan, which its click keeps
     int recordedRays_ = 0;
-    RecordedWaves recordedWaves_;
+    WaveRecordContents recordContents_;
     double bundleAngleDeg_ = 0;
     bool aktina1Moved_ = false; // the bar's handler has written its text box
     bool aktina2Moved_ = false;

@@ -49,7 +49,7 @@ struct LentoiSetup {
     double bundleAngleDeg = 0;
     // Its fans are the points of the Shift-clicks, oldest first.
     WorkbenchPicture picture = WorkbenchPicture::parallelBundle(0);
-    RecordedWaves recorded;
+    WaveRecordContents recorded;
     // The radius bars' handlers write their boxes as "Ακτίνα1 =100", the
     // load as "Ακτίνα1=100": the text shows whether the bar has moved.
     bool aktina1Moved = false;

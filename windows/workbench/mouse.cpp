@@ -99,10 +99,10 @@ void Lentoi::drawFan(double x, double y) {
     sph::pointBundle(surface(), state_, controls, mark, state_.xa, state_.xb, state_.radius1,
                      state_.radius2, x0, y0);
     recordedRays_ = state_.shared.plithosaktinon;
-    recordedWaves_ =
-        recordedRays_ > 0 ? RecordedWaves{RecordedWaves::Kind::Fan, {x, y}} : RecordedWaves{};
+    recordContents_ = recordedRays_ > 0 ? WaveRecordContents{WaveRecordContents::Kind::Fan, {x, y}}
+                                        : WaveRecordContents{};
     setDrawnLens();
-    sendLight(lightSent(optics::lensdata::PointSource{x, y}, 0, fanStarts(x, y)));
+    setPictureLight(makeSentLight(optics::lensdata::PointSource{x, y}, 0, fanStarts(x, y)));
 }
 
 void Lentoi::armPointAnimation() {

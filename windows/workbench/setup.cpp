@@ -25,7 +25,7 @@ LentoiSetup Lentoi::setup() const {
     s.pigi = {pigi.Left, pigi.Top};
     s.bundleAngleDeg = bundleAngleDeg_;
     s.picture = picture_;
-    s.recorded = recordedWaves_;
+    s.recorded = recordContents_;
     s.lensData = lensDataPanel()->shown();
     return s;
 }
