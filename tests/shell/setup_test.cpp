@@ -56,7 +56,12 @@ std::deque<std::pair<const char*, shell::Setup>> roundTripRows() {
     rows.emplace_back("lentoi bundle waves", s);
     s.front = shell::FrontWindow::Moniaktina;
     rows.emplace_back("moniaktina outline", s);
-    s.moniaktina = {500, 0, 40, 500, shell::SetupPoint{-0.0, 2.5}, true,
+    s.moniaktina = {500,
+                    0,
+                    40,
+                    500,
+                    shell::SetupPoint{-0.0, 2.5},
+                    true,
                     {windows::SingleRayPicture::Kind::Ray, 0, 0, 1e21, -1e-5}};
     rows.emplace_back("moniaktina ray", s);
     s.front = shell::FrontWindow::ElSahl;

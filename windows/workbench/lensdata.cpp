@@ -59,19 +59,18 @@ void Lentoi::setDrawnLens() {
     lensDataPanel()->invalidate();
 }
 
-SentLight Lentoi::makeSentLight(const ld::Light& light, int firstRecorded,
+SentLight Lentoi::makeSentLight(const ld::Light& light, int firstRecorded, int recordEnd,
                                 std::vector<ld::RayStart> starts) const {
-    SentLight sent{light, currentLens(), firstRecorded, recordedRays_ - firstRecorded,
-                   {},    diaphragm()};
+    SentLight sent{light, currentLens(), firstRecorded, recordEnd - firstRecorded, {}, diaphragm()};
     if (sent.recordedCount <= 0)
         sent.drawnOnly = std::move(starts);
     return sent;
 }
 
-// The picture's light from now on; light that left waves in the record is
-// also what the record's animations show.
-void Lentoi::setPictureLight(std::optional<SentLight> light) {
-    if (light && light->recordedCount > 0)
+// The picture's light from now on; light that left waves in the record it
+// keeps is also what the record's animations show.
+void Lentoi::setPictureLight(std::optional<SentLight> light, Recording recording) {
+    if (light && light->recordedCount > 0 && recording == Recording::Kept)
         recordLight_ = light;
     sentLight_ = std::move(light);
     lensDataPanel()->invalidate();

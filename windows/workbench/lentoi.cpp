@@ -25,9 +25,7 @@ Lentoi::Lentoi(Host& host, optics::spherical::Poreiaaktinon& state)
     : FormWindow(host), pigi(canvasWidget().addShape()), Shape1(canvasWidget().addShape()),
       Shape2(canvasWidget().addShape()), Line1(canvasWidget().addLine()),
       Line2(canvasWidget().addLine()), Timer1([this] { Timer1_Timer(); }),
-      Timer2([this] { Timer2_Timer(); }),
-      thesiX(std::size_t(optics::spherical::kMaxRecordedRay + 1) * kStepSlots),
-      thesiY(thesiX.size()), state_(state) {
+      Timer2([this] { Timer2_Timer(); }), state_(state) {
     setWindowTitle("SPHERICAL  LENSES");
     createControls();
     createMenus();

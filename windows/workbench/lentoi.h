@@ -5,6 +5,7 @@
 #include "windows/common/timer.h"
 #include "windows/workbench/lentoisetup.h"
 #include "windows/workbench/sentlight.h"
+#include "windows/workbench/waveanimation.h"
 #include "windows/workbench/workbenchpicture.h"
 
 #include <QCheckBox>
@@ -123,13 +124,10 @@ class Lentoi : public FormWindow {
     // The pointer shape the last mouse move asked for (Screen.MousePointer).
     int mousePointer() const { return mousePointer_; }
 
-    // Where the wave point of ray i was after step k of the animation.
-    static constexpr std::size_t kStepSlots = 1201; // steps 0..1200
-    static std::size_t position(int i, int k) { return std::size_t(i) * kStepSlots + k; }
-    std::vector<double> thesiX;
-    std::vector<double> thesiY;
-    int timer1Step() const { return timer1Step_; }
-    int timer2Step() const { return timer2Step_; }
+    // The wave animation: the places of the wave points and its step counters.
+    const WaveAnimation& waveAnimation() const { return waves_; }
+    int timer1Step() const { return waves_.step(WaveAnimation::Run::Fan); }
+    int timer2Step() const { return waves_.step(WaveAnimation::Run::Bundle); }
 
   protected:
     // Closing the workbench ends the program, as its "END" does.
@@ -183,7 +181,10 @@ class Lentoi : public FormWindow {
     // Where the blades' scroll bars put their tips.
     double upperTipY() const;
     double lowerTipY() const;
-    void sxediasidesmis(double angle);
+    // Whether a drawing's waves become the wave record that the animations
+    // move, or leave it as it was (the bundle drawn again over its record).
+    enum class Recording { Kept, Discarded };
+    void sxediasidesmis(double angle, Recording recording = Recording::Kept);
     void traceBundleRay(double x0, double y0, double dx, double dy,
                         const optics::spherical::Diaphragm& stop);
     void drawFocalMarks(double f);
@@ -200,9 +201,7 @@ class Lentoi : public FormWindow {
     void armPointAnimation();
     void dropHandle(double x, double y);
     void dropUpperBlade(double x, double y);
-    void tick(FormTimer& timer, int& step, WorkbenchPicture::Base animation);
-    void advanceWaves(int k);
-    void drawFront(int i, int step, canvas::Color color);
+    void tick(FormTimer& timer, WaveAnimation::Run run, WorkbenchPicture::Base animation);
     optics::spherical::Diaphragm diaphragm() const;
     double index() const { return deiktisdiathlasis->value() / 100.0; }
 
@@ -210,9 +209,9 @@ class Lentoi : public FormWindow {
     void createLensData();
     optics::lensdata::SphericalLens currentLens() const;
     void setDrawnLens();
-    SentLight makeSentLight(const optics::lensdata::Light& light, int firstRecorded,
+    SentLight makeSentLight(const optics::lensdata::Light& light, int firstRecorded, int recordEnd,
                             std::vector<optics::lensdata::RayStart> starts) const;
-    void setPictureLight(std::optional<SentLight> light);
+    void setPictureLight(std::optional<SentLight> light, Recording recording = Recording::Kept);
     std::vector<optics::lensdata::RayStart> fanStarts(double x, double y) const;
 
     optics::spherical::Poreiaaktinon& state_;
@@ -227,8 +226,7 @@ class Lentoi : public FormWindow {
     optics::lensdata::SphericalLens drawnLens_;
     std::optional<SentLight> sentLight_;   // the light of the picture; none: the lens alone
     std::optional<SentLight> recordLight_; // the light whose waves the record holds
-    int timer1Step_ = 0;                   // the step counters that survive between ticks
-    int timer2Step_ = 0;
+    WaveAnimation waves_;
 };
 
 } // namespace windows

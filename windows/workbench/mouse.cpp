@@ -102,7 +102,8 @@ void Lentoi::drawFan(double x, double y) {
     recordContents_ = recordedRays_ > 0 ? WaveRecordContents{WaveRecordContents::Kind::Fan, {x, y}}
                                         : WaveRecordContents{};
     setDrawnLens();
-    setPictureLight(makeSentLight(optics::lensdata::PointSource{x, y}, 0, fanStarts(x, y)));
+    setPictureLight(
+        makeSentLight(optics::lensdata::PointSource{x, y}, 0, recordedRays_, fanStarts(x, y)));
 }
 
 void Lentoi::armPointAnimation() {

@@ -12,19 +12,12 @@ void Lentoi::drawPicture(const WorkbenchPicture& wanted) {
         copyGeometry();
         showLens();
         break;
-    case WorkbenchPicture::Base::ParallelBundle: {
+    case WorkbenchPicture::Base::ParallelBundle:
         // The record already holds this bundle's rays: drawing it again
         // records nothing more, and its animations keep their light.
-        const int recorded = recordedRays_;
-        const WaveRecordContents contents = recordContents_;
-        const std::optional<SentLight> recordLight = recordLight_;
         goniadesmis = picture.bundleAngleRad;
-        sxediasidesmis(goniadesmis);
-        recordedRays_ = recorded;
-        recordContents_ = contents;
-        recordLight_ = recordLight;
+        sxediasidesmis(goniadesmis, Recording::Discarded);
         break;
-    }
     case WorkbenchPicture::Base::FanWaves:
     case WorkbenchPicture::Base::BundleWaves:
         replayAnimation(picture.base, picture.animationSteps);
