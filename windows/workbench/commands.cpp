@@ -75,7 +75,7 @@ void Lentoi::sxediasifakoy11() {
     copyGeometry();
     // The animations show the waves of the record.
     setDrawnLens();
-    setPictureLight(recordLight_);
+    showRecordLight();
     const double f = sph::estiaki(state_.radius1, state_.radius2, state_.deiktis).value_or(0);
     const sph::LensCrossing rim = sph::xordi(state_.xa, state_.xb, state_.radius1, state_.radius2);
     clampBlades();

@@ -42,10 +42,9 @@ ld::SphericalLensData workbenchLensData(const ld::SphericalLens& drawn,
 
 void Lentoi::createLensData() {
     addLensDataPanel([this] {
-        const std::optional<ld::Light> light =
-            sentLight_ ? std::optional(sentLight_->light) : std::nullopt;
-        return sphericalLensDataContent(workbenchLensData(drawnLens_, sentLight_, state_.record),
-                                        light);
+        const std::optional<SentLight>& sent = lensData_.light();
+        const std::optional<ld::Light> light = sent ? std::optional(sent->light) : std::nullopt;
+        return sphericalLensDataContent(lensData_.data(state_.record), light);
     });
 }
 
@@ -55,7 +54,7 @@ ld::SphericalLens Lentoi::currentLens() const {
 }
 
 void Lentoi::setDrawnLens() {
-    drawnLens_ = currentLens();
+    lensData_.setLens(currentLens());
     lensDataPanel()->invalidate();
 }
 
@@ -70,9 +69,13 @@ SentLight Lentoi::makeSentLight(const ld::Light& light, int firstRecorded, int r
 // The picture's light from now on; light that left waves in the record it
 // keeps is also what the record's animations show.
 void Lentoi::setPictureLight(std::optional<SentLight> light, Recording recording) {
-    if (light && light->recordedCount > 0 && recording == Recording::Kept)
-        recordLight_ = light;
-    sentLight_ = std::move(light);
+    lensData_.setLight(std::move(light), recording);
+    lensDataPanel()->invalidate();
+}
+
+// The animations show the waves of the record.
+void Lentoi::showRecordLight() {
+    lensData_.showRecordLight();
     lensDataPanel()->invalidate();
 }
 

@@ -181,9 +181,6 @@ class Lentoi : public FormWindow {
     // Where the blades' scroll bars put their tips.
     double upperTipY() const;
     double lowerTipY() const;
-    // Whether a drawing's waves become the wave record that the animations
-    // move, or leave it as it was (the bundle drawn again over its record).
-    enum class Recording { Kept, Discarded };
     void sxediasidesmis(double angle, Recording recording = Recording::Kept);
     void traceBundleRay(double x0, double y0, double dx, double dy,
                         const optics::spherical::Diaphragm& stop);
@@ -212,6 +209,7 @@ class Lentoi : public FormWindow {
     SentLight makeSentLight(const optics::lensdata::Light& light, int firstRecorded, int recordEnd,
                             std::vector<optics::lensdata::RayStart> starts) const;
     void setPictureLight(std::optional<SentLight> light, Recording recording = Recording::Kept);
+    void showRecordLight();
     std::vector<optics::lensdata::RayStart> fanStarts(double x, double y) const;
 
     optics::spherical::Poreiaaktinon& state_;
@@ -223,9 +221,7 @@ class Lentoi : public FormWindow {
     bool aktina1Moved_ = false; // the bar's handler has written its text box
     bool aktina2Moved_ = false;
     WorkbenchPicture picture_;
-    optics::lensdata::SphericalLens drawnLens_;
-    std::optional<SentLight> sentLight_;   // the light of the picture; none: the lens alone
-    std::optional<SentLight> recordLight_; // the light whose waves the record holds
+    WorkbenchLensData lensData_;
     WaveAnimation waves_;
 };
 

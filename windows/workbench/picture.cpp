@@ -34,7 +34,7 @@ void Lentoi::restorePicture(const WorkbenchPicture& picture, const WaveRecordCon
     stopAnimation();
     recordedRays_ = 0;
     recordContents_ = {};
-    recordLight_.reset();
+    lensData_.forgetRecord();
     if (recorded.kind == WaveRecordContents::Kind::Bundle &&
         picture == WorkbenchPicture::parallelBundle(goniadesmis)) {
         // The bundle that recorded the waves is the whole picture: recording
