@@ -1,6 +1,6 @@
 #include "shell/setupfile.h"
 #include "shell/setupwindows.h"
-#include "tests/shell/program_fixture.h"
+#include "tests/support/program.h"
 
 #include <QDir>
 #include <QFile>
@@ -112,7 +112,7 @@ TEST(SetupCommandLine, ASnapshotsSetUpDrawsItsPicturesAgain) {
     }
     testing_support::ScriptedDialogs dialogs;
     bool ended = false;
-    const auto started = ProgramTest::start(dialogs, ended);
+    const auto started = testing_support::startProgram(dialogs, ended);
     const shell::SetupReading written = shell::readSetupFile(first + "/setup.fakoi");
     ASSERT_TRUE(written.setup) << written.error.toStdString();
     EXPECT_EQ(written.setup->lentoi, started->lentoi().setup());

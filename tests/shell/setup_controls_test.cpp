@@ -1,5 +1,5 @@
 #include "shell/setupfields.h"
-#include "tests/shell/program_fixture.h"
+#include "tests/support/program.h"
 
 #include <map>
 #include <string>

@@ -1,5 +1,5 @@
 #include "shell/setupfile.h"
-#include "tests/shell/program_fixture.h"
+#include "tests/support/program.h"
 #include "windows/common/lensdatapanel.h"
 
 #include <QFile>
@@ -23,7 +23,7 @@ struct Program {
     bool ended = false;
     std::unique_ptr<shell::Application> app;
 
-    Program() : app(ProgramTest::start(dialogs, ended)) {}
+    Program() : app(testing_support::startProgram(dialogs, ended)) {}
 
     QByteArray save(const windows::FormWindow& from, const QString& path) {
         dialogs.chooseFile(path);
