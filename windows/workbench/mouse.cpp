@@ -1,6 +1,7 @@
 #include "windows/workbench/lentoi.h"
 
 #include "optics/spherical/tracer.h"
+#include "windows/common/blades.h"
 
 #include <cmath>
 
@@ -180,25 +181,13 @@ void Lentoi::dropHandle(double x, double y) {
         arxinizo();
     } else if (diafragma2) {
         diafragma2 = false;
-        Line1.X1 = Line1.X2 = Line2.X1 = Line2.X2 = x;
-        Line2.Y1 = surface().ScaleTop() + surface().ScaleHeight();
-        Line2.Y2 = y;
+        blades::dropLower(Line1, Line2, surface(), x, y);
         arxinizo();
     }
 }
 
 void Lentoi::dropUpperBlade(double x, double y) {
-    const double t = surface().ScaleTop(), h = std::abs(surface().ScaleHeight());
-    Line1.X1 = Line1.X2 = Line2.X1 = Line2.X2 = x;
-    Line1.Y1 = t;
-    if (y < Line2.Y2) {
-        // The upper tip may not pass the lower one: the lower tip moves up to
-        // the drop and the upper one stays a tenth of the window above it.
-        Line2.Y2 = y;
-        Line1.Y2 = y + h / 10;
-    } else {
-        Line1.Y2 = y;
-    }
+    blades::dropUpper(Line1, Line2, surface(), x, y);
     arxinizo();
 }
 
