@@ -1,4 +1,5 @@
 #include "shell/setupfields.h"
+#include "shell/setupwindows.h"
 #include "tests/support/program.h"
 
 #include <map>
@@ -81,6 +82,15 @@ TEST_F(SetupControlsTest, IntegerFieldsHaveTheControlsRangesAndStartValues) {
     EXPECT_EQ(collected.fields.at("lentoi.waveSteps"),
               (Ranged{0, windows::WorkbenchPicture::kAnimationSteps, 0}));
     EXPECT_EQ(collected.fields.size(), std::size(bars) + 4) << "an integer field not checked here";
+    // Each bar a step off its start: the windows' set-ups name each value
+    // after its own bar.
+    for (const auto& [name, bar, startShown] : bars)
+        bar->setValue(bar->value() < bar->maximum() ? bar->value() + 1 : bar->value() - 1);
+    RangeCollector captured;
+    const shell::Setup now = shell::captureSetup(*app, shell::FrontWindow::Lentoi);
+    shell::visitSetup(captured, now);
+    for (const auto& [name, bar, startShown] : bars)
+        EXPECT_EQ(captured.fields.at(name).start, bar->value()) << name;
 }
 
 TEST_F(SetupControlsTest, PositionsStartWhereTheWindowsPutThem) {
