@@ -24,8 +24,9 @@ inline constexpr BarDesign VScroll2{0, 100, 1, 10, 0, 120, 3600, 255, 1215};
 
 // Everything a user has set on the workbench and what it shows: its
 // controls' values, its handles' places and its picture. Every member
-// starts at the value the program starts with, except the blades, which
-// the lens the program starts with moves at once.
+// starts at its designer value; the start picture then pulls the blades out
+// of the lens (moving VScroll1, VScroll2 and turning the upper blade red),
+// so a set-up file is read onto the set-up the program had once started.
 struct LentoiSetup {
     int desmi1 = lentoi_bars::desmi1.value;
     int deiktisdiathlasis = lentoi_bars::deiktisdiathlasis.value;
