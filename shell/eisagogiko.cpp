@@ -56,7 +56,16 @@ void Eisagogiko::prepareAtStartup() {
     app_.hyperbolic().nsahl = index();
 }
 
+void Eisagogiko::apply(const EisagogikoSetup& setup) {
+    windows::setQuietly(deiktissahl, setup.deiktissahl);
+    if (setup.deiktissahlMoved)
+        deiktissahl_Change();
+    else
+        prepareAtStartup();
+}
+
 void Eisagogiko::deiktissahl_Change() {
+    indexMoved_ = true;
     Label1->setText("INDEX  OF REFRACTION Δείκτης Διάθλασης= " +
                     windows::formatTwoDecimals(index()));
     app_.hyperbolic().nsahl = index();

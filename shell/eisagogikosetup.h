@@ -9,6 +9,9 @@ inline constexpr windows::BarDesign kDeiktissahlBar{100, 250, 1, 20, 150, 360, 2
 
 struct EisagogikoSetup {
     int deiktissahl = kDeiktissahlBar.value;
+    // The bar's handler writes Label1 otherwise than the start does: the
+    // label shows whether the bar has moved.
+    bool deiktissahlMoved = false;
 
     bool operator==(const EisagogikoSetup&) const = default;
 };

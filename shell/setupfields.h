@@ -124,6 +124,7 @@ template <class V, class S> void visitMoniaktina(V& v, S& s) {
 
 template <class V, class S> void visitEisagogiko(V& v, S& s) {
     v.integer("deiktissahl", s.deiktissahl, kDeiktissahlBar.min, kDeiktissahlBar.max);
+    v.boolean("deiktissahlMoved", s.deiktissahlMoved);
 }
 
 template <class V, class S> void visitElSahl(V& v, S& s) {

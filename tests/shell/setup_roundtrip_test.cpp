@@ -3,6 +3,7 @@
 #include "windows/common/lensdatapanel.h"
 
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTemporaryDir>
 
@@ -133,6 +134,8 @@ const std::vector<Row>& rows() {
              app.lentoi().singleray->trigger();
              app.moniaktina().deiktisdiathlasis->setValue(151);
              app.moniaktina().deiktisdiathlasis->setValue(150);
+             app.eisagogiko().deiktissahl->setValue(151);
+             app.eisagogiko().deiktissahl->setValue(150);
              return app.moniaktina();
          }},
         {"new lens, diaphragm moved, bundle drawn again",
@@ -219,16 +222,20 @@ std::map<std::string, QImage> pictures(shell::Application& app) {
     return shown;
 }
 
-// Every text box of the workbench, and of the single-ray window once opened
-// in the first program: their words tell a bar moved since the start from
-// one that never moved.
+// Every text box and label of the workbench, the lens choice, and the
+// single-ray window once opened in the first program: their words tell a
+// bar moved since the start from one that never moved.
 std::vector<std::string> texts(shell::Application& app, bool singleRay) {
     std::vector<std::string> shown;
-    for (const QLineEdit* box : app.lentoi().findChildren<QLineEdit*>())
-        shown.push_back(box->text().toStdString());
+    std::vector<QWidget*> windows{&app.lentoi(), &app.eisagogiko()};
     if (singleRay)
-        for (const QLineEdit* box : app.moniaktina().findChildren<QLineEdit*>())
+        windows.push_back(&app.moniaktina());
+    for (const QWidget* window : windows) {
+        for (const QLineEdit* box : window->findChildren<QLineEdit*>())
             shown.push_back(box->text().toStdString());
+        for (const QLabel* label : window->findChildren<QLabel*>())
+            shown.push_back(label->text().toStdString());
+    }
     return shown;
 }
 
