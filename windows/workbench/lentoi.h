@@ -49,7 +49,6 @@ class Lentoi : public FormWindow {
 
     // The bundle's angle in degrees as typed; goniadesmis is that in radians.
     double bundleAngleDeg() const { return bundleAngleDeg_; }
-    void setBundleAngleDeg(double degrees);
 
     // The rays the workbench's wave record holds: its own count, whatever
     // the hyperbolic lenses have done to the shared counter since.
@@ -163,6 +162,7 @@ class Lentoi : public FormWindow {
     // values that the bars' Change handlers set, for bars given their
     // values with their signals blocked.
     void showControlValues(bool aktina1Moved, bool aktina2Moved);
+    void setBundleAngleDeg(double degrees);
     void placeBlades(const LentoiSetup& setup);
     void restorePicture(const WorkbenchPicture& picture, const WaveRecordContents& recorded);
 
