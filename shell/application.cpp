@@ -1,6 +1,7 @@
 #include "shell/application.h"
 
 #include "shell/eisagogiko.h"
+#include "shell/setupwindows.h"
 #include "windows/hyperbolic/elsahl.h"
 #include "windows/single_ray/moniaktina.h"
 #include "windows/workbench/lentoi.h"
@@ -34,6 +35,7 @@ void Application::Main() {
     elSahl().prepareAtStartup();
     lentoi().Show();
     eisagogiko().prepareAtStartup();
+    startSetup_ = captureSetup(*this, FrontWindow::Lentoi);
 }
 
 windows::Lentoi& Application::lentoi() {
@@ -66,8 +68,7 @@ void Application::openSingleRay() {
     windows::Moniaktina& window = moniaktina();
     window.sizeToScreen();
     lentoi().hide();
-    window.sxediasifakoy(window.aktina1->value(), window.aktina2->value(), 0,
-                         window.kentrokykloy->value());
+    window.redrawOutline();
     window.Show();
 }
 

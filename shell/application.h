@@ -57,6 +57,9 @@ class Application : public windows::Host {
     QString lastFolder() const override { return lastFolder_; }
     void setLastFolder(const QString& folder) override { lastFolder_ = folder; }
 
+    // The set-up of the program as Main left it: a set-up file's fields
+    // that it leaves out keep these values.
+    const Setup& startSetup() const { return startSetup_; }
     // Opens the set-up file at path and shows it; a file that cannot be
     // read changes nothing, and its message is shown. False then.
     bool openSetupFile(const QString& path);
@@ -76,6 +79,7 @@ class Application : public windows::Host {
     std::unique_ptr<windows::ElSahl> elSahl_;
     std::unique_ptr<Eisagogiko> eisagogiko_;
     QString lastFolder_;
+    Setup startSetup_;
 };
 
 } // namespace shell

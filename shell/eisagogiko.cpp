@@ -27,12 +27,13 @@ Eisagogiko::Eisagogiko(Application& app) : FormWindow(app), app_(app) {
     Command1 = button("Αμφίκυρτος ΥΠΕΡΒΟΛΙΚΟΣ BICONVEX HYPERBOLIC ");
     Command2 = button("Επιπεδόκυρτος ΥΠΕΡΒΟΛΙΚΟΣ PLANE CONVEX HYPERBOLIC");
     Command3 = button("ΣΦΑΙΡΙΚΟΙ ΦΑΚΟι SPHERICAL LENSES");
-    deiktissahl = windows::makeScrollBar(Qt::Horizontal, 100, 250, 20, 150);
+    deiktissahl = windows::makeScrollBar(Qt::Horizontal, kDeiktissahlBar);
     Label1 = windows::makeLabel("", designerFont("Arial", 8.25));
     place(Command1, 120, 600, 2220, 855);
     place(Command2, 2280, 600, 2295, 855);
     place(Command3, 4680, 600, 2175, 855);
-    place(deiktissahl, 360, 2280, 2535, 375);
+    place(deiktissahl, kDeiktissahlBar.left, kDeiktissahlBar.top, kDeiktissahlBar.width,
+          kDeiktissahlBar.height);
     place(Label1, 3120, 2160, 1575, 735);
     setClientSizeTwips(7485, 5520);
     // Label1 has a TabIndex too, but a label never takes the focus.
@@ -47,17 +48,28 @@ Eisagogiko::Eisagogiko(Application& app) : FormWindow(app), app_(app) {
 
 void Eisagogiko::Form_Load() {
     app_.hyperbolic().nsahl = index();
-    Label1->setText("INDEX OF REFRACTION Δείκτης Διάθλασης= " + windows::format00(index()));
+    Label1->setText("INDEX OF REFRACTION Δείκτης Διάθλασης= " +
+                    windows::formatTwoDecimals(index()));
 }
 
 void Eisagogiko::prepareAtStartup() {
     app_.hyperbolic().nsahl = index();
-    Label1->setText("Index of Refraction n=" + windows::format00(app_.hyperbolic().nsahl));
+    Label1->setText("Index of Refraction n=" + windows::formatTwoDecimals(app_.hyperbolic().nsahl));
     app_.hyperbolic().nsahl = index();
 }
 
+void Eisagogiko::apply(const EisagogikoSetup& setup) {
+    windows::setQuietly(deiktissahl, setup.deiktissahl);
+    if (setup.deiktissahlMoved)
+        deiktissahl_Change();
+    else
+        prepareAtStartup();
+}
+
 void Eisagogiko::deiktissahl_Change() {
-    Label1->setText("INDEX  OF REFRACTION Δείκτης Διάθλασης= " + windows::format00(index()));
+    indexMoved_ = true;
+    Label1->setText("INDEX  OF REFRACTION Δείκτης Διάθλασης= " +
+                    windows::formatTwoDecimals(index()));
     app_.hyperbolic().nsahl = index();
     // The light Ibn Sahl's window shows went through the lens before.
     app_.elSahl().lensDataPanel()->renew();
@@ -86,8 +98,7 @@ void Eisagogiko::chooseLens(bool biconvex) {
     // below 1: both are refused with the same message.
     const std::optional<double> b = optics::hyperbolic::semiConjugateAxis(lens.nsahl);
     if (!b) {
-        app_.dialogs().message(QString(QChar(0x60)) +
-                               "Ακυρος Δείκτης Διάθλασηςgive a bigger value");
+        app_.dialogs().message(windows::ElSahl::invalidIndex());
         return;
     }
     lens.shared.pigiX = 9 * kA;

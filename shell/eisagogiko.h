@@ -1,5 +1,6 @@
 #pragma once
 
+#include "shell/eisagogikosetup.h"
 #include "windows/common/formwindow.h"
 
 #include <QLabel>
@@ -21,6 +22,11 @@ class Eisagogiko : public windows::FormWindow {
     // Main's preparation once the workbench is shown.
     void prepareAtStartup();
 
+    // The index as one value, and the index set to one, its label as the
+    // start or the bar's handler writes it.
+    EisagogikoSetup setup() const { return {deiktissahl->value(), indexMoved_}; }
+    void apply(const EisagogikoSetup& setup);
+
     void deiktissahl_Change();
     void Command1_Click(); // "BICONVEX HYPERBOLIC"
     void Command2_Click(); // "PLANE CONVEX HYPERBOLIC"
@@ -40,6 +46,7 @@ class Eisagogiko : public windows::FormWindow {
     double index() const { return deiktissahl->value() / 100.0; }
 
     Application& app_;
+    bool indexMoved_ = false; // the bar's handler has written Label1
 };
 
 } // namespace shell

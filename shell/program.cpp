@@ -34,7 +34,7 @@ void askForScale(double scale) {
         Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
 }
 
-int snapshot(const Options& options, const std::optional<Setup>& setup) {
+int snapshot(const Options& options, const std::optional<QString>& setupFile) {
     const double ratio = QGuiApplication::primaryScreen()->devicePixelRatio();
     if (options.scale && std::abs(ratio - *options.scale) > 1e-9) {
         std::fprintf(stderr, "fakoi: the platform draws at a ratio of %g, not %g\n", ratio,
@@ -43,8 +43,9 @@ int snapshot(const Options& options, const std::optional<Setup>& setup) {
     }
     QtDialogs dialogs;
     Application app(dialogs, {options.screenWidth, options.screenHeight, 96});
-    const SnapshotResult result = writeSnapshots(
-        app, options.snapshotDir, setup, options.lensData ? LensDataShown::Yes : LensDataShown::No);
+    const SnapshotResult result =
+        writeSnapshots(app, options.snapshotDir, setupFile,
+                       options.lensData ? LensDataShown::Yes : LensDataShown::No);
     for (const QString& path : result.written)
         std::printf("%s\n", qPrintable(path));
     if (!result.error.isEmpty()) {
@@ -54,12 +55,12 @@ int snapshot(const Options& options, const std::optional<Setup>& setup) {
     return 0;
 }
 
-int interactive(const std::optional<Setup>& setup) {
+int interactive(const std::optional<QString>& setupFile) {
     QtDialogs dialogs;
     Application app(dialogs, primaryScreenInfo());
     app.Main();
-    if (setup)
-        applySetup(app, *setup);
+    if (setupFile)
+        app.openSetupFile(*setupFile);
     quitAfterFirstPaintIfAsked(app.lentoi().canvasWidget());
     return QApplication::exec();
 }
@@ -76,15 +77,16 @@ int runProgram(int argc, char* argv[]) {
         return 2;
     }
     // A set-up that cannot be read stops the program before any window or
-    // picture is made.
-    std::optional<Setup> setup;
+    // picture is made. The windows read it again once made, onto the values
+    // they start with.
+    std::optional<QString> setupFile;
     if (!options.setupFile.isEmpty()) {
         const SetupReading reading = readSetupFile(options.setupFile);
         if (!reading.setup) {
             std::fprintf(stderr, "fakoi: %s\n", qPrintable(reading.error));
             return 2;
         }
-        setup = reading.setup;
+        setupFile = options.setupFile;
     }
     // Pictures need no display: they are drawn off screen, on a screen of
     // the size asked for. The platform's screen is in device pixels, which
@@ -104,7 +106,7 @@ int runProgram(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(FAKOI_APP_ID);
     const QtTranslations qtTexts(QLocale::system());
     installFontSubstitutes();
-    return options.snapshotDir.isEmpty() ? interactive(setup) : snapshot(options, setup);
+    return options.snapshotDir.isEmpty() ? interactive(setupFile) : snapshot(options, setupFile);
 }
 
 } // namespace shell

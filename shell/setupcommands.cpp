@@ -42,7 +42,7 @@ void Application::openSetup() {
 }
 
 bool Application::openSetupFile(const QString& path) {
-    const SetupReading reading = readSetupFile(path);
+    const SetupReading reading = readSetupFile(path, startSetup_);
     if (!reading.setup) {
         dialogs_.message(reading.error);
         return false;

@@ -30,22 +30,22 @@ inline constexpr SetupChoice<FrontWindow> kFrontWindows[] = {
     {FrontWindow::ElSahl, "ElSahl"},
 };
 
-inline constexpr SetupChoice<LentoiSetup::Drawing> kLentoiDrawings[] = {
-    {LentoiSetup::Drawing::Lens, "lens"},
-    {LentoiSetup::Drawing::Bundle, "bundle"},
-    {LentoiSetup::Drawing::FanWaves, "fan waves"},
-    {LentoiSetup::Drawing::BundleWaves, "bundle waves"},
+inline constexpr SetupChoice<windows::WorkbenchPicture::Base> kLentoiDrawings[] = {
+    {windows::WorkbenchPicture::Base::Lens, "lens"},
+    {windows::WorkbenchPicture::Base::ParallelBundle, "bundle"},
+    {windows::WorkbenchPicture::Base::FanWaves, "fan waves"},
+    {windows::WorkbenchPicture::Base::BundleWaves, "bundle waves"},
 };
 
-inline constexpr SetupChoice<LentoiSetup::Recorded> kLentoiRecords[] = {
-    {LentoiSetup::Recorded::Nothing, "nothing"},
-    {LentoiSetup::Recorded::Fan, "fan"},
-    {LentoiSetup::Recorded::Bundle, "bundle"},
+inline constexpr SetupChoice<windows::WaveRecordContents::Kind> kLentoiRecords[] = {
+    {windows::WaveRecordContents::Kind::Nothing, "nothing"},
+    {windows::WaveRecordContents::Kind::Fan, "fan"},
+    {windows::WaveRecordContents::Kind::Bundle, "bundle"},
 };
 
-inline constexpr SetupChoice<MoniaktinaSetup::Drawing> kMoniaktinaDrawings[] = {
-    {MoniaktinaSetup::Drawing::Outline, "outline"},
-    {MoniaktinaSetup::Drawing::Ray, "ray"},
+inline constexpr SetupChoice<windows::SingleRayPicture::Kind> kMoniaktinaDrawings[] = {
+    {windows::SingleRayPicture::Kind::Outline, "outline"},
+    {windows::SingleRayPicture::Kind::Ray, "ray"},
 };
 
 inline constexpr SetupChoice<ElSahlSetup::Option> kElSahlOptions[] = {
@@ -54,15 +54,16 @@ inline constexpr SetupChoice<ElSahlSetup::Option> kElSahlOptions[] = {
     {ElSahlSetup::Option::onlyrays, "onlyrays"},
 };
 
-inline constexpr SetupChoice<ElSahlSetup::Lens> kElSahlLenses[] = {
-    {ElSahlSetup::Lens::PlanoConvex, "plano-convex"},
-    {ElSahlSetup::Lens::Biconvex, "biconvex"},
+// Whether the lens is biconvex.
+inline constexpr SetupChoice<bool> kElSahlLenses[] = {
+    {false, "plano-convex"},
+    {true, "biconvex"},
 };
 
-inline constexpr SetupChoice<ElSahlSetup::Drawing> kElSahlDrawings[] = {
-    {ElSahlSetup::Drawing::Nothing, "nothing"},
-    {ElSahlSetup::Drawing::Source, "source"},
-    {ElSahlSetup::Drawing::Beam, "beam"},
+inline constexpr SetupChoice<windows::SahlPicture::Drawing> kElSahlDrawings[] = {
+    {windows::SahlPicture::Drawing::Nothing, "nothing"},
+    {windows::SahlPicture::Drawing::PointSource, "source"},
+    {windows::SahlPicture::Drawing::Beam, "beam"},
 };
 
 // Colours are red + 256 * green + 65536 * blue.
@@ -82,19 +83,17 @@ template <class V, class S> void visitBlade(V& v, S& blade) {
     v.number("Y2", blade.Y2);
 }
 
+template <class V, class S, class Bars> void visitBars(V& v, S& s, const Bars& bars) {
+    for (const auto& bar : bars)
+        v.integer(bar.name, s.*bar.value, bar.design.min, bar.design.max);
+}
+
 template <class V, class S> void visitLentoi(V& v, S& s) {
-    v.integer("desmi1", s.desmi1, 2, 150);
-    v.integer("deiktisdiathlasis", s.deiktisdiathlasis, 40, 250);
-    v.integer("aktina2", s.aktina2, 0, 500);
-    v.integer("aktina1", s.aktina1, 50, 500);
-    v.integer("kentrokykloy", s.kentrokykloy, 0, 500);
-    v.integer("kentrokykloy2", s.kentrokykloy2, -500, 0);
-    v.integer("arvimaton", s.arvimaton, 5, 150);
-    v.integer("HScroll1", s.HScroll1, -100, 100);
-    v.integer("VScroll1", s.VScroll1, -100, 0);
-    v.integer("VScroll2", s.VScroll2, 0, 100);
+    visitBars(v, s, windows::kLentoiBars);
     v.integer("Check1", s.Check1, 0, 1);
     v.integer("Check2", s.Check2, 0, 1);
+    v.boolean("aktina1Moved", s.aktina1Moved);
+    v.boolean("aktina2Moved", s.aktina2Moved);
     v.object("Line1", [&] {
         visitBlade(v, s.Line1);
         v.integer("BorderColor", s.line1BorderColor, 0, kLargestColor);
@@ -102,39 +101,41 @@ template <class V, class S> void visitLentoi(V& v, S& s) {
     v.object("Line2", [&] { visitBlade(v, s.Line2); });
     v.object("pigi", [&] { visitPoint(v, s.pigi); });
     v.number("bundleAngle", s.bundleAngleDeg);
-    v.choice("drawn", s.drawn, kLentoiDrawings);
-    v.integer("waveSteps", s.waveSteps, 0, LentoiSetup::kAnimationSteps);
-    v.points("fans", s.fans, kMostFans);
+    v.choice("drawn", s.picture.base, kLentoiDrawings);
+    v.integer("waveSteps", s.picture.animationSteps, 0, windows::WorkbenchPicture::kAnimationSteps);
+    v.points("fans", s.picture.fans, kMostFans);
     v.object("waveRecord", [&] {
-        v.choice("of", s.recorded, kLentoiRecords);
-        visitPoint(v, s.recordedFan);
+        v.choice("of", s.recorded.kind, kLentoiRecords);
+        visitPoint(v, s.recorded.fan);
     });
     v.boolean("lensData", s.lensData);
 }
 
 template <class V, class S> void visitMoniaktina(V& v, S& s) {
-    v.integer("aktina1", s.aktina1, 50, 500);
-    v.integer("aktina2", s.aktina2, 0, 500);
-    v.integer("deiktisdiathlasis", s.deiktisdiathlasis, 40, 250);
-    v.integer("kentrokykloy", s.kentrokykloy, 0, 500);
+    visitBars(v, s, windows::kMoniaktinaBars);
+    v.boolean("deiktisdiathlasisMoved", s.deiktisdiathlasisMoved);
     v.optionalPoint("fos", s.fos);
-    v.object("aim", [&] { visitPoint(v, s.aim); });
-    v.choice("drawn", s.drawn, kMoniaktinaDrawings);
+    v.object("aim", [&] {
+        v.number("x", s.picture.aimX);
+        v.number("y", s.picture.aimY);
+    });
+    v.choice("drawn", s.picture.kind, kMoniaktinaDrawings);
 }
 
 template <class V, class S> void visitEisagogiko(V& v, S& s) {
-    v.integer("deiktissahl", s.deiktissahl, 100, 250);
+    v.integer("deiktissahl", s.deiktissahl, kDeiktissahlBar.min, kDeiktissahlBar.max);
+    v.boolean("deiktissahlMoved", s.deiktissahlMoved);
 }
 
 template <class V, class S> void visitElSahl(V& v, S& s) {
     v.choice("option", s.option, kElSahlOptions);
-    v.choice("lens", s.lens, kElSahlLenses);
+    v.choice("lens", s.picture.biconvex, kElSahlLenses);
     v.object("Line1", [&] { visitBlade(v, s.Line1); });
     v.object("Line2", [&] { visitBlade(v, s.Line2); });
     v.object("source", [&] { visitPoint(v, s.source); });
-    v.number("beamAngle", s.beamAngleDeg);
-    v.choice("drawn", s.drawn, kElSahlDrawings);
-    v.boolean("waves", s.waves);
+    v.number("beamAngle", s.picture.beamAngleDeg);
+    v.choice("drawn", s.picture.drawing, kElSahlDrawings);
+    v.boolean("waves", s.picture.waves);
     v.boolean("lensData", s.lensData);
 }
 

@@ -20,7 +20,7 @@ SetupFault unreadable(const QFile& file) {
 
 } // namespace
 
-SetupReading readSetupFile(const QString& path) {
+SetupReading readSetupFile(const QString& path, const Setup& start) {
     const auto refused = [&path](const SetupFault& fault) {
         return SetupReading{{}, setupRefusal(path, fault)};
     };
@@ -38,7 +38,7 @@ SetupReading readSetupFile(const QString& path) {
         return refused(unreadable(file));
     if (text.size() > kSetupFileLimit)
         return refused(tooLarge());
-    return setupFromJson(text, path);
+    return setupFromJson(text, path, start);
 }
 
 std::optional<QString> writeSetupFile(const QString& path, const Setup& setup) {

@@ -34,12 +34,15 @@ struct SetupReading {
     QString error;              // then why, naming the file
 };
 
-// Reads a set-up from the text of the file fileName, starting from the start
-// values: a field left out keeps its start value, an unknown field is
+// Reads a set-up from the text of the file fileName, starting from start,
+// the set-up of the program as it starts (some of its values, the blades'
+// places, come from the drawing of the start picture, the rest are those
+// of Setup{}): a field left out keeps its start value, an unknown field is
 // ignored, and an integer control's value is rounded and held in its range
 // as the control would hold it. A text that is not JSON, has no "format" or
 // a newer one, or holds a field of the wrong type (NaN, infinities and
 // numbers beyond the range of a double included) is refused as a whole.
-SetupReading setupFromJson(const QByteArray& text, const QString& fileName);
+SetupReading setupFromJson(const QByteArray& text, const QString& fileName,
+                           const Setup& start = Setup{});
 
 } // namespace shell

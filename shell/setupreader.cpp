@@ -107,7 +107,7 @@ class SetupReader {
 
     // A list replaces the start value as a whole; each of its points needs
     // both coordinates.
-    void points(const char* name, std::vector<SetupPoint>& points, int most) {
+    template <class P> void points(const char* name, std::vector<P>& points, int most) {
         const std::optional<QJsonValue> field = find(name);
         if (!field)
             return;
@@ -115,7 +115,7 @@ class SetupReader {
         if (!field->isArray() || given.size() > most ||
             !std::all_of(given.begin(), given.end(), isPoint))
             return refuse(name, pointList(most));
-        std::vector<SetupPoint> read(std::size_t(given.size()));
+        std::vector<P> read(std::size_t(given.size()));
         for (qsizetype i = 0; i < given.size() && !fault; ++i) {
             path_ << QString("%1[%2]").arg(name).arg(i);
             objects_.push_back(given[i].toObject());
@@ -218,7 +218,7 @@ QString setupRefusal(const QString& fileName, const SetupFault& fault) {
         .arg(fileName, fault.greek, fault.english);
 }
 
-SetupReading setupFromJson(const QByteArray& text, const QString& fileName) {
+SetupReading setupFromJson(const QByteArray& text, const QString& fileName, const Setup& start) {
     const auto refused = [&fileName](const SetupFault& fault) {
         return SetupReading{{}, setupRefusal(fileName, fault)};
     };
@@ -233,7 +233,7 @@ SetupReading setupFromJson(const QByteArray& text, const QString& fileName) {
     const QJsonObject root = document.object();
     if (const std::optional<SetupFault> fault = formatFault(root))
         return refused(*fault);
-    Setup setup;
+    Setup setup = start;
     SetupReader reader(root);
     visitSetup(reader, setup);
     if (reader.fault)

@@ -80,7 +80,7 @@ class SetupWriter {
     }
 
     // One point a line, one level deeper than the list's name.
-    void points(const char* name, const std::vector<SetupPoint>& points, int /*most*/) {
+    template <class P> void points(const char* name, const std::vector<P>& points, int /*most*/) {
         key(name);
         text_ += '[';
         const QByteArray inner = indent(firsts_.size() + 1);

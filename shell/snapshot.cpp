@@ -42,9 +42,16 @@ void showLensData(Application& app) {
 }
 
 // Every window as the set-up drew it, each shown for its picture so that
-// its layout is that of a shown window.
-void snapSetup(Application& app, const Setup& setup, LensDataShown lensData, const QDir& dir,
+// its layout is that of a shown window. Fields the file leaves out keep the
+// values of the program as Main left it.
+void snapSetup(Application& app, const QString& setupFile, LensDataShown lensData, const QDir& dir,
                SnapshotResult& result) {
+    const SetupReading reading = readSetupFile(setupFile, app.startSetup());
+    if (!reading.setup) {
+        result.error = reading.error;
+        return;
+    }
+    const Setup& setup = *reading.setup;
     applySetup(app, setup);
     if (lensData == LensDataShown::Yes)
         showLensData(app);
@@ -64,31 +71,34 @@ void snapSetup(Application& app, const Setup& setup, LensDataShown lensData, con
 // The single-ray window as "AKTINA RAY" opens it, with the start ray aimed
 // as its Form_Load aims it: from the source to halfway between the origin and
 // the mark's corner. The workbench is shown again for the pictures after it.
-void snapSingleRay(Application& app, const QDir& dir, SnapshotResult& result) {
+void snapSingleRay(Application& app, const QDir& dir, Setup& drawn, SnapshotResult& result) {
     app.openSingleRay();
     windows::Moniaktina& window = app.moniaktina();
-    window.Form_MouseUp(canvas::LeftButton, canvas::ShiftKey, window.fos.Left / 2,
-                        window.fos.Top / 2);
+    window.aimFirstRay();
     save(window, dir, "moniaktina.png", result);
+    drawn.moniaktina = window.setup();
     app.backToWorkbench();
 }
 
 // The lens choice as "IBN SAHL" shows it, then each hyperbolic lens as its
-// button first draws it (n = 1.50, source at (108, 25)).
-void snapHyperbolic(Application& app, const QDir& dir, SnapshotResult& result) {
+// button first draws it (n = 1.50, source at (108, 25)). The window holds
+// one lens: the last one drawn.
+void snapHyperbolic(Application& app, const QDir& dir, Setup& drawn, SnapshotResult& result) {
     app.openLensChoice();
     Eisagogiko& choice = app.eisagogiko();
     save(choice, dir, "eisagogiko.png", result);
+    drawn.eisagogiko = choice.setup();
     choice.Command2_Click();
     save(app.elSahl(), dir, "ElSahl-planoconvex.png", result);
     choice.Command1_Click();
     save(app.elSahl(), dir, "ElSahl-biconvex.png", result);
+    drawn.elSahl = app.elSahl().setup();
 }
 
 } // namespace
 
 SnapshotResult writeSnapshots(Application& app, const QString& dir,
-                              const std::optional<Setup>& setup, LensDataShown lensData) {
+                              const std::optional<QString>& setupFile, LensDataShown lensData) {
     SnapshotResult result;
     QDir target(dir);
     if (!target.mkpath(".")) {
@@ -96,16 +106,19 @@ SnapshotResult writeSnapshots(Application& app, const QString& dir,
         return result;
     }
     app.Main();
-    if (setup) {
-        snapSetup(app, *setup, lensData, target, result);
+    if (setupFile) {
+        snapSetup(app, *setupFile, lensData, target, result);
         return result;
     }
     if (lensData == LensDataShown::Yes)
         showLensData(app);
-    saveSetup(captureSetup(app, FrontWindow::Lentoi), target, result);
+    // Each window's part of the set-up as its picture was taken.
+    Setup drawn;
     save(app.lentoi(), target, "lentoi.png", result);
-    snapSingleRay(app, target, result);
-    snapHyperbolic(app, target, result);
+    drawn.lentoi = app.lentoi().setup();
+    snapSingleRay(app, target, drawn, result);
+    snapHyperbolic(app, target, drawn, result);
+    saveSetup(drawn, target, result);
     return result;
 }
 

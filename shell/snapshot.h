@@ -11,10 +11,11 @@ namespace shell {
 
 class Application;
 
-// Writes one PNG per window into dir, and the set-up the windows were drawn
-// from as setup.fakoi. Without a set-up: each window as the program first
-// shows it (both hyperbolic lenses), and the start state. With one: each
-// window as the set-up draws it. With lensData, the workbench and Ibn Sahl's
+// Writes one PNG per window into dir, and the set-up of the pictures drawn
+// as setup.fakoi. Without a set-up file: each window as the program first
+// shows it (both hyperbolic lenses; the set-up holds the last), so that the
+// set-up written draws the same pictures again. With one: each window as
+// the set-up draws it. With lensData, the workbench and Ibn Sahl's
 // lenses show their lens-data panel. Returns the names of the files written,
 // or an error message.
 struct SnapshotResult {
@@ -23,7 +24,7 @@ struct SnapshotResult {
 };
 enum class LensDataShown { No, Yes };
 SnapshotResult writeSnapshots(Application& app, const QString& dir,
-                              const std::optional<Setup>& setup = std::nullopt,
+                              const std::optional<QString>& setupFile = std::nullopt,
                               LensDataShown lensData = LensDataShown::No);
 
 } // namespace shell

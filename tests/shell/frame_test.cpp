@@ -2,14 +2,8 @@
 // FAKOI_TEST_FRAMES=thin): every window fits the screen, frame included, and
 // a window of a new size shows its picture for that size.
 
-#include "shell/application.h"
 #include "shell/desktop.h"
-#include "shell/eisagogiko.h"
-#include "tests/support/pixels.h"
-#include "tests/support/scripteddialogs.h"
-#include "windows/hyperbolic/elsahl.h"
-#include "windows/single_ray/moniaktina.h"
-#include "windows/workbench/lentoi.h"
+#include "tests/support/program.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -23,10 +17,6 @@
 namespace {
 
 using Pixels = std::vector<std::uint32_t>;
-
-Pixels pixelsOf(const canvas::Surface& surface) {
-    return {surface.pixels(), surface.pixels() + surface.widthPx() * surface.heightPx()};
-}
 
 void settle() {
     for (int i = 0; i < 5; ++i)
@@ -53,19 +43,13 @@ void expectCentredScale(windows::FormWindow& window, const char* name) {
 
 } // namespace
 
-class FrameTest : public ::testing::Test {
+class FrameTest : public testing_support::ProgramFixture<> {
   protected:
     void SetUp() override {
-        app = std::make_unique<shell::Application>(dialogs, shell::primaryScreenInfo());
-        app->setEndProgram([] {});
-        app->Main();
+        ProgramFixture::SetUp();
         settle();
     }
-
-    windows::Lentoi& lentoi() { return app->lentoi(); }
-
-    testing_support::ScriptedDialogs dialogs;
-    std::unique_ptr<shell::Application> app;
+    windows::ScreenInfo screen() const override { return shell::primaryScreenInfo(); }
 };
 
 TEST_F(FrameTest, EveryWindowFitsTheAvailableAreaFrameIncluded) {
@@ -140,9 +124,9 @@ TEST_F(FrameTest, ResizedWindowsDrawTheirPictureForTheNewSize) {
         ASSERT_NE(window.canvasWidget().size(), before) << row.name;
         EXPECT_EQ(view.widthPx(), window.canvasWidget().width()) << row.name;
         EXPECT_EQ(view.heightPx(), window.canvasWidget().height()) << row.name;
-        const Pixels shown = pixelsOf(view);
+        const Pixels shown = testing_support::pixelsOf(view);
         row.drawAgain();
-        EXPECT_TRUE(shown == pixelsOf(view)) << row.name;
+        EXPECT_TRUE(shown == testing_support::pixelsOf(view)) << row.name;
     }
     // The workbench's handles are where its picture shows them: the lens
     // body's fill at the middle of the lens, and a press on the centre of

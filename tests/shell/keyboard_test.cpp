@@ -1,4 +1,4 @@
-#include "tests/shell/program_fixture.h"
+#include "tests/support/program.h"
 
 #include "windows/common/numbers.h"
 
@@ -162,8 +162,8 @@ TEST_F(KeyboardTest, EveryScrollBarMovesByEachKey) {
             EXPECT_EQ(row.bar->value(), expected)
                 << row.bar->accessibleName().toStdString() << " key " << key.key;
             if (row.shown) {
-                const QString value = row.hundredths ? windows::format00(expected / 100.0)
-                                                     : windows::format0(expected);
+                const QString value = row.hundredths ? windows::formatTwoDecimals(expected / 100.0)
+                                                     : windows::formatWhole(expected);
                 EXPECT_TRUE(row.shown().endsWith(value))
                     << row.shown().toStdString() << " for " << expected;
             }
@@ -216,7 +216,7 @@ TEST_F(KeyboardTest, EveryScrollBarsTooltipSaysWhatItSetsNow) {
     windows::Lentoi& w = lentoi();
     w.HScroll1->setValue(100); // the blades' tips clear of the lens, which would hold them
     const auto after = [](const QString& text) { return text.section('=', -1).trimmed(); };
-    const auto units = [](const double& v) { return [&v] { return windows::format0(v); }; };
+    const auto units = [](const double& v) { return [&v] { return windows::formatWhole(v); }; };
     const std::map<QScrollBar*, std::function<QString()>> boxless = {
         {w.kentrokykloy2, units(app->spherical().xa)},
         {w.arvimaton, [&] { return w.Label3->text().remove(accessibleName(w.arvimaton)); }},

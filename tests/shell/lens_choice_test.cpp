@@ -1,4 +1,4 @@
-#include "tests/shell/program_fixture.h"
+#include "tests/support/program.h"
 
 class LensChoiceTest : public ProgramTest {};
 
@@ -23,17 +23,17 @@ TEST_F(LensChoiceTest, LabelUsesTheLocalesSeparator) {
     dialogs.messages.clear();
     bool otherEnded = false;
     testing_support::ScriptedDialogs otherDialogs;
-    auto other = start(otherDialogs, otherEnded);
+    auto other = testing_support::startProgram(otherDialogs, otherEnded);
     QLocale::setDefault(QLocale::c());
     EXPECT_EQ(other->eisagogiko().Label1->text().toStdString(), "Index of Refraction n=1,50");
 }
 
 TEST_F(LensChoiceTest, IndexFollowsTheScrollBarWithoutARedraw) {
     choice().Command2_Click();
-    const auto before = picture(sahl().surface());
+    const auto before = testing_support::pixelsOf(sahl().surface());
     choice().deiktissahl->setValue(230);
     EXPECT_DOUBLE_EQ(app->hyperbolic().nsahl, 2.3);
-    EXPECT_EQ(picture(sahl().surface()), before);
+    EXPECT_EQ(testing_support::pixelsOf(sahl().surface()), before);
 }
 
 TEST_F(LensChoiceTest, EachChoiceSizesScalesAndDrawsElSahl) {
@@ -72,7 +72,7 @@ TEST_F(LensChoiceTest, EachChoiceSizesScalesAndDrawsElSahl) {
 TEST_F(LensChoiceTest, ChoiceMadeTwiceIsDrawnAfreshAtTheDefaultSource) {
     testing_support::ScriptedDialogs otherDialogs;
     bool otherEnded = false;
-    auto fresh = start(otherDialogs, otherEnded);
+    auto fresh = testing_support::startProgram(otherDialogs, otherEnded);
     fresh->eisagogiko().Command2_Click();
 
     choice().Command2_Click();
@@ -82,22 +82,24 @@ TEST_F(LensChoiceTest, ChoiceMadeTwiceIsDrawnAfreshAtTheDefaultSource) {
     choice().Command2_Click();
     EXPECT_EQ(app->source().pigiX, 108);
     EXPECT_EQ(app->source().pigiY, 25);
-    EXPECT_TRUE(picture(sahl().surface()) == picture(fresh->elSahl().surface()));
+    EXPECT_TRUE(testing_support::pixelsOf(sahl().surface()) ==
+                testing_support::pixelsOf(fresh->elSahl().surface()));
 }
 
 TEST_F(LensChoiceTest, BackToMenuThenAChoiceHoldsOnlyTheNewDrawing) {
     testing_support::ScriptedDialogs otherDialogs;
     bool otherEnded = false;
-    auto fresh = start(otherDialogs, otherEnded);
+    auto fresh = testing_support::startProgram(otherDialogs, otherEnded);
     fresh->eisagogiko().Command1_Click();
 
     choice().Command2_Click();
     sahl().BACKFAKO->trigger();
-    const auto cleared = picture(sahl().surface());
+    const auto cleared = testing_support::pixelsOf(sahl().surface());
     EXPECT_TRUE(std::all_of(cleared.begin(), cleared.end(),
                             [](std::uint32_t p) { return p == 0xFFFFFFFFu; }));
     choice().Command1_Click();
-    EXPECT_TRUE(picture(sahl().surface()) == picture(fresh->elSahl().surface()));
+    EXPECT_TRUE(testing_support::pixelsOf(sahl().surface()) ==
+                testing_support::pixelsOf(fresh->elSahl().surface()));
 }
 
 TEST_F(LensChoiceTest, IndexGuardRefusesAnIndexOfOneOrLess) {
@@ -114,7 +116,7 @@ TEST_F(LensChoiceTest, IndexGuardRefusesAnIndexOfOneOrLess) {
         EXPECT_EQ(app->source().pigiX, 33) << n;
         EXPECT_TRUE(app->hyperbolic().amfikyrtos) << n;
         EXPECT_TRUE(sahl().isVisible()) << n;
-        const auto shown = picture(sahl().surface());
+        const auto shown = testing_support::pixelsOf(sahl().surface());
         EXPECT_TRUE(std::all_of(shown.begin(), shown.end(), [](std::uint32_t p) {
             return p == 0xFFFFFFFFu;
         })) << n;

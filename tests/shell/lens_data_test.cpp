@@ -1,5 +1,5 @@
-#include "tests/shell/program_fixture.h"
 #include "tests/support/pixels.h"
+#include "tests/support/program.h"
 
 #include "windows/common/lensdatapanel.h"
 
@@ -176,7 +176,7 @@ TEST_F(LensDataTest, MarksShowTheFociOverAnUnchangedPicture) {
     const canvas::Surface& view = window.surface();
     QCoreApplication::processEvents();
     window.drawPicture(window.picture());
-    const std::vector<std::uint32_t> picture = ProgramTest::picture(view);
+    const std::vector<std::uint32_t> picture = testing_support::pixelsOf(view);
     const QImage hidden = onScreen(window);
     lensData().toggle();
     const QImage shown = onScreen(window);
@@ -185,10 +185,10 @@ TEST_F(LensDataTest, MarksShowTheFociOverAnUnchangedPicture) {
     EXPECT_GT(changedAround(view, hidden, shown, -142, 0, 2, 5), 4);
     EXPECT_GT(changedAround(view, hidden, shown, 116.67, 0, 2, 5), 4);
     EXPECT_EQ(changedAround(view, hidden, shown, -100, 60, 10, 10), 0);
-    EXPECT_TRUE(ProgramTest::picture(view) == picture);
+    EXPECT_TRUE(testing_support::pixelsOf(view) == picture);
     // The same picture drawn again with the panel shown.
     window.drawPicture(window.picture());
-    EXPECT_TRUE(ProgramTest::picture(view) == picture);
+    EXPECT_TRUE(testing_support::pixelsOf(view) == picture);
     // Hidden again, the panel takes its marks with it.
     lensData().toggle();
     EXPECT_EQ(changedAround(view, hidden, onScreen(window), 116.67, 0, 2, 5), 0);
@@ -234,7 +234,7 @@ TEST_F(LensDataTest, ClickOnThePanelReachesNoWindowHandler) {
     windows::Lentoi& window = lentoi();
     lensData().toggle();
     QCoreApplication::processEvents();
-    const std::vector<std::uint32_t> before = picture(window.surface());
+    const std::vector<std::uint32_t> before = testing_support::pixelsOf(window.surface());
     const windows::WorkbenchPicture shown = window.picture();
     const QPoint middle = lensData().geometry().center();
     const auto click = [&](QPoint p, Qt::KeyboardModifiers keys) {
@@ -244,7 +244,7 @@ TEST_F(LensDataTest, ClickOnThePanelReachesNoWindowHandler) {
     for (Qt::KeyboardModifiers keys :
          {Qt::KeyboardModifiers{}, Qt::KeyboardModifiers{Qt::ShiftModifier}})
         click(middle, keys);
-    EXPECT_TRUE(picture(window.surface()) == before);
+    EXPECT_TRUE(testing_support::pixelsOf(window.surface()) == before);
     EXPECT_EQ(window.picture(), shown);
     EXPECT_EQ(window.pigi.Left, -200);
     lensData().toggle();

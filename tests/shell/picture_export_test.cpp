@@ -1,4 +1,4 @@
-#include "tests/shell/program_fixture.h"
+#include "tests/support/program.h"
 #include "windows/common/lensdatapanel.h"
 #include "windows/common/picturefile.h"
 

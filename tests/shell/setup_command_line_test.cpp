@@ -1,9 +1,10 @@
 #include "shell/setupfile.h"
 #include "shell/setupwindows.h"
-#include "tests/shell/program_fixture.h"
+#include "tests/support/program.h"
 
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -90,15 +91,29 @@ TEST(SetupCommandLine, NumbersOutOfRangeAreHeldInTheControls) {
     EXPECT_TRUE(text.contains(R"("aktina2": 0,)")) << text.toStdString();
 }
 
-// Without a set-up, the pictures come with the set-up of the start state
-// beside them, as a template: that of a program started here.
-TEST(SetupCommandLine, ASnapshotWritesTheStartSetUp) {
+// Without a set-up, the pictures come with the set-up of what they show
+// beside them: opened, it draws the same pictures (Ibn Sahl's window holds
+// the lens drawn last), and a program started here saves the same file.
+TEST(SetupCommandLine, ASnapshotsSetUpDrawsItsPicturesAgain) {
     QTemporaryDir dir;
-    const Ran run = fakoi({"--snapshot", dir.path()});
+    const QString first = dir.filePath("first"), again = dir.filePath("again");
+    Ran run = fakoi({"--snapshot", first});
     ASSERT_EQ(run.status, 0) << run.errors.toStdString();
+    run = fakoi({"--setup", first + "/setup.fakoi", "--snapshot", again});
+    ASSERT_EQ(run.status, 0) << run.errors.toStdString();
+    const std::pair<const char*, const char*> same[] = {{"lentoi.png", "lentoi.png"},
+                                                        {"moniaktina.png", "moniaktina.png"},
+                                                        {"eisagogiko.png", "eisagogiko.png"},
+                                                        {"ElSahl-biconvex.png", "ElSahl.png"}};
+    for (const auto& [drawn, redrawn] : same) {
+        const QImage expected(QDir(first).filePath(drawn));
+        EXPECT_FALSE(expected.isNull()) << drawn;
+        EXPECT_TRUE(QImage(QDir(again).filePath(redrawn)) == expected) << redrawn;
+    }
     testing_support::ScriptedDialogs dialogs;
     bool ended = false;
-    const auto started = ProgramTest::start(dialogs, ended);
-    EXPECT_EQ(shell::readSetupFile(dir.filePath("setup.fakoi")).setup,
-              shell::captureSetup(*started, shell::FrontWindow::Lentoi));
+    const auto started = testing_support::startProgram(dialogs, ended);
+    const shell::SetupReading written = shell::readSetupFile(first + "/setup.fakoi");
+    ASSERT_TRUE(written.setup) << written.error.toStdString();
+    EXPECT_EQ(written.setup->lentoi, started->lentoi().setup());
 }

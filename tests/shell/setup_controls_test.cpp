@@ -1,5 +1,6 @@
 #include "shell/setupfields.h"
-#include "tests/shell/program_fixture.h"
+#include "shell/setupwindows.h"
+#include "tests/support/program.h"
 
 #include <map>
 #include <string>
@@ -31,7 +32,7 @@ class RangeCollector {
     }
     void optionalPoint(const char*, const std::optional<shell::SetupPoint>&) {}
     void boolean(const char*, bool) {}
-    void points(const char*, const std::vector<shell::SetupPoint>&, int) {}
+    template <class P> void points(const char*, const std::vector<P>&, int) {}
 
   private:
     std::string prefix_;
@@ -81,6 +82,15 @@ TEST_F(SetupControlsTest, IntegerFieldsHaveTheControlsRangesAndStartValues) {
     EXPECT_EQ(collected.fields.at("lentoi.waveSteps"),
               (Ranged{0, windows::WorkbenchPicture::kAnimationSteps, 0}));
     EXPECT_EQ(collected.fields.size(), std::size(bars) + 4) << "an integer field not checked here";
+    // Each bar a step off its start: the windows' set-ups name each value
+    // after its own bar.
+    for (const auto& [name, bar, startShown] : bars)
+        bar->setValue(bar->value() < bar->maximum() ? bar->value() + 1 : bar->value() - 1);
+    RangeCollector captured;
+    const shell::Setup now = shell::captureSetup(*app, shell::FrontWindow::Lentoi);
+    shell::visitSetup(captured, now);
+    for (const auto& [name, bar, startShown] : bars)
+        EXPECT_EQ(captured.fields.at(name).start, bar->value()) << name;
 }
 
 TEST_F(SetupControlsTest, PositionsStartWhereTheWindowsPutThem) {

@@ -25,49 +25,57 @@ QString writeFile(const QString& path, const QByteArray& text) {
 // doubles that are hard to write: a third, the smallest and largest, -0.
 // Each row changes the one before it.
 std::deque<std::pair<const char*, shell::Setup>> roundTripRows() {
-    using L = shell::LentoiSetup;
+    using L = windows::WorkbenchPicture::Base;
+    using R = windows::WaveRecordContents::Kind;
+    using D = windows::SahlPicture::Drawing;
     using E = shell::ElSahlSetup;
     std::deque<std::pair<const char*, shell::Setup>> rows;
     shell::Setup s;
     rows.emplace_back("start values", s);
     s.lentoi = {2, 40, 0, 50, 0, -500, 5, -100, -100, 0, 0, 1, {}, {}, 250};
-    s.lentoi.drawn = L::Drawing::Lens;
+    s.lentoi.picture.base = L::Lens;
     rows.emplace_back("lentoi lens, bars at Min", s);
     s.lentoi = {150, 250, 500, 500, 500, 0, 150, 100, 0, 100, 1, 0, {}, {}};
     s.lentoi.Line1 = {0.1, 1.0 / 3};
     s.lentoi.Line2 = {-std::numeric_limits<double>::max(), 5e-324};
     s.lentoi.bundleAngleDeg = -37.5;
-    s.lentoi.drawn = L::Drawing::Bundle;
+    s.lentoi.picture.base = L::ParallelBundle;
     rows.emplace_back("lentoi bundle, bars at Max", s);
     s.lentoi.pigi = {-123.456, 1e-7};
-    s.lentoi.fans = {{-123.456, 1e-7}, {0, -0.0}, {1e300, -1e300}};
-    s.lentoi.recorded = L::Recorded::Fan;
-    s.lentoi.recordedFan = {-123.456, 1e-7};
+    s.lentoi.picture.fans = {{-123.456, 1e-7}, {0, -0.0}, {1e300, -1e300}};
+    s.lentoi.recorded = {R::Fan, {-123.456, 1e-7}};
+    s.lentoi.aktina2Moved = true;
     rows.emplace_back("lentoi fans over the bundle", s);
-    s.lentoi.drawn = L::Drawing::FanWaves;
-    s.lentoi.waveSteps = 240;
-    s.lentoi.fans.clear();
+    s.lentoi.picture.base = L::FanWaves;
+    s.lentoi.picture.animationSteps = 240;
+    s.lentoi.picture.fans.clear();
     rows.emplace_back("lentoi fan waves", s);
-    s.lentoi.drawn = L::Drawing::BundleWaves;
-    s.lentoi.waveSteps = 17;
-    s.lentoi.recorded = L::Recorded::Bundle;
+    s.lentoi.picture.base = L::BundleWaves;
+    s.lentoi.picture.animationSteps = 17;
+    s.lentoi.recorded.kind = R::Bundle;
     rows.emplace_back("lentoi bundle waves", s);
     s.front = shell::FrontWindow::Moniaktina;
     rows.emplace_back("moniaktina outline", s);
-    s.moniaktina = {500, 0, 40, 500, shell::SetupPoint{-0.0, 2.5}, {1e21, -1e-5}};
-    s.moniaktina.drawn = shell::MoniaktinaSetup::Drawing::Ray;
+    s.moniaktina = {500,
+                    0,
+                    40,
+                    500,
+                    shell::SetupPoint{-0.0, 2.5},
+                    true,
+                    {windows::SingleRayPicture::Kind::Ray, 0, 0, 1e21, -1e-5}};
     rows.emplace_back("moniaktina ray", s);
     s.front = shell::FrontWindow::ElSahl;
     s.elSahl.option = E::Option::kymataYESNO;
     rows.emplace_back("ElSahl nothing, only waves", s);
-    s.elSahl = {E::Option::onlyrays, E::Lens::Biconvex, {-7, 0.7}, {-7, -0.7}, {1e300, -2}};
-    s.elSahl.drawn = E::Drawing::Source;
+    s.elSahl = {E::Option::onlyrays, {-7, 0.7}, {-7, -0.7}, {1e300, -2}, {}, false};
+    s.elSahl.picture.biconvex = true;
+    s.elSahl.picture.drawing = D::PointSource;
     rows.emplace_back("ElSahl biconvex source, only rays", s);
-    s.elSahl.beamAngleDeg = 89.999;
-    s.elSahl.drawn = E::Drawing::Beam;
+    s.elSahl.picture.beamAngleDeg = 89.999;
+    s.elSahl.picture.drawing = D::Beam;
     rows.emplace_back("ElSahl beam", s);
     s.eisagogiko.deiktissahl = 100;
-    s.elSahl.waves = true;
+    s.elSahl.picture.waves = true;
     rows.emplace_back("ElSahl waves over the beam", s);
     return rows;
 }
@@ -192,7 +200,7 @@ TEST(SetupFile, AtMostSoManyFans) {
     };
     const shell::SetupReading most = shell::setupFromJson(fans(shell::kMostFans), "a.fakoi");
     ASSERT_TRUE(most.setup) << most.error.toStdString();
-    EXPECT_EQ(most.setup->lentoi.fans.size(), std::size_t(shell::kMostFans));
+    EXPECT_EQ(most.setup->lentoi.picture.fans.size(), std::size_t(shell::kMostFans));
     const shell::SetupReading more = shell::setupFromJson(fans(shell::kMostFans + 1), "a.fakoi");
     EXPECT_FALSE(more.setup);
     EXPECT_TRUE(more.error.contains("a list [ ] of at most 1000 objects"))
@@ -248,10 +256,10 @@ TEST(SetupFile, TheExampleReadsAndIsCanonical) {
     const QString path = FAKOI_SOURCE_DIR "/docs/example.fakoi";
     const shell::SetupReading reading = shell::readSetupFile(path);
     ASSERT_TRUE(reading.setup) << reading.error.toStdString();
-    EXPECT_EQ(reading.setup->lentoi.drawn, shell::LentoiSetup::Drawing::Lens);
-    EXPECT_EQ(reading.setup->lentoi.fans, (std::vector<shell::SetupPoint>{{-300, 40}}));
+    EXPECT_EQ(reading.setup->lentoi.picture.base, windows::WorkbenchPicture::Base::Lens);
+    EXPECT_EQ(reading.setup->lentoi.picture.fans, (std::vector<windows::FanSource>{{-300, 40}}));
     EXPECT_EQ(reading.setup->moniaktina.fos, (shell::SetupPoint{-300, 120}));
-    EXPECT_EQ(reading.setup->elSahl.lens, shell::ElSahlSetup::Lens::Biconvex);
+    EXPECT_TRUE(reading.setup->elSahl.picture.biconvex);
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(shell::setupToJson(*reading.setup).toStdString(), file.readAll().toStdString());

@@ -1,4 +1,4 @@
-#include "tests/shell/program_fixture.h"
+#include "tests/support/program.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -120,7 +120,7 @@ TEST_F(StackingTest, ClicksUnderALabelMoveTheBarBeneath) {
 // and the handles stay as they were, with or without Shift.
 TEST_F(StackingTest, ClickOnALabelReachesNoWindowHandler) {
     windows::Lentoi& window = lentoi();
-    const std::vector<std::uint32_t> before = picture(window.surface());
+    const std::vector<std::uint32_t> before = testing_support::pixelsOf(window.surface());
     const windows::WorkbenchPicture shown = window.picture();
     for (QLabel* label : {window.Label1, window.Label2, window.Label3})
         for (Qt::KeyboardModifiers keys :
@@ -128,7 +128,7 @@ TEST_F(StackingTest, ClickOnALabelReachesNoWindowHandler) {
             // The label's middle, clear of every control above it.
             click(window, label->geometry().topLeft() + QPoint(label->width() / 2, 6), keys);
         }
-    EXPECT_TRUE(picture(window.surface()) == before);
+    EXPECT_TRUE(testing_support::pixelsOf(window.surface()) == before);
     EXPECT_EQ(window.picture(), shown);
     EXPECT_EQ(window.pigi.Left, -200);
     EXPECT_EQ(app->source().pigiX, -200);

@@ -1,4 +1,4 @@
-#include "tests/shell/program_fixture.h"
+#include "tests/support/program.h"
 
 #include <QApplication>
 #include <QMenuBar>

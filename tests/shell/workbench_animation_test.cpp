@@ -1,5 +1,5 @@
-#include "tests/shell/program_fixture.h"
 #include "tests/support/pixels.h"
+#include "tests/support/program.h"
 
 #include <QTest>
 
@@ -52,11 +52,12 @@ class WorkbenchAnimationPictureTest : public ProgramTest {
         testing_support::ScriptedDialogs answers;
         answers.answer("10");
         bool otherEnded = false;
-        const std::unique_ptr<shell::Application> other = start(answers, otherEnded);
+        const std::unique_ptr<shell::Application> other =
+            testing_support::startProgram(answers, otherEnded);
         record(other->lentoi());
         animate(other->lentoi());
         tick(other->lentoi(), ticks);
-        return picture(other->lentoi().surface());
+        return testing_support::pixelsOf(other->lentoi().surface());
     }
 };
 
@@ -78,14 +79,17 @@ TEST_F(WorkbenchAnimationPictureTest, RestartMidRunGivesTheFramesOfAFreshRun) {
         bool rowEnded = false;
         testing_support::ScriptedDialogs answers;
         answers.answer("10");
-        const std::unique_ptr<shell::Application> program = start(answers, rowEnded);
+        const std::unique_ptr<shell::Application> program =
+            testing_support::startProgram(answers, rowEnded);
         windows::Lentoi& window = program->lentoi();
         row.record(window);
         row.animate(window);
         tick(window, 57);
         row.animate(window);
         tick(window, 30);
-        EXPECT_TRUE(picture(window.surface()) == freshRun(row.record, row.animate, 30)) << row.name;
+        EXPECT_TRUE(testing_support::pixelsOf(window.surface()) ==
+                    freshRun(row.record, row.animate, 30))
+            << row.name;
         EXPECT_NE(colorAt(window.surface(), 0, 0), kDarkBlue) << row.name;
     }
 }
@@ -102,7 +106,7 @@ TEST_F(WorkbenchAnimationPictureTest, BundleInterruptsAFanAndTheNextFanStartsAfr
     lentoi().kymatachronika->trigger();
     tick(lentoi(), 40);
     const Step animate = [](windows::Lentoi& w) { w.kymatachronika->trigger(); };
-    EXPECT_TRUE(picture(lentoi().surface()) == freshRun(recordFan, animate, 40));
+    EXPECT_TRUE(testing_support::pixelsOf(lentoi().surface()) == freshRun(recordFan, animate, 40));
 }
 
 // The hyperbolic lenses reset and advance the shared ray counter; the
@@ -113,7 +117,7 @@ TEST_F(WorkbenchAnimationPictureTest, FanAnimationIsTheSameAfterAnIbnSahlDrawing
     ASSERT_GT(recorded, 20);
     lentoi().kymatachronika->trigger();
     tick(lentoi(), 241);
-    const Pixels before = picture(lentoi().surface());
+    const Pixels before = testing_support::pixelsOf(lentoi().surface());
 
     lentoi().SAHLIC->trigger();
     choice().Command1->click();
@@ -123,7 +127,7 @@ TEST_F(WorkbenchAnimationPictureTest, FanAnimationIsTheSameAfterAnIbnSahlDrawing
     lentoi().kymatachronika->trigger();
     tick(lentoi(), 241);
     EXPECT_EQ(lentoi().recordedRays(), recorded);
-    EXPECT_TRUE(picture(lentoi().surface()) == before);
+    EXPECT_TRUE(testing_support::pixelsOf(lentoi().surface()) == before);
 }
 
 // "AKTINA RAY" mid-run: the hidden workbench animates no more, draws no lens
@@ -132,16 +136,16 @@ TEST_F(WorkbenchAnimationPictureTest, OpeningTheSingleRayWindowStopsTheAnimation
     recordFan(lentoi());
     lentoi().kymatachronika->trigger();
     tick(lentoi(), 60);
-    const Pixels midRun = picture(lentoi().surface());
+    const Pixels midRun = testing_support::pixelsOf(lentoi().surface());
     lentoi().singleray->trigger();
     app->moniaktina().aktina1->setValue(300);
     EXPECT_FALSE(lentoi().Timer1.ticking());
     EXPECT_FALSE(lentoi().Timer2.ticking());
     EXPECT_EQ(lentoi().timer1Step(), 0);
     QTest::qWait(100); // several periods of the platform timer
-    EXPECT_TRUE(picture(lentoi().surface()) == midRun);
+    EXPECT_TRUE(testing_support::pixelsOf(lentoi().surface()) == midRun);
     EXPECT_TRUE(lentoi().kymatachronika->isEnabled());
     EXPECT_FALSE(lentoi().parallilakymata->isEnabled());
     app->moniaktina().Command1->click();
-    EXPECT_TRUE(picture(lentoi().surface()) == midRun);
+    EXPECT_TRUE(testing_support::pixelsOf(lentoi().surface()) == midRun);
 }

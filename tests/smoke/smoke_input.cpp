@@ -37,7 +37,7 @@ void walkStacking(shell::Application& app) {
     for (int i = 0; i < 5; ++i)
         clickClient(lentoi, arrow);
     check(bar->value() == before + 5 &&
-              lentoi.Text7->text() == "Κέντρο δεξί κύκλου=" + windows::format0(before + 5),
+              lentoi.Text7->text() == "Κέντρο δεξί κύκλου=" + windows::formatWhole(before + 5),
           "five clicks on the arrow under the label move the bar five steps");
     const auto picture = pixelsOf(lentoi.surface());
     const QRect label = lentoi.Label1->geometry();
@@ -84,7 +84,7 @@ void walkKeyboard(shell::Application& app) {
     const int radius = lentoi.aktina1->value();
     pressKey(lentoi, Qt::Key_Right);
     check(lentoi.aktina1->value() == radius + 1 &&
-              lentoi.Text6->text() == "Ακτίνα1 =" + windows::format0(radius + 1),
+              lentoi.Text6->text() == "Ακτίνα1 =" + windows::formatWhole(radius + 1),
           "the right arrow moves the focused bar and runs its Change handler");
     pressKey(lentoi, Qt::Key_Backtab, Qt::ShiftModifier);
     check(QApplication::focusWidget() == lentoi.arvimaton, "Shift+Tab goes back");

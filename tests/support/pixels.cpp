@@ -18,6 +18,12 @@ int countColor(const canvas::Surface& surface, canvas::Color color) {
     return countColor(surface, color, 0, 0, surface.widthPx(), surface.heightPx());
 }
 
+std::vector<std::uint32_t> pixelsOf(const canvas::Surface& surface) {
+    const std::uint32_t* first = surface.pixels();
+    return {first,
+            first + std::size_t(surface.deviceWidthPx()) * std::size_t(surface.deviceHeightPx())};
+}
+
 canvas::Color colorAt(const canvas::Surface& surface, double x, double y) {
     return surface.pixel(static_cast<int>(std::floor(surface.toPixelX(x))),
                          static_cast<int>(std::floor(surface.toPixelY(y))));

@@ -1,8 +1,4 @@
-#include "shell/application.h"
-#include "shell/eisagogiko.h"
-#include "tests/support/pixels.h"
-#include "tests/support/scripteddialogs.h"
-#include "windows/hyperbolic/elsahl.h"
+#include "tests/support/program.h"
 
 #include <QAction>
 #include <QMenuBar>
@@ -42,12 +38,10 @@ constexpr double kInf = std::numeric_limits<double>::infinity();
 
 // The program after Main on a 1280x800 screen (index 1.50), its Ibn Sahl
 // window at hand.
-class ElSahlTest : public ::testing::Test {
+class ElSahlTest : public testing_support::ProgramFixture<> {
   protected:
     void SetUp() override {
-        app = std::make_unique<shell::Application>(dialogs, windows::ScreenInfo{1280, 800, 96});
-        app->setEndProgram([this] { ended = true; });
-        app->Main();
+        ProgramFixture::SetUp();
         window = &app->elSahl();
     }
 
@@ -58,10 +52,7 @@ class ElSahlTest : public ::testing::Test {
     optics::hyperbolic::Protosfakos& lens() { return app->hyperbolic(); }
     optics::SharedSource& source() { return app->source(); }
 
-    std::vector<std::uint32_t> picture() {
-        const std::uint32_t* p = surface().pixels();
-        return {p, p + std::size_t(surface().widthPx()) * std::size_t(surface().heightPx())};
-    }
+    std::vector<std::uint32_t> picture() { return testing_support::pixelsOf(surface()); }
     QString caption() const { return window->windowTitle(); }
 
     void drag(double x0, double y0, double x1, double y1) {
@@ -75,10 +66,7 @@ class ElSahlTest : public ::testing::Test {
         window->parallilidesmifotos->trigger();
     }
 
-    testing_support::ScriptedDialogs dialogs;
-    std::unique_ptr<shell::Application> app;
     windows::ElSahl* window = nullptr;
-    bool ended = false;
 };
 
 TEST_F(ElSahlTest, DesignerControlsAndMenus) {

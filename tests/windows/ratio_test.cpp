@@ -1,11 +1,6 @@
 #include "optics/spherical/geometry.h"
-#include "shell/application.h"
-#include "shell/eisagogiko.h"
+#include "tests/support/program.h"
 #include "tests/support/screens.h"
-#include "tests/support/scripteddialogs.h"
-#include "windows/hyperbolic/elsahl.h"
-#include "windows/single_ray/moniaktina.h"
-#include "windows/workbench/lentoi.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -67,14 +62,9 @@ void moveTo(QWidget& window, double ratio) {
 
 // A program after Main on a 1280x800 screen, its windows on the primary
 // screen of ratio 1 until a test moves them.
-class RatioTest : public ::testing::TestWithParam<double> {
+class RatioTest : public testing_support::ProgramFixture<testing_support::Start::Main,
+                                                         ::testing::TestWithParam<double>> {
   protected:
-    void SetUp() override {
-        app = std::make_unique<shell::Application>(dialogs, windows::ScreenInfo{1280, 800, 96});
-        app->setEndProgram([] {});
-        app->Main();
-    }
-
     // The start picture of each window, drawn as the program first draws
     // it, on a screen of the ratio.
     Census workbenchAt(double ratio) {
@@ -106,9 +96,6 @@ class RatioTest : public ::testing::TestWithParam<double> {
             choice.Command2_Click();
         return censusAt(app->elSahl(), ratio);
     }
-
-    testing_support::ScriptedDialogs dialogs;
-    std::unique_ptr<shell::Application> app;
 };
 
 } // namespace

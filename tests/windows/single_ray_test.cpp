@@ -1,9 +1,5 @@
 #include "optics/spherical/refraction.h"
-#include "shell/application.h"
-#include "tests/support/pixels.h"
-#include "tests/support/scripteddialogs.h"
-#include "windows/single_ray/moniaktina.h"
-#include "windows/workbench/lentoi.h"
+#include "tests/support/program.h"
 
 #include <QAction>
 #include <QTest>
@@ -61,10 +57,6 @@ int redAwayFrom(const canvas::Surface& view, const std::vector<canvas::UserPoint
     return count;
 }
 
-std::vector<std::uint32_t> pixelsOf(const canvas::Surface& view) {
-    return {view.pixels(), view.pixels() + view.widthPx() * view.heightPx()};
-}
-
 // One place where the path meets a face, with the directions on either side.
 struct Bend {
     double x, y;
@@ -103,12 +95,10 @@ double sineTo(double dx, double dy, double nx, double ny) {
 
 // A program on a 1280 x 800 screen with the single-ray window opened from
 // the workbench's "AKTINA RAY".
-class SingleRayTest : public ::testing::Test {
+class SingleRayTest : public testing_support::ProgramFixture<> {
   protected:
     void SetUp() override {
-        app = std::make_unique<shell::Application>(dialogs, windows::ScreenInfo{1280, 800, 96});
-        app->setEndProgram([] {});
-        app->Main();
+        ProgramFixture::SetUp();
         lentoi = &app->lentoi();
         lentoi->singleray->trigger();
         window = &app->moniaktina();
@@ -130,8 +120,6 @@ class SingleRayTest : public ::testing::Test {
                       window->aktina2->value(), window->deiktisdiathlasis->value() / 100.0);
     }
 
-    testing_support::ScriptedDialogs dialogs;
-    std::unique_ptr<shell::Application> app;
     windows::Lentoi* lentoi = nullptr;
     windows::Moniaktina* window = nullptr;
 };
@@ -299,7 +287,7 @@ TEST_F(SingleRayTest, EveryBendObeysSnellsLawAndIsDrawn) {
 
 TEST_F(SingleRayTest, MouseWithoutShiftAloneChangesNothing) {
     canvas::CanvasWidget& canvasView = window->canvasWidget();
-    const std::vector<std::uint32_t> before = pixelsOf(view());
+    const std::vector<std::uint32_t> before = testing_support::pixelsOf(view());
     const double left = window->fos.Left, top = window->fos.Top;
     const Qt::KeyboardModifiers modifiers[] = {
         Qt::NoModifier, Qt::ShiftModifier | Qt::ControlModifier,
@@ -312,17 +300,17 @@ TEST_F(SingleRayTest, MouseWithoutShiftAloneChangesNothing) {
     window->Form_MouseUp(1, 3, 100, 10);
     EXPECT_EQ(window->fos.Left, left);
     EXPECT_EQ(window->fos.Top, top);
-    EXPECT_TRUE(pixelsOf(view()) == before);
+    EXPECT_TRUE(testing_support::pixelsOf(view()) == before);
 }
 
 TEST_F(SingleRayTest, ShiftDragMovesTheSourceThenAims) {
     canvas::CanvasWidget& canvasView = window->canvasWidget();
-    const std::vector<std::uint32_t> before = pixelsOf(view());
+    const std::vector<std::uint32_t> before = testing_support::pixelsOf(view());
     QTest::mousePress(&canvasView, Qt::RightButton, Qt::ShiftModifier, QPoint(200, 200));
     // Pixel (200, 200) is (-369.2308 + 115.3846, 230.7692 - 115.3846).
     EXPECT_NEAR(window->fos.Left, -253.8462, 1e-3);
     EXPECT_NEAR(window->fos.Top, 115.3846, 1e-3);
-    EXPECT_TRUE(pixelsOf(view()) == before); // the press draws nothing
+    EXPECT_TRUE(testing_support::pixelsOf(view()) == before); // the press draws nothing
     QTest::mouseRelease(&canvasView, Qt::RightButton, Qt::ShiftModifier, QPoint(400, 150));
     // From the mark's centre (-251.25, 112.79) through the release point
     // (-138.46, 144.23), above the lens, on to the top edge.
@@ -342,12 +330,12 @@ TEST_F(SingleRayTest, BackToTheWorkbenchAndOpeningAgain) {
     window->deiktisdiathlasis->setValue(200);
     shoot(-300, 50, 300, -50);
     const double left = window->fos.Left, top = window->fos.Top;
-    const std::vector<std::uint32_t> picture = pixelsOf(view());
+    const std::vector<std::uint32_t> picture = testing_support::pixelsOf(view());
 
     window->Command1->click();
     EXPECT_FALSE(window->isVisible());
     EXPECT_TRUE(lentoi->isVisible());
-    EXPECT_TRUE(pixelsOf(view()) == picture); // hidden with its drawing
+    EXPECT_TRUE(testing_support::pixelsOf(view()) == picture); // hidden with its drawing
     EXPECT_EQ(lens.radius1, 120);
     EXPECT_EQ(lens.xa, 0);
     EXPECT_DOUBLE_EQ(lens.deiktis, 2.0);
@@ -401,9 +389,9 @@ TEST_F(SingleRayTest, GeometryBarsShowTheNewOutlineWithoutTheRay) {
 
 TEST_F(SingleRayTest, IndexBarRedrawsNothing) {
     shoot(-300, 30, 300, -30);
-    const std::vector<std::uint32_t> before = pixelsOf(view());
+    const std::vector<std::uint32_t> before = testing_support::pixelsOf(view());
     window->deiktisdiathlasis->setValue(180);
-    EXPECT_TRUE(pixelsOf(view()) == before);
+    EXPECT_TRUE(testing_support::pixelsOf(view()) == before);
 }
 
 TEST_F(SingleRayTest, IndexOneMarksBothFociOnTheRim) {

@@ -14,8 +14,8 @@ class WorkbenchAnimationTest : public WorkbenchTest {
         lentoi->parallilakymata_Click();
     }
 
-    double x(int i, int k) const { return lentoi->thesiX[windows::Lentoi::position(i, k)]; }
-    double y(int i, int k) const { return lentoi->thesiY[windows::Lentoi::position(i, k)]; }
+    double x(int i, int k) const { return lentoi->waveAnimation().x(i, k); }
+    double y(int i, int k) const { return lentoi->waveAnimation().y(i, k); }
 
     // Ticks Timer2 until it stops itself; returns the number of ticks.
     int runTimer2() {

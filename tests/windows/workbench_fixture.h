@@ -1,22 +1,14 @@
 #pragma once
 
-#include "shell/application.h"
-#include "tests/support/pixels.h"
-#include "tests/support/scripteddialogs.h"
-#include "windows/workbench/lentoi.h"
+#include "tests/support/program.h"
 
 #include <QLocale>
 
-#include <gtest/gtest.h>
-
-#include <memory>
-
-// A program with its workbench loaded (Form_Load run) on a 1280x800 screen.
-class WorkbenchTest : public ::testing::Test {
+// A program with its workbench loaded (Form_Load run), and no other window.
+class WorkbenchTest : public testing_support::ProgramFixture<testing_support::Start::Bare> {
   protected:
     void SetUp() override {
-        app = std::make_unique<shell::Application>(dialogs, windows::ScreenInfo{1280, 800, 96});
-        app->setEndProgram([this] { ended = true; });
+        ProgramFixture::SetUp();
         lentoi = &app->lentoi();
     }
 
@@ -24,8 +16,5 @@ class WorkbenchTest : public ::testing::Test {
     optics::spherical::Poreiaaktinon& lens() { return app->spherical(); }
     optics::SharedSource& source() { return app->source(); }
 
-    testing_support::ScriptedDialogs dialogs;
-    std::unique_ptr<shell::Application> app;
     windows::Lentoi* lentoi = nullptr;
-    bool ended = false;
 };

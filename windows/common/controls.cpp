@@ -5,6 +5,7 @@
 #include <QEvent>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QSignalBlocker>
 #include <QStyleOption>
 #include <QStyleOptionButton>
 #include <QStylePainter>
@@ -66,23 +67,22 @@ void FormScrollBar::paintEvent(QPaintEvent* event) {
     painter.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
 }
 
-QScrollBar* makeScrollBar(Qt::Orientation orientation, int min, int max, int largeChange,
-                          int value) {
+QScrollBar* makeScrollBar(Qt::Orientation orientation, const BarDesign& design) {
     auto* bar = new FormScrollBar(orientation);
-    bar->setRange(min, max);
-    bar->setSingleStep(1);
-    bar->setPageStep(largeChange);
-    bar->setValue(value);
+    bar->setRange(design.min, design.max);
+    bar->setSingleStep(design.smallChange);
+    bar->setPageStep(design.largeChange);
+    bar->setValue(design.value);
     bar->setTracking(false);
     return bar;
 }
 
 QString wholeNumber(int value) {
-    return format0(value);
+    return formatWhole(value);
 }
 
 QString hundredths(int value) {
-    return format00(value / 100.0);
+    return formatTwoDecimals(value / 100.0);
 }
 
 namespace {
@@ -120,6 +120,16 @@ class BarTip : public QObject {
 void nameScrollBar(QScrollBar* bar, const QString& name, BarValueText valueText) {
     bar->setAccessibleName(name);
     new BarTip(bar, std::move(valueText));
+}
+
+void setQuietly(QScrollBar* bar, int value) {
+    const QSignalBlocker quiet(bar);
+    bar->setValue(value);
+}
+
+void setQuietly(QAbstractButton* button, bool checked) {
+    const QSignalBlocker quiet(button);
+    button->setChecked(checked);
 }
 
 QLabel* makeLabel(const QString& caption, const QFont& font) {

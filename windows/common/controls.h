@@ -1,5 +1,8 @@
 #pragma once
 
+#include "windows/common/setupvalues.h"
+
+#include <QAbstractButton>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -37,8 +40,13 @@ class FormScrollBar : public QScrollBar {
 // A scroll bar with the designer's range, steps and start value. Its value
 // changes when the thumb is let go, not at every step of a drag, so a drag
 // redraws a picture once; each key changes it at once.
-QScrollBar* makeScrollBar(Qt::Orientation orientation, int min, int max, int largeChange,
-                          int value);
+QScrollBar* makeScrollBar(Qt::Orientation orientation, const BarDesign& design);
+
+// A set-up's value given without the control's signal: its handler would set
+// other controls and draw at each step; the window applying a set-up writes
+// what the handlers would have written and draws once.
+void setQuietly(QScrollBar* bar, int value);
+void setQuietly(QAbstractButton* button, bool checked);
 
 // What a scroll bar sets at one of its values, in its window's units.
 using BarValueText = std::function<QString(int value)>;

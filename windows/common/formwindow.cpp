@@ -78,15 +78,8 @@ void FormWindow::openMenuBar() {
 
 void FormWindow::onChange(QScrollBar* bar, std::function<void()> handler) {
     connect(bar, &QScrollBar::valueChanged, this, [this, handler = std::move(handler)] {
-        if (!quiet_)
-            handler();
+        handler();
     });
-}
-
-void FormWindow::setValueQuietly(QScrollBar* bar, int value) {
-    quiet_ = true;
-    bar->setValue(value);
-    quiet_ = false;
 }
 
 void FormWindow::place(QWidget* control, int left, int top, int width, int height) const {

@@ -92,10 +92,6 @@ class FormWindow : public QMainWindow {
     bool eventFilter(QObject* watched, QEvent* event) override;
     // Runs handler after every change of the bar's value, by hand or by code.
     void onChange(QScrollBar* bar, std::function<void()> handler);
-    // Gives a bar a value without running its handler: for a bar that
-    // follows what the mouse has already moved and drawn. Everything else
-    // that watches the bar sees the change.
-    void setValueQuietly(QScrollBar* bar, int value);
     // Places a control on the client area at its designer rectangle, in the
     // stacking order of the platform the layout comes from.
     void place(QWidget* control, int left, int top, int width, int height) const;
@@ -140,7 +136,6 @@ class FormWindow : public QMainWindow {
     std::vector<QWidget*> tabIndexes_;
     QString pictureStem_;
     LensDataPanel* lensData_ = nullptr;
-    bool quiet_ = false; // the bars' handlers wait
 };
 
 } // namespace windows

@@ -19,7 +19,7 @@ const QString kNone = QStringLiteral("—");
 QString number(double value) {
     if (!std::isfinite(value))
         return kNone;
-    return format00(std::abs(value) < 0.005 ? 0.0 : value);
+    return formatTwoDecimals(std::abs(value) < 0.005 ? 0.0 : value);
 }
 
 // A point as (x; y) where the locale writes decimals with a comma, else as
@@ -48,7 +48,7 @@ void addLight(LensDataContent& content, const ld::Light& light, const ld::BeamDa
         const double degrees = std::atan(parallel.dy / parallel.dx) * 180 / std::numbers::pi;
         content.rows.push_back({"Παράλληλη δέσμη  Parallel beam", number(degrees) + "°"});
     }
-    content.rows.push_back({"Ακτίνες  Rays", format0(beam.rays)});
+    content.rows.push_back({"Ακτίνες  Rays", formatWhole(beam.rays)});
 }
 
 void addAxialFoci(LensDataContent& content, const ld::AxialFoci& foci) {

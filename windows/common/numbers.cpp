@@ -17,11 +17,11 @@ QLocale captionLocale() {
 
 } // namespace
 
-QString format0(double value) {
+QString formatWhole(double value) {
     return captionLocale().toString(value, 'f', 0);
 }
 
-QString format00(double value) {
+QString formatTwoDecimals(double value) {
     return captionLocale().toString(value, 'f', 2);
 }
 

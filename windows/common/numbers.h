@@ -7,8 +7,8 @@
 namespace windows {
 
 // A number as the captions show it: format "0" or "0.00" in the user's locale.
-QString format0(double value);
-QString format00(double value);
+QString formatWhole(double value);
+QString formatTwoDecimals(double value);
 
 // An angle typed into an input box: blanks trimmed, the locale's decimal
 // separator or '.', finite numbers only.

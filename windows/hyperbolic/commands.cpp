@@ -13,11 +13,11 @@ namespace {
 
 const double kPi = 4 * std::atan(1.0);
 
-QString beamRefusal() {
+} // namespace
+
+QString ElSahl::invalidIndex() {
     return QString(QChar(0x60)) + "Ακυρος Δείκτης Διάθλασηςgive a bigger value";
 }
-
-} // namespace
 
 std::optional<double> ElSahl::guardedAxis(const QString& refusal) {
     // An index of exactly 1 gives b = 0, a lens of no height whose slopes
@@ -35,7 +35,7 @@ void ElSahl::parallilidesmifotos_Click() {
                                     "Άκυρη γωνία Invalid angle"});
     if (!degrees)
         return;
-    if (!guardedAxis(beamRefusal()))
+    if (!guardedAxis(invalidIndex()))
         return;
     SahlPicture picture;
     picture.drawing = SahlPicture::Drawing::Beam;

@@ -4,6 +4,7 @@
 #include "optics/hyperbolic/view.h"
 #include "optics/lensdata/light.h"
 #include "windows/common/formwindow.h"
+#include "windows/hyperbolic/elsahlsetup.h"
 #include "windows/hyperbolic/sahlpicture.h"
 
 #include <QRadioButton>
@@ -39,10 +40,19 @@ class ElSahl : public FormWindow {
     // The window's own point source: where its last fan started. The source
     // the program shares with the workbench may have moved since.
     canvas::UserPoint source() const { return source_; }
-    void setSource(canvas::UserPoint source) { source_ = source; }
+
+    // The window's state as one value, and the window set to one, sized as
+    // a lens choice sizes it: the option buttons run their handlers, which
+    // draw nothing, and the picture is drawn once. The source the program
+    // shares becomes the set-up's.
+    ElSahlSetup setup() const;
+    void apply(const ElSahlSetup& setup);
 
     // The window as the optics module sees it, filled from the controls now.
     optics::hyperbolic::SahlView view();
+
+    // What the lens choice and a beam say to an index that makes no lens.
+    static QString invalidIndex();
 
     void Form_MouseDown(int button, int shift, double x, double y);
     void Form_MouseMove(int button, int shift, double x, double y);

@@ -1,5 +1,7 @@
 #include "windows/hyperbolic/elsahl.h"
 
+#include "windows/common/blades.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -95,23 +97,12 @@ void ElSahl::Form_MouseUp(int /*button*/, int /*shift*/, double x, double y) {
 }
 
 void ElSahl::dropUpperBlade(double x, double y) {
-    Line1.X1 = Line1.X2 = Line2.X1 = Line2.X2 = x;
-    double inner = y;
-    if (y < Line2.Y2) {
-        // Pulled below the lower blade's tip: the lower tip comes up to the
-        // drop and the opening stays a tenth of the window high above it.
-        Line2.Y2 = y;
-        inner = y + std::abs(surface().ScaleHeight()) / 10;
-    }
-    Line1.Y1 = surface().ScaleTop();
-    Line1.Y2 = inner;
+    blades::dropUpper(Line1, Line2, surface(), x, y);
     dragLine1 = false;
 }
 
 void ElSahl::dropLowerBlade(double x, double y) {
-    Line1.X1 = Line1.X2 = Line2.X1 = Line2.X2 = x;
-    Line2.Y1 = surface().ScaleTop() + surface().ScaleHeight();
-    Line2.Y2 = y;
+    blades::dropLower(Line1, Line2, surface(), x, y);
     dragLine2 = false;
 }
 

@@ -1,6 +1,10 @@
 #include "windows/hyperbolic/elsahl.h"
 
 #include "optics/hyperbolic/protosfakos.h"
+#include "windows/common/lensdatapanel.h"
+
+#include <array>
+#include <utility>
 
 namespace windows {
 
@@ -32,6 +36,72 @@ void ElSahl::redrawPicture() {
     redrawing_ = true;
     drawPicture(picture_);
     redrawing_ = false;
+}
+
+namespace {
+
+template <class Window> auto optionButtons(Window& window) {
+    using Option = ElSahlSetup::Option;
+    return std::array{std::pair{window.kymataYESNO, Option::kymataYESNO},
+                      std::pair{window.RAYSANDWAVES, Option::RAYSANDWAVES},
+                      std::pair{window.onlyrays, Option::onlyrays}};
+}
+
+} // namespace
+
+// A hidden window with nothing drawn is shown next by a lens choice, which
+// puts the stop and the source back at their places: the set-up has them
+// there, not where the window last had them. The picture's sources are the
+// window's source, kept once.
+ElSahlSetup ElSahl::setup() const {
+    ElSahlSetup s;
+    for (const auto& [button, option] : optionButtons(*this))
+        if (button->isChecked())
+            s.option = option;
+    s.picture.biconvex = state_.amfikyrtos;
+    s.lensData = lensDataPanel()->shown();
+    if (!isVisible() && picture_ == SahlPicture{})
+        return s;
+    s.Line1 = {Line1.X1, Line1.Y2};
+    s.Line2 = {Line2.X1, Line2.Y2};
+    s.source = {source_.x, source_.y};
+    s.picture.drawing = picture_.drawing;
+    if (picture_.drawing == SahlPicture::Drawing::Beam)
+        s.picture.beamAngleDeg = picture_.beamAngleDeg;
+    s.picture.waves = picture_.waves;
+    return s;
+}
+
+void ElSahl::apply(const ElSahlSetup& s) {
+    sizeForLensChoice();
+    for (const auto& [button, option] : optionButtons(*this))
+        if (option == s.option)
+            button->setChecked(true);
+    state_.amfikyrtos = s.picture.biconvex;
+    Line1.X1 = Line1.X2 = s.Line1.x;
+    Line1.Y2 = s.Line1.Y2;
+    Line2.X1 = Line2.X2 = s.Line2.x;
+    Line2.Y2 = s.Line2.Y2;
+    // The fans' fronts start at the source the program shares.
+    source_ = {s.source.x, s.source.y};
+    state_.shared.pigiX = s.source.x;
+    state_.shared.pigiY = s.source.y;
+    lensDataPanel()->setShown(s.lensData);
+    SahlPicture picture;
+    picture.drawing = s.picture.drawing;
+    picture.biconvex = s.picture.biconvex;
+    if (picture.drawing == SahlPicture::Drawing::PointSource) {
+        picture.sourceX = s.source.x;
+        picture.sourceY = s.source.y;
+    }
+    if (picture.drawing == SahlPicture::Drawing::Beam)
+        picture.beamAngleDeg = s.picture.beamAngleDeg;
+    if (s.picture.waves) {
+        picture.waves = true;
+        picture.wavesX = s.source.x;
+        picture.wavesY = s.source.y;
+    }
+    drawPicture(picture);
 }
 
 } // namespace windows

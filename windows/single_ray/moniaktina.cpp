@@ -9,18 +9,6 @@ namespace windows {
 
 namespace {
 
-// A scroll bar as the designer left it: range, LargeChange, Value and its
-// rectangle on the client area in twips. SmallChange is 1 on every bar.
-struct BarDesign {
-    int min, max, largeChange, value;
-    int left, top, width, height;
-};
-
-constexpr BarDesign kAktina1{50, 500, 40, 90, 0, 360, 2775, 375};
-constexpr BarDesign kAktina2{0, 500, 1, 100, 0, 0, 2775, 375};
-constexpr BarDesign kIndex{40, 250, 10, 150, 0, 720, 2415, 375};
-constexpr BarDesign kCentre{0, 500, 40, 100, -120, 1080, 2655, 375};
-
 const QString kRadius1Label = "Ακτίνα 1 =";
 const QString kRadius2Label = "Ακτίνα 2 =";
 const QString kCentreLabel = "Κέντρο δεξιά=";
@@ -55,15 +43,14 @@ Moniaktina::Moniaktina(Host& host, optics::spherical::Poreiaaktinon& state)
 
 void Moniaktina::createScrollBars() {
     const auto create = [this](const BarDesign& design) {
-        QScrollBar* bar =
-            makeScrollBar(Qt::Horizontal, design.min, design.max, design.largeChange, design.value);
+        QScrollBar* bar = makeScrollBar(Qt::Horizontal, design);
         place(bar, design.left, design.top, design.width, design.height);
         return bar;
     };
-    aktina1 = create(kAktina1);
-    aktina2 = create(kAktina2);
-    deiktisdiathlasis = create(kIndex);
-    kentrokykloy = create(kCentre);
+    aktina1 = create(moniaktina_bars::aktina1);
+    aktina2 = create(moniaktina_bars::aktina2);
+    deiktisdiathlasis = create(moniaktina_bars::deiktisdiathlasis);
+    kentrokykloy = create(moniaktina_bars::kentrokykloy);
 }
 
 void Moniaktina::createTexts() {
@@ -104,37 +91,50 @@ void Moniaktina::connectHandlers() {
 
 void Moniaktina::Form_Load() {
     writeLensTexts();
-    Text2->setText("Index of Refraction n = " + format00(index()));
+    writeIndex(false);
     // AutoRedraw: the surface already is the window's persistent image.
     redrawOutline();
-    // The first ray aims at the point halfway between the scale's origin and
-    // the mark's corner.
+    aimFirstRay();
+}
+
+// The first ray aims at the point halfway between the scale's origin and
+// the mark's corner.
+void Moniaktina::aimFirstRay() {
     aimAt(fos.Left / 2, fos.Top / 2);
 }
 
 void Moniaktina::writeLensTexts() {
-    Text5->setText(kRadius2Label + format0(aktina2->value()));
-    Text6->setText(kRadius1Label + format0(aktina1->value()));
-    Text7->setText(kCentreLabel + format0(kentrokykloy->value()));
+    Text5->setText(kRadius2Label + formatWhole(aktina2->value()));
+    Text6->setText(kRadius1Label + formatWhole(aktina1->value()));
+    Text7->setText(kCentreLabel + formatWhole(kentrokykloy->value()));
 }
 
-void Moniaktina::showControlValues() {
+void Moniaktina::showControlValues(bool indexMoved) {
     writeLensTexts();
-    deiktisdiathlasis_Change(); // which draws nothing
+    state_.deiktis = index();
+    writeIndex(indexMoved);
+}
+
+// The load writes "Index of Refraction n = 1.50", the bar's handler
+// "Index of refraction n= 1.50".
+void Moniaktina::writeIndex(bool moved) {
+    indexMoved_ = moved;
+    Text2->setText((moved ? "Index of refraction n= " : "Index of Refraction n = ") +
+                   formatTwoDecimals(index()));
 }
 
 void Moniaktina::aktina1_Change() {
-    Text6->setText(kRadius1Label + format0(aktina1->value()));
+    Text6->setText(kRadius1Label + formatWhole(aktina1->value()));
     redrawOutline();
 }
 
 void Moniaktina::aktina2_Change() {
-    Text5->setText(kRadius2Label + format0(aktina2->value()));
+    Text5->setText(kRadius2Label + formatWhole(aktina2->value()));
     redrawOutline();
 }
 
 void Moniaktina::kentrokykloy_Change() {
-    Text7->setText(kCentreLabel + format0(kentrokykloy->value()));
+    Text7->setText(kCentreLabel + formatWhole(kentrokykloy->value()));
     redrawOutline();
 }
 
@@ -147,7 +147,7 @@ void Moniaktina::redrawOutline() {
 // Nothing is redrawn: the new index bends the next ray.
 void Moniaktina::deiktisdiathlasis_Change() {
     state_.deiktis = index();
-    Text2->setText("Index of refraction n= " + format00(state_.deiktis));
+    writeIndex(true);
 }
 
 void Moniaktina::Form_MouseDown(int /*button*/, int shift, double x, double y) {
@@ -174,6 +174,47 @@ void Moniaktina::drawPicture(const SingleRayPicture& picture) {
     fos.Left = picture.sourceX;
     fos.Top = picture.sourceY;
     aimAt(picture.aimX, picture.aimY);
+}
+
+std::array<QScrollBar*, std::size(kMoniaktinaBars)> Moniaktina::bars() const {
+    return {aktina1, aktina2, deiktisdiathlasis, kentrokykloy};
+}
+
+// A ray starts at the mark as it was when the ray was aimed.
+MoniaktinaSetup Moniaktina::setup() const {
+    MoniaktinaSetup s;
+    const auto controls = bars();
+    for (std::size_t i = 0; i < controls.size(); ++i)
+        s.*kMoniaktinaBars[i].value = controls[i]->value();
+    const bool ray = picture_.kind == SingleRayPicture::Kind::Ray;
+    const SetupPoint mark =
+        ray ? SetupPoint{picture_.sourceX, picture_.sourceY} : SetupPoint{fos.Left, fos.Top};
+    if (!isLayoutPlace(mark.x, mark.y))
+        s.fos = mark;
+    s.deiktisdiathlasisMoved = indexMoved_;
+    if (ray)
+        s.picture = {SingleRayPicture::Kind::Ray, 0, 0, picture_.aimX, picture_.aimY};
+    return s;
+}
+
+// The window as "AKTINA RAY" sizes it; the mark at the set-up's place, or
+// at the layout's.
+void Moniaktina::apply(const MoniaktinaSetup& s) {
+    sizeToScreen();
+    const auto controls = bars();
+    for (std::size_t i = 0; i < controls.size(); ++i)
+        setQuietly(controls[i], s.*kMoniaktinaBars[i].value);
+    showControlValues(s.deiktisdiathlasisMoved);
+    if (s.fos) {
+        fos.Left = s.fos->x;
+        fos.Top = s.fos->y;
+    } else {
+        placeSourceAtLayout();
+    }
+    SingleRayPicture picture;
+    if (s.picture.kind == SingleRayPicture::Kind::Ray)
+        picture = {SingleRayPicture::Kind::Ray, fos.Left, fos.Top, s.picture.aimX, s.picture.aimY};
+    drawPicture(picture);
 }
 
 void Moniaktina::Command1_Click() {

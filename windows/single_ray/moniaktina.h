@@ -2,11 +2,14 @@
 
 #include "optics/spherical/state.h"
 #include "windows/common/formwindow.h"
+#include "windows/single_ray/moniaktinasetup.h"
 #include "windows/single_ray/singleraypicture.h"
 
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
+
+#include <array>
 
 namespace windows {
 
@@ -27,6 +30,11 @@ class Moniaktina : public FormWindow {
     void sxediasifakoy(double radius1, double radius2, double xa, double xb);
     void miaaktina(double xam1, double yam1, double xam2, double yam2);
 
+    // The lens of the bars' values without a ray, and the ray the window
+    // aims when it loads.
+    void redrawOutline();
+    void aimFirstRay();
+
     void Form_MouseDown(int button, int shift, double x, double y);
     void Form_MouseUp(int button, int shift, double x, double y);
     void Command1_Click();
@@ -39,14 +47,11 @@ class Moniaktina : public FormWindow {
     const SingleRayPicture& picture() const { return picture_; }
     void drawPicture(const SingleRayPicture& picture);
 
-    // The source mark at its place on the designer's layout, and whether a
-    // corner of the mark lies there (to a thousandth of a pixel).
-    void placeSourceAtLayout();
-    bool isLayoutPlace(double left, double top) const;
-
-    // Writes every text box from its scroll bar, as the bars' Change
-    // handlers do, for bars given their values with their signals blocked.
-    void showControlValues();
+    // The window's state as one value, and the window set to one: the
+    // bars take the values without running their handlers, and the
+    // picture is drawn once.
+    MoniaktinaSetup setup() const;
+    void apply(const MoniaktinaSetup& setup);
 
     QScrollBar* aktina1;
     QScrollBar* aktina2;
@@ -70,6 +75,17 @@ class Moniaktina : public FormWindow {
     static constexpr double kMarkTopTwips = 2160;
     static constexpr double kMarkSizeTwips = 135;
 
+    // The source mark at its place on the designer's layout, and whether a
+    // corner of the mark lies there (to a thousandth of a pixel).
+    void placeSourceAtLayout();
+    bool isLayoutPlace(double left, double top) const;
+    // Writes every text box from its scroll bar, as the bars' Change
+    // handlers do, for bars given their values with their signals blocked.
+    void showControlValues(bool indexMoved);
+    void writeIndex(bool moved);
+    // The scroll bars in the order of kMoniaktinaBars.
+    std::array<QScrollBar*, std::size(kMoniaktinaBars)> bars() const;
+
     void createScrollBars();
     void createTexts();
     void nameControls();
@@ -79,7 +95,6 @@ class Moniaktina : public FormWindow {
     void aktina2_Change();
     void kentrokykloy_Change();
     void deiktisdiathlasis_Change();
-    void redrawOutline();
     void writeLensTexts();
 
     // Clears the picture, draws the aiming line from the source to (x, y)
@@ -93,6 +108,7 @@ class Moniaktina : public FormWindow {
 
     optics::spherical::Poreiaaktinon& state_;
     SingleRayPicture picture_;
+    bool indexMoved_ = false; // the index bar's handler has written Text2
 };
 
 } // namespace windows

@@ -9,7 +9,7 @@ namespace windows {
 
 namespace sph = optics::spherical;
 
-void Lentoi::sxediasidesmis(double angle) {
+void Lentoi::sxediasidesmis(double angle, Recording recording) {
     state_.isepanalipsi = true;
     picture_ = WorkbenchPicture::parallelBundle(angle);
     surface().Cls();
@@ -39,10 +39,15 @@ void Lentoi::sxediasidesmis(double angle) {
             starts.push_back({x0, y0, dx, dy});
         traceBundleRay(x0, y0, dx, dy, stop);
     }
-    recordedRays_ = state_.shared.plithosaktinon;
-    if (firstRecorded == 0 && recordedRays_ > 0)
-        recordedWaves_ = {RecordedWaves::Kind::Bundle, {}};
-    sendLight(lightSent(optics::lensdata::ParallelBeam{dx, dy}, firstRecorded, std::move(starts)));
+    const int recordEnd = state_.shared.plithosaktinon;
+    if (recording == Recording::Kept) {
+        recordedRays_ = recordEnd;
+        if (firstRecorded == 0 && recordedRays_ > 0)
+            recordContents_ = {WaveRecordContents::Kind::Bundle, {}};
+    }
+    setPictureLight(makeSentLight(optics::lensdata::ParallelBeam{dx, dy}, firstRecorded, recordEnd,
+                                  std::move(starts)),
+                    recording);
 }
 
 // One ray of the bundle as the check boxes ask: as a line, as waves, or both.

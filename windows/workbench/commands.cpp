@@ -26,7 +26,7 @@ void Lentoi::EPANALIPSI_Click() {
     state_.isepanalipsi = true;
     state_.shared.plithosaktinon = 0;
     recordedRays_ = 0;
-    recordedWaves_ = {};
+    recordContents_ = {};
     Timer1.setInterval(1500);
     arxinizo();
     setBundleAngleDeg(*degrees);
@@ -47,7 +47,7 @@ void Lentoi::setBundleAngleDeg(double degrees) {
 // Choosing an animation again while it runs starts it again from its first
 // step, over the cleared picture.
 void Lentoi::parallilakymata_Click() {
-    timer2Step_ = 0;
+    waves_.restart(WaveAnimation::Run::Bundle);
     picture_ = WorkbenchPicture::waves(WorkbenchPicture::Base::BundleWaves, 0);
     surface().Cls();
     Timer1.setInterval(2000);
@@ -59,7 +59,7 @@ void Lentoi::parallilakymata_Click() {
 }
 
 void Lentoi::kymatachronika_Click() {
-    timer1Step_ = 0;
+    waves_.restart(WaveAnimation::Run::Fan);
     picture_ = WorkbenchPicture::waves(WorkbenchPicture::Base::FanWaves, 0);
     surface().Cls();
     Timer2.setInterval(2000);
@@ -75,7 +75,7 @@ void Lentoi::sxediasifakoy11() {
     copyGeometry();
     // The animations show the waves of the record.
     setDrawnLens();
-    sendLight(recordLight_);
+    showRecordLight();
     const double f = sph::estiaki(state_.radius1, state_.radius2, state_.deiktis).value_or(0);
     const sph::LensCrossing rim = sph::xordi(state_.xa, state_.xb, state_.radius1, state_.radius2);
     clampBlades();
@@ -98,8 +98,7 @@ void Lentoi::sxediasifakoy11() {
     state_.arc2start = kPi - alpha2;
     state_.arc2end = kPi + alpha2;
     drawLensFaces();
-    std::fill(thesiX.begin(), thesiX.end(), 0.0);
-    std::fill(thesiY.begin(), thesiY.end(), 0.0);
+    waves_.clearPlaces();
 }
 
 void Lentoi::drawLensFaces() {

@@ -45,12 +45,11 @@ ld::SphericalLensData workbenchLensData(const ld::SphericalLens& lens,
 void Lentoi::createLensData() {
     addLensDataPanel([this] {
         const ld::SphericalLens lens = currentLens();
-        const std::optional<ld::Light> light =
-            sentLight_ ? std::optional(sentLight_->light) : std::nullopt;
-        const SinceLight since = sentLight_ && !(sentLight_->lens == lens) ? SinceLight::LensChanged
-                                                                           : SinceLight::SameLens;
-        return sphericalLensDataContent(workbenchLensData(lens, sentLight_, state_.record), light,
-                                        since);
+        const std::optional<SentLight>& sent = lensData_.light();
+        const std::optional<ld::Light> light = sent ? std::optional(sent->light) : std::nullopt;
+        const SinceLight since =
+            sent && !(sent->lens == lens) ? SinceLight::LensChanged : SinceLight::SameLens;
+        return sphericalLensDataContent(workbenchLensData(lens, sent, state_.record), light, since);
     });
 }
 
@@ -65,21 +64,24 @@ void Lentoi::setDrawnLens() {
     lensDataPanel()->invalidate();
 }
 
-SentLight Lentoi::lightSent(const ld::Light& light, int firstRecorded,
-                            std::vector<ld::RayStart> starts) const {
-    SentLight sent{light, currentLens(), firstRecorded, recordedRays_ - firstRecorded,
-                   {},    diaphragm()};
+SentLight Lentoi::makeSentLight(const ld::Light& light, int firstRecorded, int recordEnd,
+                                std::vector<ld::RayStart> starts) const {
+    SentLight sent{light, currentLens(), firstRecorded, recordEnd - firstRecorded, {}, diaphragm()};
     if (sent.recordedCount <= 0)
         sent.drawnOnly = std::move(starts);
     return sent;
 }
 
-// The picture's light from now on; light that left waves in the record is
-// also what the record's animations show.
-void Lentoi::sendLight(std::optional<SentLight> light) {
-    if (light && light->recordedCount > 0)
-        recordLight_ = light;
-    sentLight_ = std::move(light);
+// The picture's light from now on; light that left waves in the record it
+// keeps is also what the record's animations show.
+void Lentoi::setPictureLight(std::optional<SentLight> light, Recording recording) {
+    lensData_.setLight(std::move(light), recording);
+    lensDataPanel()->invalidate();
+}
+
+// The animations show the waves of the record.
+void Lentoi::showRecordLight() {
+    lensData_.showRecordLight();
     lensDataPanel()->invalidate();
 }
 

@@ -27,9 +27,7 @@ Lentoi::Lentoi(Host& host, optics::spherical::Poreiaaktinon& state)
     : FormWindow(host), pigi(canvasWidget().addShape()), Shape1(canvasWidget().addShape()),
       Shape2(canvasWidget().addShape()), Line1(canvasWidget().addLine()),
       Line2(canvasWidget().addLine()), Timer1([this] { Timer1_Timer(); }),
-      Timer2([this] { Timer2_Timer(); }),
-      thesiX(std::size_t(optics::spherical::kMaxRecordedRay + 1) * kStepSlots),
-      thesiY(thesiX.size()), state_(state) {
+      Timer2([this] { Timer2_Timer(); }), state_(state) {
     setWindowTitle("SPHERICAL  LENSES");
     createControls();
     createMenus();
@@ -44,11 +42,11 @@ Lentoi::Lentoi(Host& host, optics::spherical::Poreiaaktinon& state)
 // writes none, for what it moves.
 void Lentoi::nameControls() {
     const auto inUnits = [this](double (Lentoi::*place)(int) const) -> BarValueText {
-        return [this, place](int value) { return format0((this->*place)(value)); };
+        return [this, place](int value) { return formatWhole((this->*place)(value)); };
     };
     const std::tuple<QString, QScrollBar*, BarValueText, QLineEdit*> names[] = {
         {"Number of Rays Αριθμός ακτινών", desmi1,
-         [this](int value) { return format00(rayCount(anglestepFor(value))); }, Text1},
+         [this](int value) { return formatTwoDecimals(rayCount(anglestepFor(value))); }, Text1},
         {"Index of Refraction Δείκτης Διάθλασης", deiktisdiathlasis, hundredths, Text2},
         {"Ακτίνα2", aktina2, wholeNumber, Text5},
         {"Ακτίνα1", aktina1, wholeNumber, Text6},
@@ -98,26 +96,22 @@ void Lentoi::createControls() {
 }
 
 void Lentoi::createScrollBars() {
-    desmi1 = makeScrollBar(Qt::Horizontal, 2, 150, 10, 20);
-    deiktisdiathlasis = makeScrollBar(Qt::Horizontal, 40, 250, 10, 150);
-    aktina2 = makeScrollBar(Qt::Horizontal, 0, 500, 1, 90);
-    aktina1 = makeScrollBar(Qt::Horizontal, 50, 500, 40, 100);
-    kentrokykloy = makeScrollBar(Qt::Horizontal, 0, 500, 40, 20);
-    kentrokykloy2 = makeScrollBar(Qt::Horizontal, -500, 0, 40, -50);
-    arvimaton = makeScrollBar(Qt::Horizontal, 5, 150, 1, 30);
-    HScroll1 = makeScrollBar(Qt::Horizontal, -100, 100, 5, 0);
-    VScroll1 = makeScrollBar(Qt::Vertical, -100, 0, 10, 0);
-    VScroll2 = makeScrollBar(Qt::Vertical, 0, 100, 10, 0);
-    place(desmi1, 1920, 0, 2415, 375);
-    place(deiktisdiathlasis, 1920, 360, 2415, 375);
-    place(aktina2, 120, 1320, 2775, 375);
-    place(aktina1, 120, 1680, 2775, 375);
-    place(kentrokykloy, 4200, 1440, 2655, 375);
-    place(kentrokykloy2, 4320, 1800, 2055, 255);
-    place(arvimaton, 7320, 1560, 1695, 375);
-    place(HScroll1, 120, 3360, 975, 255);
-    place(VScroll1, 120, 2280, 255, 1095);
-    place(VScroll2, 120, 3600, 255, 1215);
+    const auto create = [this](Qt::Orientation orientation, const BarDesign& design) {
+        QScrollBar* bar = makeScrollBar(orientation, design);
+        place(bar, design.left, design.top, design.width, design.height);
+        return bar;
+    };
+    namespace bars = lentoi_bars;
+    desmi1 = create(Qt::Horizontal, bars::desmi1);
+    deiktisdiathlasis = create(Qt::Horizontal, bars::deiktisdiathlasis);
+    aktina2 = create(Qt::Horizontal, bars::aktina2);
+    aktina1 = create(Qt::Horizontal, bars::aktina1);
+    kentrokykloy = create(Qt::Horizontal, bars::kentrokykloy);
+    kentrokykloy2 = create(Qt::Horizontal, bars::kentrokykloy2);
+    arvimaton = create(Qt::Horizontal, bars::arvimaton);
+    HScroll1 = create(Qt::Horizontal, bars::HScroll1);
+    VScroll1 = create(Qt::Vertical, bars::VScroll1);
+    VScroll2 = create(Qt::Vertical, bars::VScroll2);
 }
 
 void Lentoi::createTexts() {
@@ -182,19 +176,17 @@ void Lentoi::Form_Load() {
         box->setFont(designerFont("Times New Roman Greek", 7.5));
     state_.anglestep = kPi * arvimaton->value() / desmi1->value();
     writeRayCount();
-    setBoxText(Text2, "Index of Refraction Δείκτης Διάθλασης= " + format00(index()));
+    setBoxText(Text2, "Index of Refraction Δείκτης Διάθλασης= " + formatTwoDecimals(index()));
     for (QLineEdit* box : {Text3, Text4})
         box->setFont(designerFont("Times New Roman Greek", 7.5));
     sizeShapes();
-    pigi.Left = -200;
-    pigi.Top = 0;
-    state_.shared.pigiX = -200;
-    state_.shared.pigiY = 0;
+    pigi.Left = state_.shared.pigiX = LentoiSetup{}.pigi.x;
+    pigi.Top = state_.shared.pigiY = LentoiSetup{}.pigi.y;
     placeDiaphragm();
-    Label3->setText("Πολλαπλασιαστής ακτίνων" + format0(arvimaton->value()));
-    setBoxText(Text5, "Ακτίνα2=" + format0(aktina2->value()));
-    setBoxText(Text6, "Ακτίνα1=" + format0(aktina1->value()));
-    setBoxText(Text7, "Κέντρο δεξί κύκλου=" + format0(kentrokykloy->value()));
+    Label3->setText("Πολλαπλασιαστής ακτίνων" + formatWhole(arvimaton->value()));
+    writeRadius2(false);
+    writeRadius1(false);
+    setBoxText(Text7, "Κέντρο δεξί κύκλου=" + formatWhole(kentrokykloy->value()));
     arxinizo();
     sxediasidesmis(0);
     canvasWidget().Refresh();
@@ -262,7 +254,7 @@ double Lentoi::lowerTipY(int value) const {
 }
 
 void Lentoi::writeRayCount() {
-    setBoxText(Text1, "Number of Rays Αριθμός ακτινών= " + format00(rayCount(state_.anglestep)));
+    setBoxText(Text1, "Number of Rays Αριθμός ακτινών= " + formatTwoDecimals(rayCount(state_.anglestep)));
 }
 
 // Int(360 / anglestep): the whole number of directions in a full turn.
@@ -289,7 +281,7 @@ void Lentoi::showLens() {
     picture_ = {};
     surface().Cls();
     arxinizo();
-    sendLight(std::nullopt);
+    setPictureLight(std::nullopt);
     canvasWidget().Refresh();
 }
 
@@ -307,12 +299,12 @@ void Lentoi::Form_Click() {
 }
 
 void Lentoi::aktina1_Change() {
-    writeRadius1();
+    writeRadius1(true);
     redrawLens();
 }
 
 void Lentoi::aktina2_Change() {
-    writeRadius2();
+    writeRadius2(true);
     redrawLens();
 }
 
@@ -321,22 +313,25 @@ void Lentoi::kentrokykloy_Change() {
     redrawLens();
 }
 
-void Lentoi::writeRadius1() {
+// The load writes "Ακτίνα1=100", the bar's handler "Ακτίνα1 =100".
+void Lentoi::writeRadius1(bool moved) {
+    aktina1Moved_ = moved;
     Text6->setFont(designerFont("Times New Roman", 7.5));
-    setBoxText(Text6, "Ακτίνα1 =" + format0(aktina1->value()));
+    setBoxText(Text6, (moved ? "Ακτίνα1 =" : "Ακτίνα1=") + formatWhole(aktina1->value()));
 }
 
-void Lentoi::writeRadius2() {
-    setBoxText(Text5, "Ακτίνα2 =" + format0(aktina2->value()));
+void Lentoi::writeRadius2(bool moved) {
+    aktina2Moved_ = moved;
+    setBoxText(Text5, (moved ? "Ακτίνα2 =" : "Ακτίνα2=") + formatWhole(aktina2->value()));
 }
 
 void Lentoi::writeCentre2() {
-    setBoxText(Text7, "Κέντρο δεξί κύκλου=" + format0(kentrokykloy->value()));
+    setBoxText(Text7, "Κέντρο δεξί κύκλου=" + formatWhole(kentrokykloy->value()));
 }
 
-void Lentoi::showControlValues() {
-    writeRadius1();
-    writeRadius2();
+void Lentoi::showControlValues(bool aktina1Moved, bool aktina2Moved) {
+    writeRadius1(aktina1Moved);
+    writeRadius2(aktina2Moved);
     writeCentre2();
     copyGeometry();
     // These three handlers draw nothing.
@@ -352,7 +347,7 @@ void Lentoi::kentrokykloy2_Change() {
 void Lentoi::deiktisdiathlasis_Change() {
     state_.deiktis = index();
     Text2->setFont(designerFont("Times New Roman Greek", 7.5));
-    setBoxText(Text2, "Index of Refraction Δείκτης Διάθλασης= " + format00(state_.deiktis));
+    setBoxText(Text2, "Index of Refraction Δείκτης Διάθλασης= " + formatTwoDecimals(state_.deiktis));
     // Nothing is drawn again, but the lens is another one.
     if (LensDataPanel* panel = lensDataPanel())
         panel->renew();
@@ -366,7 +361,7 @@ void Lentoi::desmi1_Change() {
 
 void Lentoi::arvimaton_Change() {
     state_.anglestep = anglestepFor(desmi1->value());
-    Label3->setText("Πολλαπλασιαστής ακτίνων" + format0(arvimaton->value()));
+    Label3->setText("Πολλαπλασιαστής ακτίνων" + formatWhole(arvimaton->value()));
 }
 
 void Lentoi::HScroll1_Change() {

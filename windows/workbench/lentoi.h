@@ -3,7 +3,9 @@
 #include "optics/spherical/state.h"
 #include "windows/common/formwindow.h"
 #include "windows/common/timer.h"
+#include "windows/workbench/lentoisetup.h"
 #include "windows/workbench/sentlight.h"
+#include "windows/workbench/waveanimation.h"
 #include "windows/workbench/workbenchpicture.h"
 
 #include <QCheckBox>
@@ -11,6 +13,7 @@
 #include <QLineEdit>
 #include <QScrollBar>
 
+#include <array>
 #include <vector>
 
 namespace windows {
@@ -35,21 +38,17 @@ class Lentoi : public FormWindow {
     const WorkbenchPicture& picture() const { return picture_; }
     void drawPicture(const WorkbenchPicture& picture);
 
-    // What the wave record holds, and a picture drawn with its record made
-    // anew: a set-up opened in a program that never drew that record. Any
-    // animation stops, and the wave menu that moves the record is the one
-    // enabled, as after the drawing that recorded it.
-    const RecordedWaves& recordedWaves() const { return recordedWaves_; }
-    void restorePicture(const WorkbenchPicture& picture, const RecordedWaves& recorded);
+    // The window's state as one value, and the window set to one: its
+    // controls take the values without running their handlers, and the
+    // picture is drawn once, its wave record made anew (a set-up opened in
+    // a program that never drew that record). Any animation stops, and the
+    // wave menu that moves the record is the one enabled, as after the
+    // drawing that recorded it.
+    LentoiSetup setup() const;
+    void apply(const LentoiSetup& setup);
 
     // The bundle's angle in degrees as typed; goniadesmis is that in radians.
     double bundleAngleDeg() const { return bundleAngleDeg_; }
-    void setBundleAngleDeg(double degrees);
-
-    // Writes every text box and label from its scroll bar, and the lens
-    // values that the bars' Change handlers set, for bars given their
-    // values with their signals blocked.
-    void showControlValues();
 
     // The rays the workbench's wave record holds: its own count, whatever
     // the hyperbolic lenses have done to the shared counter since.
@@ -124,13 +123,10 @@ class Lentoi : public FormWindow {
     // The pointer shape the last mouse move asked for (Screen.MousePointer).
     int mousePointer() const { return mousePointer_; }
 
-    // Where the wave point of ray i was after step k of the animation.
-    static constexpr std::size_t kStepSlots = 1201; // steps 0..1200
-    static std::size_t position(int i, int k) { return std::size_t(i) * kStepSlots + k; }
-    std::vector<double> thesiX;
-    std::vector<double> thesiY;
-    int timer1Step() const { return timer1Step_; }
-    int timer2Step() const { return timer2Step_; }
+    // The wave animation: the places of the wave points and its step counters.
+    const WaveAnimation& waveAnimation() const { return waves_; }
+    int timer1Step() const { return waves_.step(WaveAnimation::Run::Fan); }
+    int timer2Step() const { return waves_.step(WaveAnimation::Run::Bundle); }
 
   protected:
     // Closing the workbench ends the program, as its "END" does.
@@ -160,9 +156,19 @@ class Lentoi : public FormWindow {
     void Check1_Click();
     void Check2_Click();
 
+    // The scroll bars in the order of kLentoiBars.
+    std::array<QScrollBar*, std::size(kLentoiBars)> bars() const;
+    // Writes every text box and label from its scroll bar, and the lens
+    // values that the bars' Change handlers set, for bars given their
+    // values with their signals blocked.
+    void showControlValues(bool aktina1Moved, bool aktina2Moved);
+    void setBundleAngleDeg(double degrees);
+    void placeBlades(const LentoiSetup& setup);
+    void restorePicture(const WorkbenchPicture& picture, const WaveRecordContents& recorded);
+
     void sizeShapes();
-    void writeRadius1();
-    void writeRadius2();
+    void writeRadius1(bool moved);
+    void writeRadius2(bool moved);
     void writeCentre2();
     void writeIndex();
     void writeAngleStep();
@@ -177,7 +183,7 @@ class Lentoi : public FormWindow {
     double bladeX(int value) const;
     double upperTipY(int value) const;
     double lowerTipY(int value) const;
-    void sxediasidesmis(double angle);
+    void sxediasidesmis(double angle, Recording recording = Recording::Kept);
     void traceBundleRay(double x0, double y0, double dx, double dy,
                         const optics::spherical::Diaphragm& stop);
     void drawFocalMarks(double f);
@@ -187,7 +193,7 @@ class Lentoi : public FormWindow {
     void drawLensFaces();
     void startFan(double x, double y);
     void drawFan(double x, double y);
-    void record(const RecordedWaves& recorded);
+    void record(const WaveRecordContents& recorded);
     void armAnimationMenus();
     void replayAnimation(WorkbenchPicture::Base animation, int steps);
     void stopAnimation();
@@ -195,9 +201,7 @@ class Lentoi : public FormWindow {
     void dropHandle(double x, double y);
     void dropUpperBlade(double x, double y);
     void barsFollowBlades();
-    void tick(FormTimer& timer, int& step, WorkbenchPicture::Base animation);
-    void advanceWaves(int k);
-    void drawFront(int i, int step, canvas::Color color);
+    void tick(FormTimer& timer, WaveAnimation::Run run, WorkbenchPicture::Base animation);
     optics::spherical::Diaphragm diaphragm() const;
     double index() const { return deiktisdiathlasis->value() / 100.0; }
 
@@ -205,22 +209,23 @@ class Lentoi : public FormWindow {
     void createLensData();
     optics::lensdata::SphericalLens currentLens() const;
     void setDrawnLens();
-    SentLight lightSent(const optics::lensdata::Light& light, int firstRecorded,
-                        std::vector<optics::lensdata::RayStart> starts) const;
-    void sendLight(std::optional<SentLight> light);
+    SentLight makeSentLight(const optics::lensdata::Light& light, int firstRecorded, int recordEnd,
+                            std::vector<optics::lensdata::RayStart> starts) const;
+    void setPictureLight(std::optional<SentLight> light, Recording recording = Recording::Kept);
+    void showRecordLight();
     std::vector<optics::lensdata::RayStart> fanStarts(double x, double y) const;
 
     optics::spherical::Poreiaaktinon& state_;
     int mousePointer_ = 0;
     bool fanDrawn_ = false; // the last press drew a fan, which its click keeps
     int recordedRays_ = 0;
-    RecordedWaves recordedWaves_;
+    WaveRecordContents recordContents_;
     double bundleAngleDeg_ = 0;
+    bool aktina1Moved_ = false; // the bar's handler has written its text box
+    bool aktina2Moved_ = false;
     WorkbenchPicture picture_;
-    std::optional<SentLight> sentLight_;   // the light of the picture; none: the lens alone
-    std::optional<SentLight> recordLight_; // the light whose waves the record holds
-    int timer1Step_ = 0;                   // the step counters that survive between ticks
-    int timer2Step_ = 0;
+    WorkbenchLensData lensData_;
+    WaveAnimation waves_;
 };
 
 } // namespace windows

@@ -1,6 +1,8 @@
 #include "windows/workbench/lentoi.h"
 
 #include "optics/spherical/tracer.h"
+#include "windows/common/blades.h"
+#include "windows/common/controls.h"
 
 #include <cmath>
 
@@ -99,10 +101,11 @@ void Lentoi::drawFan(double x, double y) {
     sph::pointBundle(surface(), state_, controls, mark, state_.xa, state_.xb, state_.radius1,
                      state_.radius2, x0, y0);
     recordedRays_ = state_.shared.plithosaktinon;
-    recordedWaves_ =
-        recordedRays_ > 0 ? RecordedWaves{RecordedWaves::Kind::Fan, {x, y}} : RecordedWaves{};
+    recordContents_ = recordedRays_ > 0 ? WaveRecordContents{WaveRecordContents::Kind::Fan, {x, y}}
+                                        : WaveRecordContents{};
     setDrawnLens();
-    sendLight(lightSent(optics::lensdata::PointSource{x, y}, 0, fanStarts(x, y)));
+    setPictureLight(
+        makeSentLight(optics::lensdata::PointSource{x, y}, 0, recordedRays_, fanStarts(x, y)));
 }
 
 void Lentoi::armPointAnimation() {
@@ -179,10 +182,8 @@ void Lentoi::dropHandle(double x, double y) {
         arxinizo();
     } else if (diafragma2) {
         diafragma2 = false;
-        Line1.X1 = Line1.X2 = Line2.X1 = Line2.X2 = x;
-        Line2.Y1 = surface().ScaleTop() + surface().ScaleHeight();
-        Line2.Y2 = y;
-        barsFollowBlades();
+        blades::dropLower(Line1, Line2, surface(), x, y);
+    barsFollowBlades();
         arxinizo();
     }
 }
@@ -196,23 +197,13 @@ void Lentoi::barsFollowBlades() {
         const double zero = placeAt(0);
         return clampedValue(bar, (place - zero) * 100 / (placeAt(100) - zero));
     };
-    setValueQuietly(HScroll1, valueFor(HScroll1, Line1.X1, [this](int v) { return bladeX(v); }));
-    setValueQuietly(VScroll1, valueFor(VScroll1, Line1.Y2, [this](int v) { return upperTipY(v); }));
-    setValueQuietly(VScroll2, valueFor(VScroll2, Line2.Y2, [this](int v) { return lowerTipY(v); }));
+    setQuietly(HScroll1, valueFor(HScroll1, Line1.X1, [this](int v) { return bladeX(v); }));
+    setQuietly(VScroll1, valueFor(VScroll1, Line1.Y2, [this](int v) { return upperTipY(v); }));
+    setQuietly(VScroll2, valueFor(VScroll2, Line2.Y2, [this](int v) { return lowerTipY(v); }));
 }
 
 void Lentoi::dropUpperBlade(double x, double y) {
-    const double t = surface().ScaleTop(), h = std::abs(surface().ScaleHeight());
-    Line1.X1 = Line1.X2 = Line2.X1 = Line2.X2 = x;
-    Line1.Y1 = t;
-    if (y < Line2.Y2) {
-        // The upper tip may not pass the lower one: the lower tip moves up to
-        // the drop and the upper one stays a tenth of the window above it.
-        Line2.Y2 = y;
-        Line1.Y2 = y + h / 10;
-    } else {
-        Line1.Y2 = y;
-    }
+    blades::dropUpper(Line1, Line2, surface(), x, y);
     barsFollowBlades();
     arxinizo();
 }

@@ -12,19 +12,12 @@ void Lentoi::drawPicture(const WorkbenchPicture& wanted) {
         copyGeometry();
         showLens();
         break;
-    case WorkbenchPicture::Base::ParallelBundle: {
+    case WorkbenchPicture::Base::ParallelBundle:
         // The record already holds this bundle's rays: drawing it again
         // records nothing more, and its animations keep their light.
-        const int recorded = recordedRays_;
-        const RecordedWaves recordedWaves = recordedWaves_;
-        const std::optional<SentLight> recordLight = recordLight_;
         goniadesmis = picture.bundleAngleRad;
-        sxediasidesmis(goniadesmis);
-        recordedRays_ = recorded;
-        recordedWaves_ = recordedWaves;
-        recordLight_ = recordLight;
+        sxediasidesmis(goniadesmis, Recording::Discarded);
         break;
-    }
     case WorkbenchPicture::Base::FanWaves:
     case WorkbenchPicture::Base::BundleWaves:
         replayAnimation(picture.base, picture.animationSteps);
@@ -37,12 +30,12 @@ void Lentoi::drawPicture(const WorkbenchPicture& wanted) {
     canvasWidget().Refresh();
 }
 
-void Lentoi::restorePicture(const WorkbenchPicture& picture, const RecordedWaves& recorded) {
+void Lentoi::restorePicture(const WorkbenchPicture& picture, const WaveRecordContents& recorded) {
     stopAnimation();
     recordedRays_ = 0;
-    recordedWaves_ = {};
-    recordLight_.reset();
-    if (recorded.kind == RecordedWaves::Kind::Bundle &&
+    recordContents_ = {};
+    lensData_.forgetRecord();
+    if (recorded.kind == WaveRecordContents::Kind::Bundle &&
         picture == WorkbenchPicture::parallelBundle(goniadesmis)) {
         // The bundle that recorded the waves is the whole picture: recording
         // it draws it.
@@ -51,7 +44,7 @@ void Lentoi::restorePicture(const WorkbenchPicture& picture, const RecordedWaves
     } else {
         // A fan drawn last records its waves as the picture is drawn; any
         // other record is made first, and the picture drawn over it.
-        const bool lastFanRecords = recorded.kind == RecordedWaves::Kind::Fan &&
+        const bool lastFanRecords = recorded.kind == WaveRecordContents::Kind::Fan &&
                                     !picture.fans.empty() && picture.fans.back() == recorded.fan;
         if (!lastFanRecords)
             record(recorded);
@@ -60,19 +53,19 @@ void Lentoi::restorePicture(const WorkbenchPicture& picture, const RecordedWaves
     armAnimationMenus();
 }
 
-void Lentoi::record(const RecordedWaves& recorded) {
+void Lentoi::record(const WaveRecordContents& recorded) {
     switch (recorded.kind) {
-    case RecordedWaves::Kind::Nothing: break;
-    case RecordedWaves::Kind::Fan: drawFan(recorded.fan.x, recorded.fan.y); break;
-    case RecordedWaves::Kind::Bundle: sxediasidesmis(goniadesmis); break;
+    case WaveRecordContents::Kind::Nothing: break;
+    case WaveRecordContents::Kind::Fan: drawFan(recorded.fan.x, recorded.fan.y); break;
+    case WaveRecordContents::Kind::Bundle: sxediasidesmis(goniadesmis); break;
     }
 }
 
 // The menu that moves the record is the one enabled, as the drawing that
 // recorded it leaves them; no timer runs until a menu is chosen.
 void Lentoi::armAnimationMenus() {
-    kymatachronika->setEnabled(recordedWaves_.kind == RecordedWaves::Kind::Fan);
-    parallilakymata->setEnabled(recordedWaves_.kind == RecordedWaves::Kind::Bundle);
+    kymatachronika->setEnabled(recordContents_.kind == WaveRecordContents::Kind::Fan);
+    parallilakymata->setEnabled(recordContents_.kind == WaveRecordContents::Kind::Bundle);
 }
 
 // The frames of the animation's ticks, one after the other, from the record

@@ -4,6 +4,7 @@
 #include "optics/spherical/state.h"
 
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace windows {
@@ -29,5 +30,35 @@ struct SentLight {
 optics::lensdata::SphericalLensData workbenchLensData(const optics::lensdata::SphericalLens& lens,
                                                       const std::optional<SentLight>& sent,
                                                       const optics::spherical::WaveRecord& record);
+
+// Whether a drawing's waves become the wave record that the animations
+// move, or leave it as it was (the bundle drawn again over its record).
+enum class Recording { Kept, Discarded };
+
+// What the workbench's lens data is of: the lens as last drawn, the light
+// of the picture, and the light whose waves the record holds, which the
+// animations show.
+class WorkbenchLensData {
+  public:
+    const std::optional<SentLight>& light() const { return light_; }
+    void setLens(const optics::lensdata::SphericalLens& lens) { lens_ = lens; }
+    // The picture's light from now on; light that left waves in the record
+    // it keeps is also the record's.
+    void setLight(std::optional<SentLight> light, Recording recording) {
+        if (light && light->recordedCount > 0 && recording == Recording::Kept)
+            recordLight_ = light;
+        light_ = std::move(light);
+    }
+    void showRecordLight() { light_ = recordLight_; }
+    void forgetRecord() { recordLight_.reset(); }
+    optics::lensdata::SphericalLensData data(const optics::spherical::WaveRecord& record) const {
+        return workbenchLensData(lens_, light_, record);
+    }
+
+  private:
+    optics::lensdata::SphericalLens lens_;
+    std::optional<SentLight> light_;       // none: the lens alone
+    std::optional<SentLight> recordLight_; // none: the record holds no waves
+};
 
 } // namespace windows

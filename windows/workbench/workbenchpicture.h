@@ -51,13 +51,13 @@ struct WorkbenchPicture {
 // the bundle's angle (goniadesmis). A drawing with waves records them anew;
 // a bundle drawn again over a record that already holds waves adds its own,
 // and the record is still said to be that of the first drawing.
-struct RecordedWaves {
+struct WaveRecordContents {
     enum class Kind { Nothing, Fan, Bundle };
 
     Kind kind = Kind::Nothing;
     FanSource fan; // Fan: where the fan came from
 
-    bool operator==(const RecordedWaves&) const = default;
+    bool operator==(const WaveRecordContents&) const = default;
 };
 
 } // namespace windows

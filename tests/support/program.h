@@ -1,0 +1,57 @@
+#pragma once
+
+#include "shell/application.h"
+#include "shell/eisagogiko.h"
+#include "tests/support/pixels.h"
+#include "tests/support/scripteddialogs.h"
+#include "windows/hyperbolic/elsahl.h"
+#include "windows/single_ray/moniaktina.h"
+#include "windows/workbench/lentoi.h"
+
+#include <QLocale>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace testing_support {
+
+// The screen the window tests run on.
+inline constexpr windows::ScreenInfo kTestScreen{1280, 800, 96};
+
+// How a test program starts: as Main starts it, or with no window until one
+// is asked for (each then loads, as on first use).
+enum class Start { Main, Bare };
+
+// The whole program on a screen, its "END" only noted in ended.
+inline std::unique_ptr<shell::Application> startProgram(ScriptedDialogs& dialogs, bool& ended,
+                                                        Start start = Start::Main,
+                                                        windows::ScreenInfo screen = kTestScreen) {
+    auto program = std::make_unique<shell::Application>(dialogs, screen);
+    program->setEndProgram([&ended] { ended = true; });
+    if (start == Start::Main)
+        program->Main();
+    return program;
+}
+
+// The one program fixture of the window and shell tests; Base is the
+// GoogleTest fixture it extends (a parameterised one, say).
+template <Start start = Start::Main, class Base = ::testing::Test>
+class ProgramFixture : public Base {
+  protected:
+    void SetUp() override { app = startProgram(dialogs, ended, start, screen()); }
+    virtual windows::ScreenInfo screen() const { return kTestScreen; }
+
+    windows::Lentoi& lentoi() { return app->lentoi(); }
+    shell::Eisagogiko& choice() { return app->eisagogiko(); }
+    windows::ElSahl& sahl() { return app->elSahl(); }
+
+    ScriptedDialogs dialogs;
+    bool ended = false;
+    std::unique_ptr<shell::Application> app;
+};
+
+} // namespace testing_support
+
+// The whole program started as Main starts it.
+using ProgramTest = testing_support::ProgramFixture<>;

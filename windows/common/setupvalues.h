@@ -1,0 +1,42 @@
+#pragma once
+
+// The plain values a window's set-up is made of. No Qt here: the set-up
+// file reader works on Qt Core alone.
+
+namespace windows {
+
+// A point in the user units of its window, y upwards. It belongs to no
+// ranged control and may be any finite number: the drawing clips whatever
+// falls off the window.
+struct SetupPoint {
+    double x = 0;
+    double y = 0;
+    bool operator==(const SetupPoint&) const = default;
+};
+
+// A blade of a diaphragm or of the stop: its x and its inner end Y2. The
+// outer end is always the window's top or bottom edge, so it is not kept.
+struct SetupBlade {
+    double x = 0;
+    double Y2 = 0;
+    bool operator==(const SetupBlade&) const = default;
+};
+
+// A scroll bar as the designer left it: its range, steps and start value,
+// and its rectangle on the client area in twips. The window makes the bar
+// from it, a set-up starts from its value and a set-up file is held in its
+// range.
+struct BarDesign {
+    int min, max, smallChange, largeChange, value;
+    int left, top, width, height;
+};
+
+// A scroll bar's field in a set-up S: its name, the bar's design and the
+// member that holds its value.
+template <class S> struct BarField {
+    const char* name;
+    BarDesign design;
+    int S::*value;
+};
+
+} // namespace windows

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "windows/common/setupvalues.h"
+#include "windows/hyperbolic/sahlpicture.h"
+
+namespace windows {
+
+// Ibn Sahl's window: its option buttons, its stop, its point source and its
+// picture. The picture's sources are always the window's source.
+struct ElSahlSetup {
+    // The option buttons "ONLY WAVES", "RAYS WAVES" and "Only Rays".
+    enum class Option { kymataYESNO, RAYSANDWAVES, onlyrays };
+
+    Option option = Option::RAYSANDWAVES;
+    SetupBlade Line1{130, 10};
+    SetupBlade Line2{130, -10};
+    // Where its fans start, the next "WAVES" and the redraw after a move of
+    // the stop included.
+    SetupPoint source{108, 25};
+    SahlPicture picture;
+    bool lensData = false; // the lens-data panel shows
+
+    bool operator==(const ElSahlSetup&) const = default;
+};
+
+} // namespace windows
