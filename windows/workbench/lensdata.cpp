@@ -14,26 +14,12 @@ namespace windows {
 namespace ld = optics::lensdata;
 namespace sph = optics::spherical;
 
-namespace {
-
-std::vector<ld::ExitRay> exitRays(const SentLight& sent, const sph::WaveRecord& record) {
-    if (sent.recordedCount <= 0)
-        return ld::traceExitRays(sent.lens, sent.diaphragm, sent.light, sent.drawnOnly);
-    std::vector<ld::ExitRay> rays = ld::sphericalExitRays(
-        record, sent.firstRecorded + sent.recordedCount, sent.lens.n, sent.light);
-    const auto before = static_cast<std::ptrdiff_t>(
-        std::min<std::size_t>(static_cast<std::size_t>(sent.firstRecorded), rays.size()));
-    rays.erase(rays.begin(), rays.begin() + before);
-    return rays;
-}
-
-} // namespace
-
 ld::SphericalLensData workbenchLensData(const ld::SphericalLens& drawn,
-                                        const std::optional<SentLight>& sent,
-                                        const sph::WaveRecord& record) {
+                                        const std::optional<SentLight>& sent) {
     if (sent)
-        return ld::sphericalLensData(drawn, sent->light, exitRays(*sent, record));
+        return ld::sphericalLensData(
+            drawn, sent->light,
+            ld::traceExitRays(sent->lens, sent->diaphragm, sent->light, sent->starts));
     ld::SphericalLensData data;
     data.lens = ld::thickLens(drawn.xa, drawn.xb, drawn.radius1, drawn.radius2, drawn.n);
     data.thinLensFocalLength = sph::estiaki(drawn.radius1, drawn.radius2, drawn.n);
@@ -44,8 +30,7 @@ void Lentoi::createLensData() {
     addLensDataPanel([this] {
         const std::optional<ld::Light> light =
             sentLight_ ? std::optional(sentLight_->light) : std::nullopt;
-        return sphericalLensDataContent(workbenchLensData(drawnLens_, sentLight_, state_.record),
-                                        light);
+        return sphericalLensDataContent(workbenchLensData(drawnLens_, sentLight_), light);
     });
 }
 
@@ -61,11 +46,9 @@ void Lentoi::setDrawnLens() {
 
 SentLight Lentoi::lightSent(const ld::Light& light, int firstRecorded,
                             std::vector<ld::RayStart> starts) const {
-    SentLight sent{light, currentLens(), firstRecorded, recordedRays_ - firstRecorded,
-                   {},    diaphragm()};
-    if (sent.recordedCount <= 0)
-        sent.drawnOnly = std::move(starts);
-    return sent;
+    return {
+        light,      currentLens(), firstRecorded, recordedRays_ - firstRecorded, std::move(starts),
+        diaphragm()};
 }
 
 // The picture's light from now on; light that left waves in the record is

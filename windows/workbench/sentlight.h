@@ -13,21 +13,19 @@ namespace windows {
 struct SentLight {
     optics::lensdata::Light light;
     optics::lensdata::SphericalLens lens;
-    // Its waves were drawn: its rays are recordedCount rays of the wave
-    // record from firstRecorded (those the record had room for).
+    // Its waves were drawn: they are recordedCount rays of the wave record
+    // from firstRecorded (those the record had room for).
     int firstRecorded = 0;
     int recordedCount = 0;
-    // Drawn as lines only, which records nothing: the starts the window
-    // traced, to be traced again without drawing, and the diaphragm as it
-    // stood.
-    std::vector<optics::lensdata::RayStart> drawnOnly;
+    // The starts the window traced, to be traced again without drawing and
+    // without the record's rounding, and the diaphragm as it stood.
+    std::vector<optics::lensdata::RayStart> starts;
     optics::spherical::Diaphragm diaphragm;
 };
 
 // The lens data of the lens as drawn and of the light sent through it
 // (none: the lens was drawn alone).
 optics::lensdata::SphericalLensData workbenchLensData(const optics::lensdata::SphericalLens& drawn,
-                                                      const std::optional<SentLight>& sent,
-                                                      const optics::spherical::WaveRecord& record);
+                                                      const std::optional<SentLight>& sent);
 
 } // namespace windows
