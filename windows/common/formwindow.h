@@ -116,6 +116,7 @@ class FormWindow : public QMainWindow {
     void sizeWindow(int widthPx, int heightPx);
     static QSize clientFor(const ScreenArea& outer, const QMargins& frame);
     void keepFrameOnScreen();
+    void keepStateWhileHidden(const QEvent& event);
     QMargins frameMarginsNow() const;
     int menuBarHeight() const;
     // Opens the menu bar from the keyboard, as Alt does.
@@ -124,8 +125,9 @@ class FormWindow : public QMainWindow {
     Host& host_;
     canvas::CanvasWidget* canvas_;
     std::optional<ScreenArea> wantedFrame_;
-    QMargins sizedForMargins_; // the frame the last sizing allowed for
-    QSize sizedClient_;        // and the size it gave the window
+    QMargins sizedForMargins_;                    // the frame the last sizing allowed for
+    QSize sizedClient_;                           // and the size it gave the window
+    std::optional<Qt::WindowStates> hiddenState_; // the state it had when the program hid it
     QTimer frameCheck_;
     std::vector<QWidget*> tabIndexes_;
     QString pictureStem_;
