@@ -1,4 +1,5 @@
 #include "tests/shell/program_fixture.h"
+#include "tests/support/screens.h"
 #include "windows/common/lensdatapanel.h"
 #include "windows/common/picturefile.h"
 
@@ -125,6 +126,18 @@ TEST_F(PictureExportTest, SavedCopiedAndPrintedPictureIsTheDrawingAsShown) {
         QFile printed(pdf);
         ASSERT_TRUE(printed.open(QIODevice::ReadOnly)) << row.stem;
         EXPECT_TRUE(printed.read(5) == "%PDF-") << row.stem;
+
+        // For a page of twice the screen's dots the picture is drawn again as
+        // a screen of ratio 2 shows it; the screen's own image is kept.
+        const QImage screenImage = persistentImage(window.surface());
+        const QImage page = rgb(window.pictureForPage(window.canvasWidget().size() * 2));
+        EXPECT_TRUE(persistentImage(window.surface()) == screenImage) << row.stem;
+        window.setScreen(testing_support::screenWithRatio(2));
+        QCoreApplication::processEvents();
+        EXPECT_EQ(window.surface().devicePixelRatio(), 2) << row.stem;
+        EXPECT_TRUE(page == rgb(window.drawingImage())) << row.stem;
+        window.setScreen(QGuiApplication::primaryScreen());
+        QCoreApplication::processEvents();
     }
     EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join('\n').toStdString();
 }
