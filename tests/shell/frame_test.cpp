@@ -109,8 +109,7 @@ TEST_F(FrameTest, WindowNoLongerMaximisedStillFits) {
 }
 
 // A window manager may withdraw the maximised state of a window the program
-// hid (a set-up that opens on the single-ray window hides the workbench at
-// once): the workbench still comes back filling the area.
+// hid (as a set-up opening on the single-ray window does): it comes back so.
 TEST_F(FrameTest, HiddenWindowComesBackAsItWasHidden) {
     lentoi().singleray->trigger();
     lentoi().setWindowState(Qt::WindowNoState); // as the window system reports it

@@ -149,8 +149,7 @@ TEST_F(LensDataTest, PanelFollowsEachRedraw) {
          "Χωρίς ισχύ, χωρίς εστίες  No power, no foci", ""},
         {"circles apart", [this] { lentoi().kentrokykloy->setValue(400); },
          "Δεν υπάρχει φακός  No lens", ""},
-        // Circles at ±20, radii 100, n = 0.40: h = 0, ±20 get out, h = ±40
-        // meet the face at the critical angle.
+        // Circles at ±20, radii 100, n = 0.40: h = ±40 meet the face at the critical angle.
         {"light that stays in the glass",
          [this] {
              for (auto [bar, value] : {std::pair{lentoi().kentrokykloy, 20},
