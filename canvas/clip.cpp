@@ -72,37 +72,54 @@ constexpr double kShrink = 0.25;
 constexpr double kGrow = 4;
 
 // The point of the segment nearest the disc's centre, and how far along the
-// segment (from a, in quarters of the unit) it lies. Worked in quartered coordinates, which
-// keeps every difference and length finite up to the largest double, and
-// measured from the centre across the line, so a line through the image keeps
-// the precision of the image's scale however far away its ends are.
+// segment (in quarters of the unit) it lies from each end. Worked in
+// quartered coordinates, which keeps every difference and length finite up
+// to the largest double, and measured from the centre across the line, so a
+// line through the image keeps the precision of the image's scale however far
+// away its ends are.
 struct Nearest {
     PixelPoint point;
-    double quarterFromA;  // a quarter of the distance from a
-    double quarterLength; // a quarter of the segment's length
-    PixelPoint unit;
+    double quarterFromA; // a quarter of the distance from a
+    double quarterFromB; // a quarter of the distance from b
+    PixelPoint unit;     // from a towards b
 };
 
+double quarterDistance(PixelPoint p, PixelPoint centre) {
+    return std::fmax(std::fabs(p.x * kShrink - centre.x * kShrink),
+                     std::fabs(p.y * kShrink - centre.y * kShrink));
+}
+
 std::optional<Nearest> nearestToCentre(const Segment& s, const Disc& box) {
-    const PixelPoint a{s.a.x * kShrink, s.a.y * kShrink};
-    const PixelPoint toB{s.b.x * kShrink - a.x, s.b.y * kShrink - a.y};
-    const double scaledLength = std::hypot(toB.x, toB.y);
+    // Measured from the end nearer the box: the segment's length, taken from
+    // a far end, may round the near end away, and then the wrong end would
+    // seem nearest and the order of the ends would change the pixels.
+    const bool fromA = quarterDistance(s.a, box.centre) <= quarterDistance(s.b, box.centre);
+    const PixelPoint nearEnd = fromA ? s.a : s.b, farEnd = fromA ? s.b : s.a;
+    const PixelPoint a{nearEnd.x * kShrink, nearEnd.y * kShrink};
+    const PixelPoint toFar{farEnd.x * kShrink - a.x, farEnd.y * kShrink - a.y};
+    const double scaledLength = std::hypot(toFar.x, toFar.y);
     if (scaledLength == 0)
         return std::nullopt; // a single point, and it lies far away
-    const PixelPoint unit{toB.x / scaledLength, toB.y / scaledLength};
+    const PixelPoint unit{toFar.x / scaledLength, toFar.y / scaledLength};
     // Each term is taken about the origin before subtracting: the far end's
     // own rounding then cancels (exactly so for ends symmetric about it)
     // instead of swamping the centre's coordinates.
     const PixelPoint centre{box.centre.x * kShrink, box.centre.y * kShrink};
     const double along = dot(centre, unit) - dot(a, unit);
     const double across = cross(unit, centre) - cross(unit, a);
+    const auto found = [&](PixelPoint point, double fromNear) {
+        const double fromFar = scaledLength - fromNear;
+        const PixelPoint aToB = fromA ? unit : PixelPoint{-unit.x, -unit.y};
+        return fromA ? Nearest{point, fromNear, fromFar, aToB}
+                     : Nearest{point, fromFar, fromNear, aToB};
+    };
     if (along <= 0)
-        return Nearest{s.a, 0, scaledLength, unit};
+        return found(nearEnd, 0);
     if (along >= scaledLength)
-        return Nearest{s.b, scaledLength, scaledLength, unit};
+        return found(farEnd, scaledLength);
     const PixelPoint foot{box.centre.x + kGrow * across * unit.y,
                           box.centre.y - kGrow * across * unit.x};
-    return Nearest{foot, along, scaledLength, unit};
+    return found(foot, along);
 }
 
 // Ends far from the box are pulled in along the segment to a distance
@@ -120,7 +137,7 @@ std::optional<Segment> pullIn(const Segment& s, const Disc& box, double reach) {
     const double quarterReach = reach * kShrink;
     const PixelPoint foot = nearest->point;
     const bool farA = nearest->quarterFromA > quarterReach;
-    const bool farB = nearest->quarterLength - nearest->quarterFromA > quarterReach;
+    const bool farB = nearest->quarterFromB > quarterReach;
     return Segment{farA ? along(foot, nearest->unit, -reach) : s.a,
                    farB ? along(foot, nearest->unit, reach) : s.b};
 }

@@ -9,7 +9,9 @@
 #include "windows/single_ray/moniaktina.h"
 #include "windows/workbench/lentoi.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QMouseEvent>
 #include <QPixmap>
 #include <QStringList>
 
@@ -68,13 +70,33 @@ void snapSetup(Application& app, const QString& setupFile, LensDataShown lensDat
     }
 }
 
-// The single-ray window as "AKTINA RAY" opens it, with the start ray aimed
-// as its Form_Load aims it: from the source to halfway between the origin and
-// the mark's corner. The workbench is shown again for the pictures after it.
+// A press and release with Shift held on a window's drawing, as the mouse
+// gives them: from one user point to another.
+void shiftDrag(canvas::CanvasWidget& drawing, canvas::UserPoint from, canvas::UserPoint to) {
+    const canvas::Surface& view = drawing.surface();
+    const struct {
+        QEvent::Type type;
+        canvas::UserPoint at;
+        Qt::MouseButtons held;
+    } steps[] = {{QEvent::MouseButtonPress, from, Qt::LeftButton},
+                 {QEvent::MouseButtonRelease, to, Qt::NoButton}};
+    for (const auto& step : steps) {
+        const QPointF position(view.toPixelX(step.at.x), view.toPixelY(step.at.y));
+        QMouseEvent event(step.type, position, drawing.mapToGlobal(position), Qt::LeftButton,
+                          step.held, Qt::ShiftModifier);
+        QCoreApplication::sendEvent(&drawing, &event);
+    }
+}
+
+// The single-ray window as "AKTINA RAY" opens it, after one Shift-drag from
+// the orange mark to halfway between it and the origin, where the window's
+// first aim lies: a picture of the outline alone shows little. The workbench
+// is shown again for the pictures after it.
 void snapSingleRay(Application& app, const QDir& dir, Setup& drawn, SnapshotResult& result) {
     app.openSingleRay();
     windows::Moniaktina& window = app.moniaktina();
-    window.aimFirstRay();
+    shiftDrag(window.canvasWidget(), {window.fos.Left, window.fos.Top},
+              {window.fos.Left / 2, window.fos.Top / 2});
     save(window, dir, "moniaktina.png", result);
     drawn.moniaktina = window.setup();
     app.backToWorkbench();

@@ -125,6 +125,15 @@ QImage CanvasWidget::picture() const {
     return image;
 }
 
+QImage CanvasWidget::pictureAt(double ratio, const std::function<void()>& draw) {
+    Surface shown = surface_;
+    surface_.setDevicePixelRatio(ratio);
+    draw();
+    QImage image = picture();
+    surface_ = std::move(shown);
+    return image;
+}
+
 // What lies over the persistent image: the overlay, then the line and shape
 // controls, as on the screen.
 void CanvasWidget::paintOver(QPainter& painter) const {

@@ -52,6 +52,12 @@ class CanvasWidget : public QWidget {
     // placed on it.
     QImage picture() const;
 
+    // The drawing at another device pixel ratio, for a device finer than the
+    // screen: draw is called with a surface of the same client area and
+    // scale at that ratio in place of the widget's own, and the picture of
+    // that surface is returned. The widget's own image is left as it was.
+    QImage pictureAt(double ratio, const std::function<void()>& draw);
+
     // Painted over the image, beneath the line and shape controls, at every
     // repaint; never part of the persistent image.
     void setOverlay(std::function<void(QPainter&)> paint) { overlay_ = std::move(paint); }

@@ -8,10 +8,10 @@
 //
 //   const SphericalLens lens{xa, xb, radius1, radius2, deiktis};
 //   const Light light = ParallelBeam{std::cos(goniadesmis), std::sin(goniadesmis)};
-//   const auto rays = sphericalExitRays(record, plithosaktinon, deiktis, light);
+//   const auto rays = traceExitRays(lens, diaphragm, light, starts);
 //   const SphericalLensData data = sphericalLensData(lens, light, rays);
 //
-// (or traceExitRays when the bundle was drawn as rays only), and on ElSahl:
+// and on ElSahl:
 //
 //   const BeamData data = sahlLensData(state, PointSource{pigiX, pigiY});
 

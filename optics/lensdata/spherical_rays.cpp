@@ -16,7 +16,7 @@ namespace {
 
 struct Glass {
     sph::LensHit entry;
-    sph::RefractResult inside;
+    sph::Refraction inside;
 };
 
 // Whether the ray cannot meet the disc about (xc, 0): its line passes
@@ -37,7 +37,8 @@ bool missesDisc(double xc, double r, const RayStart& s) {
 }
 
 // Where the ray enters the glass and its direction there; empty when it
-// misses the lens, meets the diaphragm first or is totally reflected.
+// misses the lens, meets the diaphragm first or meets the face at or beyond
+// the critical angle.
 std::optional<Glass> enterGlass(const SphericalLens& lens, const sph::Diaphragm& diaphragm,
                                 const RayStart& s) {
     if (!sph::hasDirection(s.dx, s.dy) || missesDisc(lens.xa, lens.radius1, s) ||
@@ -51,28 +52,29 @@ std::optional<Glass> enterGlass(const SphericalLens& lens, const sph::Diaphragm&
                                            s.x, s.y, entry.hx, entry.hy)) {
         return std::nullopt;
     }
-    const sph::RefractResult inside =
-        sph::refractAtLensFace(entry.face, s.dx, s.dy, entry.hx, entry.hy, lens.xa, lens.xb,
-                               lens.radius1, lens.radius2, lens.n);
+    const sph::Refraction inside =
+        sph::refractAtLensFaceExactly(entry.face, s.dx, s.dy, entry.hx, entry.hy, lens.xa, lens.xb,
+                                      lens.radius1, lens.radius2, lens.n);
     if (!inside.ok) {
         return std::nullopt;
     }
     return Glass{entry, inside};
 }
 
-// Across the glass and out. A ray that finds no way out of the glass leaves
-// where it entered, unbent, as the record has it.
+// Across the glass and out. A ray from inside the glass has already left it
+// at its first crossing. One that went in and finds no way out grazes the
+// face it entered (the critical angle, to rounding): no light leaves.
 std::optional<ExitRay> leaveGlass(const SphericalLens& lens, const Glass& g, const Light& light) {
     const sph::LensHit& in = g.entry;
     const sph::LensHit out = sph::nextHit(lens.xa, lens.xb, lens.radius1, lens.radius2,
                                           g.inside.dirx, g.inside.diry, in.hx, in.hy, in.face);
     ExitRay ray{in.hx, in.hy, g.inside.dirx, g.inside.diry, airPathTo(light, in.hx, in.hy), in.hy};
     if (!out.hit) {
-        return ray;
+        return g.inside.intoGlass ? std::nullopt : std::optional(ray);
     }
-    const sph::RefractResult bent =
-        sph::refractAtLensFace(out.face, g.inside.dirx, g.inside.diry, out.hx, out.hy, lens.xa,
-                               lens.xb, lens.radius1, lens.radius2, lens.n);
+    const sph::Refraction bent =
+        sph::refractAtLensFaceExactly(out.face, g.inside.dirx, g.inside.diry, out.hx, out.hy,
+                                      lens.xa, lens.xb, lens.radius1, lens.radius2, lens.n);
     if (!bent.ok) {
         return std::nullopt;
     }
@@ -85,18 +87,6 @@ std::optional<ExitRay> leaveGlass(const SphericalLens& lens, const Glass& g, con
 }
 
 } // namespace
-
-std::vector<ExitRay> sphericalExitRays(const sph::WaveRecord& r, int count, double n,
-                                       const Light& light) {
-    const int rays = std::clamp(count, 0, sph::kMaxRecordedRay + 1);
-    std::vector<ExitRay> out;
-    out.reserve(static_cast<std::size_t>(rays));
-    for (int i = 0; i < rays; ++i) {
-        const double path = airPathTo(light, r.xentry[i], r.yentry[i]) + n * r.lenspath[i];
-        out.push_back({r.xexit[i], r.yexit[i], r.dxout[i], r.dyout[i], path, r.yentry[i]});
-    }
-    return out;
-}
 
 std::vector<ExitRay> traceExitRays(const SphericalLens& lens, const sph::Diaphragm& diaphragm,
                                    const Light& light, std::span<const RayStart> starts) {

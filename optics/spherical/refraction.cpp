@@ -31,13 +31,21 @@ double sxetikosdeiktis(double dx, double dy, double xp, double yp, double xc, do
     return n == 0 ? 0 : 1 / n;
 }
 
-RefractResult refractAtFace(double dx, double dy, double xp, double yp, double xc, double yc,
-                            double R, double n) {
+namespace {
+
+struct Bent {
+    double x, y;
+    double sine; // of the refracted ray's angle to the normal
+    bool intoGlass;
+};
+
+std::optional<Bent> bend(double dx, double dy, double xp, double yp, double xc, double yc, double R,
+                         double n) {
     // Snell's law needs a positive index and a circle with a radius; without
     // them there is no refracted ray and the ray ends here, as it does on total
     // internal reflection.
     if (!(n > 0) || !std::isfinite(n) || R == 0 || !std::isfinite(R)) {
-        return {};
+        return std::nullopt;
     }
     const double tx = (yp - yc) / R; // tangent; the outward normal is (-ty, tx)
     const double ty = (xc - xp) / R;
@@ -46,17 +54,38 @@ RefractResult refractAtFace(double dx, double dy, double xp, double yp, double x
     // sin of the angle to the normal is the cosine of the angle to the tangent.
     const std::optional<double> theta1 = gonia(dx, dy, tx, ty);
     if (!theta1) {
-        return {}; // a zero direction has nothing to refract
+        return std::nullopt; // a zero direction has nothing to refract
     }
-    const double s = std::sin(*theta1) / sxetikosdeiktis(dx, dy, xp, yp, xc, yc, R, n);
+    const double index = sxetikosdeiktis(dx, dy, xp, yp, xc, yc, R, n);
+    const double s = std::sin(*theta1) / index;
     const std::optional<double> theta2 = toksimitono(s);
     if (!theta2) {
-        return {}; // |s| > 1: total internal reflection
+        return std::nullopt; // |s| > 1: total internal reflection
     }
     // The refracted ray keeps the side of the normal and the sense along it.
     const double a = std::abs(std::sin(*theta2)) * prosimo(st);
     const double b = std::abs(std::cos(*theta2)) * prosimo(sn);
-    return {toSingle(tx * a - ty * b), toSingle(ty * a + tx * b), true};
+    return Bent{tx * a - ty * b, ty * a + tx * b, s, index == n};
+}
+
+} // namespace
+
+RefractResult refractAtFace(double dx, double dy, double xp, double yp, double xc, double yc,
+                            double R, double n) {
+    const std::optional<Bent> bent = bend(dx, dy, xp, yp, xc, yc, R, n);
+    if (!bent) {
+        return {};
+    }
+    return {toSingle(bent->x), toSingle(bent->y), true};
+}
+
+Refraction refractExactly(double dx, double dy, double xp, double yp, double xc, double yc,
+                          double R, double n) {
+    const std::optional<Bent> bent = bend(dx, dy, xp, yp, xc, yc, R, n);
+    if (!bent || !(std::abs(bent->sine) < 1)) {
+        return {};
+    }
+    return {bent->x, bent->y, true, bent->intoGlass};
 }
 
 } // namespace optics::spherical

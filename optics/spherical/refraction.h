@@ -20,6 +20,18 @@ double sxetikosdeiktis(double dx, double dy, double xp, double yp, double xc, do
 RefractResult refractAtFace(double dx, double dy, double xp, double yp, double xc, double yc,
                             double R, double n);
 
+// Snell's law as refractAtFace has it, without the record's single-precision
+// rounding, for measurements that must not inherit it. A ray at the critical
+// angle would run along the face: it carries no light on, and is refused
+// with the totally reflected ones.
+struct Refraction {
+    double dirx = 0, diry = 0; // unit vector when ok
+    bool ok = false;
+    bool intoGlass = false; // it crossed towards the circle's centre
+};
+Refraction refractExactly(double dx, double dy, double xp, double yp, double xc, double yc,
+                          double R, double n);
+
 // The first crossing of the lens surface ahead of (x0, y0) and its face (also
 // written into face). hit false with the start point when there is none.
 LensHit lensEntry(double xa, double xb, double r1, double r2, double dx, double dy, double x0,

@@ -22,12 +22,26 @@ bool hasDirection(double dx, double dy) {
     return std::isfinite(dx) && std::isfinite(dy) && (dx != 0 || dy != 0);
 }
 
+namespace {
+
+// Face 1 is circle 1 about (xa, 0), face 2 circle 2 about (xb, 0).
+template <class Refract>
+auto atLensFace(Refract refract, int face, double dx, double dy, double xp, double yp, double xa,
+                double xb, double r1, double r2, double n) {
+    return face == 1 ? refract(dx, dy, xp, yp, xa, 0, r1, n)
+                     : refract(dx, dy, xp, yp, xb, 0, r2, n);
+}
+
+} // namespace
+
 RefractResult refractAtLensFace(int face, double dx, double dy, double xp, double yp, double xa,
                                 double xb, double r1, double r2, double n) {
-    if (face == 1) {
-        return refractAtFace(dx, dy, xp, yp, xa, 0, r1, n);
-    }
-    return refractAtFace(dx, dy, xp, yp, xb, 0, r2, n);
+    return atLensFace(refractAtFace, face, dx, dy, xp, yp, xa, xb, r1, r2, n);
+}
+
+Refraction refractAtLensFaceExactly(int face, double dx, double dy, double xp, double yp, double xa,
+                                    double xb, double r1, double r2, double n) {
+    return atLensFace(refractExactly, face, dx, dy, xp, yp, xa, xb, r1, r2, n);
 }
 
 std::optional<PointF> diaphragmAhead(const Diaphragm& diaphragm, double x0, double y0, double dx,

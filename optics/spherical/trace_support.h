@@ -2,6 +2,7 @@
 
 // Small pieces that the ray and wave tracers share.
 
+#include "optics/spherical/refraction.h"
 #include "optics/spherical/state.h"
 
 #include <optional>
@@ -22,6 +23,8 @@ bool hasDirection(double dx, double dy);
 // Snell's law at a point of face 1 (circle 1) or face 2 (circle 2).
 RefractResult refractAtLensFace(int face, double dx, double dy, double xp, double yp, double xa,
                                 double xb, double r1, double r2, double n);
+Refraction refractAtLensFaceExactly(int face, double dx, double dy, double xp, double yp, double xa,
+                                    double xb, double r1, double r2, double n);
 
 // Where the diaphragm stops the ray from (x0, y0) along (dx, dy), when that
 // point lies ahead of the start; empty when the ray passes or the stop lies

@@ -179,6 +179,7 @@ TEST(Line, InAUserScaleWithYUp) {
 }
 
 constexpr double kMax = std::numeric_limits<double>::max();
+constexpr double kTiny = std::numeric_limits<double>::min(); // 2^-1022
 
 struct FarCase {
     const char* name;
@@ -216,7 +217,11 @@ INSTANTIATE_TEST_SUITE_P(
                       FarCase{"WideBetweenHugeEnds", -1e30, 2, 1e30, 2, 3,
                               "......../########/########/########/........"},
                       FarCase{"WideBetweenLargestDoubles", -kMax, -kMax, kMax, kMax, 2,
-                              "##....../###...../.###..../..###.../...###.."}),
+                              "##....../###...../.###..../..###.../...###.."},
+                      FarCase{"NearEndFirst", kTiny, -15, kTiny, 3.4e38, 1,
+                              "#......./#......./#......./#......./#......."},
+                      FarCase{"FarEndFirst", kTiny, 3.4e38, kTiny, -15, 1,
+                              "#......./#......./#......./#......./#......."}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // A wide stroke ends in round caps of its width: a dot of the same pen at

@@ -92,6 +92,17 @@ TEST_F(FrameTest, WindowNoLongerMaximisedStillFits) {
     expectCentredScale(lentoi(), "lentoi");
 }
 
+// A window manager may withdraw the maximised state of a window the program
+// hid (as a set-up opening on the single-ray window does): it comes back so.
+TEST_F(FrameTest, HiddenWindowComesBackAsItWasHidden) {
+    lentoi().singleray->trigger();
+    lentoi().setWindowState(Qt::WindowNoState); // as the window system reports it
+    app->moniaktina().Command1->click();
+    settle();
+    EXPECT_TRUE(lentoi().isMaximized());
+    EXPECT_EQ(lentoi().frameGeometry(), availableArea());
+}
+
 // After a resize each drawing window shows its picture for the new size at
 // once: what a full drawing of that picture gives, with the handles on it.
 TEST_F(FrameTest, ResizedWindowsDrawTheirPictureForTheNewSize) {

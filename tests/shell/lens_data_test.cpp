@@ -161,6 +161,19 @@ TEST_F(LensDataTest, PanelFollowsEachRedraw) {
          "Χωρίς ισχύ, χωρίς εστίες  No power, no foci", ""},
         {"circles apart", [this] { lentoi().kentrokykloy->setValue(400); },
          "Δεν υπάρχει φακός  No lens", ""},
+        // Circles at ±20, radii 100, n = 0.40: h = ±40 meet the face at the critical angle.
+        {"light that stays in the glass",
+         [this] {
+             for (auto [bar, value] : {std::pair{lentoi().kentrokykloy, 20},
+                                       {lentoi().kentrokykloy2, -20},
+                                       {lentoi().aktina1, 100},
+                                       {lentoi().aktina2, 100},
+                                       {lentoi().deiktisdiathlasis, 40},
+                                       {lentoi().desmi1, 20},
+                                       {lentoi().HScroll1, 6}})
+                 bar->setValue(value);
+         },
+         "Ακτίνες  Rays", "3"},
     };
     for (const Row& row : rows) {
         row.change();

@@ -1,4 +1,5 @@
 #include "tests/support/program.h"
+#include "tests/support/screens.h"
 #include "windows/common/lensdatapanel.h"
 #include "windows/common/picturefile.h"
 
@@ -125,6 +126,16 @@ TEST_F(PictureExportTest, SavedCopiedAndPrintedPictureIsTheDrawingAsShown) {
         QFile printed(pdf);
         ASSERT_TRUE(printed.open(QIODevice::ReadOnly)) << row.stem;
         EXPECT_TRUE(printed.read(5) == "%PDF-") << row.stem;
+
+        // Printed as a screen of ratio 2 shows it; the screen keeps its image.
+        const QImage screenImage = persistentImage(window.surface());
+        const QImage page = rgb(window.pictureForPage(window.canvasWidget().size() * 2));
+        EXPECT_TRUE(persistentImage(window.surface()) == screenImage) << row.stem;
+        window.setScreen(testing_support::screenWithRatio(2));
+        QCoreApplication::processEvents();
+        EXPECT_TRUE(page == rgb(window.drawingImage())) << row.stem;
+        window.setScreen(QGuiApplication::primaryScreen());
+        QCoreApplication::processEvents();
     }
     EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join('\n').toStdString();
 }

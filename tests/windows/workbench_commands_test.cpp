@@ -110,10 +110,12 @@ TEST_F(WorkbenchCommandsTest, RefusedAnswersLeaveEverythingAsItWas) {
         std::optional<QString> answer;
         bool message;
     };
-    const Row rows[] = {{"cancel", std::nullopt, false},      {"empty", QString(""), false},
-                        {"blanks", QString("   "), false},    {"letters", QString("abc"), true},
-                        {"nan", QString("nan"), true},        {"inf", QString("inf"), true},
-                        {"two numbers", QString("1 2"), true}};
+    const Row rows[] = {{"cancel", std::nullopt, false},       {"empty", QString(""), false},
+                        {"blanks", QString("   "), false},     {"letters", QString("abc"), true},
+                        {"nan", QString("nan"), true},         {"inf", QString("inf"), true},
+                        {"two numbers", QString("1 2"), true}, {"right", QString("90"), true},
+                        {"minus right", QString("-90"), true}, {"obtuse", QString("135"), true},
+                        {"huge", QString("-1e300"), true}};
     for (const Row& row : rows) {
         dialogs.messages.clear();
         dialogs.answer(row.answer);
@@ -128,9 +130,9 @@ TEST_F(WorkbenchCommandsTest, RefusedAnswersLeaveEverythingAsItWas) {
     }
 }
 
-TEST_F(WorkbenchCommandsTest, AnglesAtAndBeyondARightAngleAreSafe) {
+TEST_F(WorkbenchCommandsTest, AnglesNearARightAngleAreSafe) {
     lentoi->Check1->click();
-    for (const char* angle : {"90", "-90", "89.999", "135", "1e6", "-1e300"}) {
+    for (const char* angle : {"89.999", "-89.9999999"}) {
         bundle(angle);
         EXPECT_TRUE(dialogs.messages.isEmpty()) << angle;
         EXPECT_GE(source().plithosaktinon, 0);

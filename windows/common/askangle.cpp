@@ -2,6 +2,8 @@
 
 #include "windows/common/numbers.h"
 
+#include <cmath>
+
 namespace windows {
 
 std::optional<double> askAngle(Dialogs& dialogs, const AngleQuestion& question) {
@@ -9,9 +11,13 @@ std::optional<double> askAngle(Dialogs& dialogs, const AngleQuestion& question) 
         dialogs.input(question.prompt, question.title, question.defaultAnswer);
     if (!answer || answer->trimmed().isEmpty())
         return std::nullopt;
+    // A right angle or more runs the light along or against the axis's
+    // normal, which no prompt offers (−90 < φ < 90): refused like a word.
     const std::optional<double> degrees = parseNumber(*answer);
-    if (!degrees)
+    if (!degrees || !(std::fabs(*degrees) < 90)) {
         dialogs.message(question.refusal);
+        return std::nullopt;
+    }
     return degrees;
 }
 

@@ -70,10 +70,25 @@ void FormWindow::keepFrameOnScreen() {
          std::clamp(corner.y(), area.top, area.top + largest.height() - fitting.height()));
 }
 
+// A window manager may withdraw a hidden window's maximised state (openbox
+// does when the window is hidden before it has managed it), and the window
+// would come back unmaximised. No user can change the state of a hidden
+// window: it shows again as the program hid it.
+void FormWindow::keepStateWhileHidden(const QEvent& event) {
+    if (event.type() == QEvent::Hide && !event.spontaneous())
+        hiddenState_ = windowState() & ~Qt::WindowActive;
+    else if (event.type() == QEvent::Show)
+        hiddenState_.reset();
+    else if (event.type() == QEvent::WindowStateChange && hiddenState_ && !isVisible() &&
+             (*hiddenState_ & Qt::WindowMaximized) && !(windowState() & Qt::WindowMaximized))
+        setWindowState(windowState() | Qt::WindowMaximized);
+}
+
 // The window manager's frame shows in no event of its own: the window looks
 // again a moment after each change of its place, size or state.
 bool FormWindow::event(QEvent* event) {
     const bool done = QMainWindow::event(event);
+    keepStateWhileHidden(*event);
     switch (event->type()) {
     case QEvent::Show:
     case QEvent::Move:

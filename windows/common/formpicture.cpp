@@ -11,15 +11,30 @@
 #include <QPainter>
 #include <QPrinter>
 
+#include <algorithm>
+
 namespace windows {
 
 QImage FormWindow::drawingImage() const {
     QImage image = canvas_->picture();
     takeScreenDpi(image, *canvas_);
+    paintPanel(image);
+    return image;
+}
+
+void FormWindow::paintPanel(QImage& image) const {
     if (lensData_) {
         QPainter painter(&image);
         lensData_->paintAtPlace(painter);
     }
+}
+
+QImage FormWindow::pictureForPage(QSize pageSize) {
+    const QSize client = canvas_->size();
+    const double ratio = std::min(double(pageSize.width()) / client.width(),
+                                  double(pageSize.height()) / client.height());
+    QImage image = canvas_->pictureAt(ratio, [this] { redrawPicture(); });
+    paintPanel(image);
     return image;
 }
 
@@ -62,18 +77,17 @@ void FormWindow::copyPicture() {
 }
 
 void FormWindow::printPicture() {
-    const QImage image = drawingImage();
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(windowTitle());
-    printer.setPageOrientation(image.width() > image.height() ? QPageLayout::Landscape
-                                                              : QPageLayout::Portrait);
+    printer.setPageOrientation(canvas_->width() > canvas_->height() ? QPageLayout::Landscape
+                                                                    : QPageLayout::Portrait);
     if (!host_.dialogs().choosePrinter(printer))
         return;
     QPainter painter;
     if (painter.begin(&printer)) {
         const QRect page(QPoint(0, 0),
                          printer.pageLayout().paintRectPixels(printer.resolution()).size());
-        paintOnPage(painter, image, page);
+        paintOnPage(painter, pictureForPage(page.size()), page);
         if (painter.end())
             return;
     }

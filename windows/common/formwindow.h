@@ -40,6 +40,12 @@ class FormWindow : public QMainWindow {
     // shows over its drawing and that belongs to the picture is painted
     // here too.
     QImage drawingImage() const;
+    // The picture drawn again to fill a page of pageSize device pixels,
+    // keeping its aspect: at the device pixel ratio that puts one pixel of
+    // it on each printer dot (as far as the canvas draws), so its lines are
+    // as sharp as the printer makes them. The window on the screen keeps
+    // its image.
+    QImage pictureForPage(QSize pageSize);
     // Ctrl+S saves the picture as a PNG file chosen in a file dialog, Ctrl+C
     // copies it to the clipboard, Ctrl+P prints it scaled to the page.
     void savePicture();
@@ -122,6 +128,9 @@ class FormWindow : public QMainWindow {
     void sizeWindow(int widthPx, int heightPx);
     static QSize clientFor(const ScreenArea& outer, const QMargins& frame);
     void keepFrameOnScreen();
+    // Paints what the window shows over its drawing into a picture of it.
+    void paintPanel(QImage& image) const;
+    void keepStateWhileHidden(const QEvent& event);
     QMargins frameMarginsNow() const;
     int menuBarHeight() const;
     // Opens the menu bar from the keyboard, as Alt does.
@@ -130,8 +139,9 @@ class FormWindow : public QMainWindow {
     Host& host_;
     canvas::CanvasWidget* canvas_;
     std::optional<ScreenArea> wantedFrame_;
-    QMargins sizedForMargins_; // the frame the last sizing allowed for
-    QSize sizedClient_;        // and the size it gave the window
+    QMargins sizedForMargins_;                    // the frame the last sizing allowed for
+    QSize sizedClient_;                           // and the size it gave the window
+    std::optional<Qt::WindowStates> hiddenState_; // the state it had when the program hid it
     QTimer frameCheck_;
     std::vector<QWidget*> tabIndexes_;
     QString pictureStem_;

@@ -14,27 +14,13 @@ namespace windows {
 namespace ld = optics::lensdata;
 namespace sph = optics::spherical;
 
-namespace {
-
-std::vector<ld::ExitRay> exitRays(const SentLight& sent, const sph::WaveRecord& record) {
-    if (sent.recordedCount <= 0)
-        return ld::traceExitRays(sent.lens, sent.diaphragm, sent.light, sent.drawnOnly);
-    std::vector<ld::ExitRay> rays = ld::sphericalExitRays(
-        record, sent.firstRecorded + sent.recordedCount, sent.lens.n, sent.light);
-    const auto before = static_cast<std::ptrdiff_t>(
-        std::min<std::size_t>(static_cast<std::size_t>(sent.firstRecorded), rays.size()));
-    rays.erase(rays.begin(), rays.begin() + before);
-    return rays;
-}
-
-} // namespace
-
 ld::SphericalLensData workbenchLensData(const ld::SphericalLens& lens,
-                                        const std::optional<SentLight>& sent,
-                                        const sph::WaveRecord& record) {
+                                        const std::optional<SentLight>& sent) {
     ld::SphericalLensData data;
     if (sent)
-        data = ld::sphericalLensData(sent->lens, sent->light, exitRays(*sent, record));
+        data = ld::sphericalLensData(
+            sent->lens, sent->light,
+            ld::traceExitRays(sent->lens, sent->diaphragm, sent->light, sent->starts));
     data.lens = ld::thickLens(lens.xa, lens.xb, lens.radius1, lens.radius2, lens.n);
     data.thinLensFocalLength = sph::estiaki(lens.radius1, lens.radius2, lens.n);
     return data;
@@ -49,7 +35,7 @@ void Lentoi::createLensData() {
         const std::optional<ld::Light> light = sent ? std::optional(sent->light) : std::nullopt;
         const SinceLight since =
             sent && !(sent->lens == lens) ? SinceLight::LensChanged : SinceLight::SameLens;
-        return sphericalLensDataContent(workbenchLensData(lens, sent, state_.record), light, since);
+        return sphericalLensDataContent(workbenchLensData(lens, sent), light, since);
     });
 }
 
@@ -66,10 +52,8 @@ void Lentoi::setDrawnLens() {
 
 SentLight Lentoi::makeSentLight(const ld::Light& light, int firstRecorded, int recordEnd,
                                 std::vector<ld::RayStart> starts) const {
-    SentLight sent{light, currentLens(), firstRecorded, recordEnd - firstRecorded, {}, diaphragm()};
-    if (sent.recordedCount <= 0)
-        sent.drawnOnly = std::move(starts);
-    return sent;
+    return {light,         currentLens(), firstRecorded, recordEnd - firstRecorded,
+            std::move(starts), diaphragm()};
 }
 
 // The picture's light from now on; light that left waves in the record it

@@ -14,34 +14,31 @@ namespace windows {
 struct SentLight {
     optics::lensdata::Light light;
     optics::lensdata::SphericalLens lens;
-    // Its waves were drawn: its rays are recordedCount rays of the wave
-    // record from firstRecorded (those the record had room for).
+    // Its waves were drawn: they are recordedCount rays of the wave record
+    // from firstRecorded (those the record had room for).
     int firstRecorded = 0;
     int recordedCount = 0;
-    // Drawn as lines only, which records nothing: the starts the window
-    // traced, to be traced again without drawing, and the diaphragm as it
-    // stood.
-    std::vector<optics::lensdata::RayStart> drawnOnly;
+    // The starts the window traced, to be traced again without drawing and
+    // without the record's rounding, and the diaphragm as it stood.
+    std::vector<optics::lensdata::RayStart> starts;
     optics::spherical::Diaphragm diaphragm;
 };
 
-// The lens data of the lens and of the light sent through it, with the lens
-// it went through then (none: the lens was drawn alone).
+// The lens data of the lens shown and of the light sent through the lens it
+// went through then (none: the lens was drawn alone).
 optics::lensdata::SphericalLensData workbenchLensData(const optics::lensdata::SphericalLens& lens,
-                                                      const std::optional<SentLight>& sent,
-                                                      const optics::spherical::WaveRecord& record);
+                                                      const std::optional<SentLight>& sent);
 
 // Whether a drawing's waves become the wave record that the animations
 // move, or leave it as it was (the bundle drawn again over its record).
 enum class Recording { Kept, Discarded };
 
-// What the workbench's lens data is of: the lens as last drawn, the light
-// of the picture, and the light whose waves the record holds, which the
-// animations show.
+// What the workbench's lens data is of besides the lens on the controls: the
+// light of the picture, and the light whose waves the record holds, which
+// the animations show.
 class WorkbenchLensData {
   public:
     const std::optional<SentLight>& light() const { return light_; }
-    void setLens(const optics::lensdata::SphericalLens& lens) { lens_ = lens; }
     // The picture's light from now on; light that left waves in the record
     // it keeps is also the record's.
     void setLight(std::optional<SentLight> light, Recording recording) {
@@ -51,12 +48,8 @@ class WorkbenchLensData {
     }
     void showRecordLight() { light_ = recordLight_; }
     void forgetRecord() { recordLight_.reset(); }
-    optics::lensdata::SphericalLensData data(const optics::spherical::WaveRecord& record) const {
-        return workbenchLensData(lens_, light_, record);
-    }
 
   private:
-    optics::lensdata::SphericalLens lens_;
     std::optional<SentLight> light_;       // none: the lens alone
     std::optional<SentLight> recordLight_; // none: the record holds no waves
 };

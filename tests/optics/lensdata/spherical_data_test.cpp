@@ -25,14 +25,12 @@ class RecordedRays : public ::testing::Test {
   protected:
     RecordedRays() { surface.Scale(-600, 450, 600, -450); }
 
-    std::vector<ExitRay> trace(const std::vector<RayStart>& starts, const Light& light,
-                               sph::Diaphragm diaphragm = kOpen) {
+    void record(const std::vector<RayStart>& starts, sph::Diaphragm diaphragm) {
         source.plithosaktinon = 0;
         for (RayStart s : starts) {
             sph::traceWave(surface, state, diaphragm, s.x, s.y, s.dx, s.dy, kStartLens.xa,
                            kStartLens.xb, kStartLens.radius1, kStartLens.radius2, kStartLens.n);
         }
-        return sphericalExitRays(state.record, source.plithosaktinon, kStartLens.n, light);
     }
 
     SphericalLensData axialBundle(double h) {
@@ -40,7 +38,8 @@ class RecordedRays : public ::testing::Test {
         for (int k = 20; k >= -20; --k) {
             starts.push_back({-200, h * k / 20, 1, 0});
         }
-        return sphericalLensData(kStartLens, ParallelBeam{1, 0}, trace(starts, ParallelBeam{1, 0}));
+        const Light beam = ParallelBeam{1, 0};
+        return sphericalLensData(kStartLens, beam, traceExitRays(kStartLens, kOpen, beam, starts));
     }
 
     canvas::Surface surface{400, 300};
@@ -70,11 +69,11 @@ TEST_F(RecordedRays, SphericalAberrationGrowsAsTheSquareOfTheAperture) {
     }
 }
 
-// Rays drawn as lines only are not recorded; tracing them afresh gives the
-// rays the record would have held: a narrow fan through the diaphragm, and
+// Traced afresh, the rays are those the record holds, without the rounding
+// of its single-precision directions: a narrow fan through the diaphragm, and
 // whole fans from outside both circles, from inside one of them and from
 // inside the glass, most of whose rays miss the lens or run away from it.
-TEST_F(RecordedRays, FreshTraceAgreesWithTheRecord) {
+TEST_F(RecordedRays, FreshTraceIsTheRecordInDoublePrecision) {
     const struct {
         double x, y;
         double firstRad, stepRad;
@@ -92,16 +91,66 @@ TEST_F(RecordedRays, FreshTraceAgreesWithTheRecord) {
             starts.push_back({row.x, row.y, std::cos(angle), std::sin(angle)});
         }
         const Light light = PointSource{row.x, row.y};
-        const auto recorded = trace(starts, light, row.blades);
+        record(starts, row.blades);
         const auto fresh = traceExitRays(kStartLens, row.blades, light, starts);
-        ASSERT_EQ(recorded.size(), fresh.size()) << row.x;
-        EXPECT_GT(recorded.size(), 50u) << row.x;
+        ASSERT_EQ(std::size_t(source.plithosaktinon), fresh.size()) << row.x;
+        EXPECT_GT(fresh.size(), 50u) << row.x;
+        const sph::WaveRecord& r = state.record;
         for (std::size_t i = 0; i < fresh.size(); ++i) {
-            const ExitRay &r = recorded[i], &f = fresh[i];
-            EXPECT_NEAR(std::abs(r.x - f.x) + std::abs(r.y - f.y) + std::abs(r.dx - f.dx) +
-                            std::abs(r.dy - f.dy) + std::abs(r.opticalPath - f.opticalPath),
-                        0, 1e-9)
+            const ExitRay& f = fresh[i];
+            const double path =
+                airPathTo(light, r.xentry[i], r.yentry[i]) + kStartLens.n * r.lenspath[i];
+            EXPECT_NEAR(std::abs(r.xexit[i] - f.x) + std::abs(r.yexit[i] - f.y) +
+                            std::abs(r.dxout[i] - f.dx) + std::abs(r.dyout[i] - f.dy) +
+                            std::abs(path - f.opticalPath),
+                        0, 1e-4)
                 << row.x << " " << i;
+        }
+    }
+}
+
+// The lens data's rays are an exact trace of the light that gets out: a
+// fine fan close to the start lens (the record's single-precision directions
+// moved its spot by 1e-3), and a bundle into glass of index 0.4, which takes
+// a ray in only while sin i = (its distance from the centre) / R < n: at
+// h = ±40 the refracted ray would run along the face.
+TEST(LensDataRays, AreAnExactTraceOfTheLightThatGetsOut) {
+    const double fineStep = std::acos(-1.0) * 5 / 150;
+    std::vector<RayStart> fan, bundle;
+    for (int i = 0; i < sph::fanDirections(fineStep); ++i)
+        if (const double t = sph::fanAngleRad(i, fineStep); std::abs(t) < 0.5) // inside the rim
+            fan.push_back({-110, 0, std::cos(t), std::sin(t)});
+    for (int k = 200; k >= -200; k -= 20)
+        bundle.push_back({-200, double(k), 1, 0});
+    const struct {
+        SphericalLens lens;
+        Circle front, back;
+        Light light;
+        const std::vector<RayStart>& starts;
+    } rows[] = {{kStartLens, kFront, kBack, PointSource{-110, 0}, fan},
+                {{-20, 20, 100, 100, 0.4}, {20, 100}, {-20, 100}, ParallelBeam{1, 0}, bundle}};
+    for (const auto& row : rows) {
+        std::vector<ExitRay> exact;
+        for (const RayStart& s : row.starts) {
+            const double sinI = std::abs(s.dx * s.y - s.dy * (s.x - row.front.cx)) / row.front.r;
+            const auto out = traceLens({{s.x, s.y}, {s.dx, s.dy}}, row.front, row.back, row.lens.n);
+            if (out && sinI < row.lens.n)
+                exact.push_back({out->p.x, out->p.y, out->d.x, out->d.y, 0, s.y});
+        }
+        const auto expected = smallestSpot(beamOf(exact));
+        const SphericalLensData data = sphericalLensData(
+            row.lens, row.light, traceExitRays(row.lens, kOpen, row.light, row.starts));
+        ASSERT_EQ(data.beam.rays, int(exact.size())) << row.lens.n;
+        ASSERT_TRUE(expected && data.beam.spot) << row.lens.n;
+        EXPECT_NEAR(std::abs(data.beam.spot->x - expected->x) +
+                        std::abs(data.beam.spot->y - expected->y) +
+                        std::abs(data.beam.spot->diameter - expected->diameter),
+                    0, 1e-8)
+            << row.lens.n;
+        const ExitRay& top = exact.front();
+        if (data.axialFoci) {
+            EXPECT_NEAR(*data.axialFoci->marginalFocus,
+                        axisCrossing({{top.x, top.y}, {top.dx, top.dy}}), 1e-9);
         }
     }
 }
