@@ -202,16 +202,27 @@ void Field::build(const Setup& setup) {
         after.k = k_;
         traceExit(setup, after);
         after.lens = after.w.size();
-        for (const double sign : {1.0, -1.0}) {
-            const double lo = h, hi = sign > 0 ? yhi : -ylo;
-            if (hi > lo) {
-                alongCurve(
-                    lo, hi, lambda_ / 4, [&](double) { return glass.rimX(); },
-                    [&](double x, double y, double dl) {
-                        addWavelet(after, x, sign * y, {1, 0}, fieldBefore(before, x, sign * y),
-                                   dl);
-                    });
-            }
+        // The light that misses the lens. When a true wave arrives (from a
+        // point, or past a screen) that is the arriving field less what the
+        // line across the rim would pass within the lens's height, the
+        // arriving field being the sum over the whole line: no line cut off
+        // anywhere, and few wavelets. A beam's band is drawn with sharp
+        // edges, no true wave, so its parts beside the lens are summed.
+        const bool wave =
+            before >= 0 || std::holds_alternative<optics::lensdata::PointSource>(light_);
+        const auto rimLine = [&](double lo, double hi, double sign) {
+            alongCurve(
+                lo, hi, lambda_ / 4, [&](double) { return glass.rimX(); },
+                [&](double x, double y, double dl) {
+                    addWavelet(after, x, y, {1, 0}, sign * fieldBefore(before, x, y), dl);
+                });
+        };
+        if (wave) {
+            rimLine(-h, h, -1);
+            after.plus = before;
+        } else {
+            rimLine(h, yhi, 1);
+            rimLine(ylo, -h, 1);
         }
         inside.lens = inside.w.size();
         glassStage_ = static_cast<int>(stages_.size());
@@ -426,7 +437,11 @@ Complex Field::sum(int stage, double x, double y) const {
 
 // The field a boundary built after stage `before` receives at (x, y).
 Complex Field::fieldBefore(int before, double x, double y) const {
-    return before < 0 ? incident(x, y) : sum(before, x, y);
+    if (before < 0) {
+        return incident(x, y);
+    }
+    const Wavelets& s = stages_[static_cast<std::size_t>(before)];
+    return sum(before, x, y) + (s.plus ? fieldBefore(*s.plus, x, y) : 0.0);
 }
 
 Field::Row Field::row(double y) const {

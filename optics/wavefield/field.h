@@ -15,8 +15,11 @@
 //     the arriving field times the Fresnel amplitude transmission;
 //   - behind the lens: wavelets from the exit face, whose field comes from
 //     exact traces (optical path for the phase, the width of each ray tube
-//     for the amplitude), and from the line across the rim above and below
-//     the glass, carrying the field that misses the lens.
+//     for the amplitude); and the light that misses the lens, which is the
+//     field arriving there less the wavelets of the line across the rim
+//     within the lens's height (the arriving field being the sum over the
+//     whole line, this is the sum over the line above and below the glass,
+//     without cutting that line off anywhere).
 // The phase is continuous across a face; the Fresnel power transmittance of
 // both faces (for the field normal to the plane of the drawing) is applied
 // unless Setup::fresnel is false; no reflected wave is formed. Screens absorb.
@@ -86,6 +89,9 @@ struct Wavelets {
     // of them on boundaries other than the one behind the lens); the rest
     // carry light that missed it.
     std::size_t lens = 0;
+    // Added to the wavelets: the field of this boundary (−1: the source's
+    // own wave), where the wavelets stand for a change to it.
+    std::optional<int> plus;
 };
 
 class Field {

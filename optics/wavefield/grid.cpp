@@ -30,6 +30,7 @@ inline void turn(float cycles, float& c, float& s) {
 
 struct Boundary {
     float cycles = 0; // k / 2π
+    std::optional<int> plus;
     std::vector<float> x, y, nx, ny, wr, wi;
 };
 
@@ -38,6 +39,7 @@ std::vector<Boundary> singlePrecision(const Field& field) {
     for (const Wavelets& s : field.boundaries()) {
         Boundary b;
         b.cycles = static_cast<float>(s.k / (2 * std::numbers::pi));
+        b.plus = s.plus;
         for (std::size_t j = 0; j < s.w.size(); ++j) {
             b.x.push_back(static_cast<float>(s.x[j]));
             b.y.push_back(static_cast<float>(s.y[j]));
@@ -146,11 +148,14 @@ bool computeRows(const Field& field, const Grid& grid, int begin, int end, std::
             }
             const int count = static_cast<int>(k - i);
             const float fy = static_cast<float>(y);
-            if (owner[i] < 0) {
-                addIncident(field, light, &xs[i], fy, count, &re[i], &im[i]);
-            } else {
-                addWavelets(boundaries[static_cast<std::size_t>(owner[i])], &xs[i], fy, count,
-                            &re[i], &im[i]);
+            for (std::optional<int> from = owner[i]; from;) {
+                if (*from < 0) {
+                    addIncident(field, light, &xs[i], fy, count, &re[i], &im[i]);
+                    break;
+                }
+                const Boundary& b = boundaries[static_cast<std::size_t>(*from)];
+                addWavelets(b, &xs[i], fy, count, &re[i], &im[i]);
+                from = b.plus;
             }
             i = k;
         }
