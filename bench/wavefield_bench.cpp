@@ -6,6 +6,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cmath>
+
 namespace {
 
 namespace wf = optics::wavefield;
@@ -69,6 +71,39 @@ void BM_StartPictureYardstick(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_StartPictureYardstick)->Unit(benchmark::kMillisecond)->Iterations(2);
+
+// The workbench's fan from the start source point (−200, 0), and Ibn Sahl's
+// biconvex lens (n = 1.5) under its beam of 201 rays from x = 130 at heights
+// 100 to −100, travelling left, in ElSahl's scale (−120..150 across, 120
+// down to −120), both whole on the 1280x800 screen.
+void BM_StartFan(benchmark::State& state) {
+    wf::Setup s = startPicture();
+    s.light = optics::lensdata::PointSource{-200, 0};
+    const int threads = static_cast<int>(state.range(0));
+    for (auto _ : state) {
+        wf::Field f(s);
+        auto grid = wf::computeGrid(f, screen(), threads);
+        benchmark::DoNotOptimize(grid->data());
+    }
+}
+BENCHMARK(BM_StartFan)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_SahlBiconvexBeam(benchmark::State& state) {
+    wf::Setup s;
+    const double a = 12, n = 1.5;
+    s.lens = wf::SahlLens{a, a * std::sqrt(n * n - 1), n, true};
+    s.light = wf::Beam{-1, 0, -100, 100};
+    s.wavelength = 15;
+    s.region = {-120, -120, 150, 120};
+    const wf::Grid g{-120, 120, 270.0 / kWidth, -240.0 / kHeight, kWidth, kHeight};
+    const int threads = static_cast<int>(state.range(0));
+    for (auto _ : state) {
+        wf::Field f(s);
+        auto grid = wf::computeGrid(f, g, threads);
+        benchmark::DoNotOptimize(grid->data());
+    }
+}
+BENCHMARK(BM_SahlBiconvexBeam)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
 

@@ -137,14 +137,16 @@ void Field::build(const Setup& setup) {
             return;
         }
         screen_ = Screen{mirror_ * s.x, std::min(s.bottom, s.top), std::max(s.bottom, s.top)};
-        if (glass_ && screen_->x > glass_->leftmost() && screen_->x < glass_->rightmost()) {
-            error_ = "A screen across the glass is not computed.";
-            return;
-        }
+        // The workbench's blades stand at the middle of the window, often
+        // across the lens, their tips held at its surface: they stop light
+        // beside the lens only, taken where it passes the rim.
+        screenAcross_ =
+            glass_ && screen_->x > glass_->leftmost() && screen_->x < glass_->rightmost();
         screenFirst_ = !glass_ || screen_->x <= glass_->leftmost();
     }
     if (const auto* p = std::get_if<optics::lensdata::PointSource>(&light_)) {
-        if ((glass_ && p->x >= glass_->leftmost()) || (screen_ && p->x >= screen_->x)) {
+        if ((glass_ && p->x >= glass_->leftmost()) ||
+            (screen_ && !screenAcross_ && p->x >= screen_->x)) {
             error_ = "The source must lie before the lens and the screen.";
             return;
         }
@@ -170,7 +172,7 @@ void Field::build(const Setup& setup) {
         screenStage_ = static_cast<int>(stages_.size());
         stages_.push_back(std::move(s));
     };
-    if (screen_ && screenFirst_) {
+    if (screen_ && screenFirst_ && !screenAcross_) {
         screenStage();
     }
     if (glass_) {
@@ -211,13 +213,19 @@ void Field::build(const Setup& setup) {
         const bool wave =
             before >= 0 || std::holds_alternative<optics::lensdata::PointSource>(light_);
         const auto rimLine = [&](double lo, double hi, double sign) {
+            if (!(hi > lo)) {
+                return;
+            }
             alongCurve(
                 lo, hi, lambda_ / 4, [&](double) { return glass.rimX(); },
                 [&](double x, double y, double dl) {
                     addWavelet(after, x, y, {1, 0}, sign * fieldBefore(before, x, y), dl);
                 });
         };
-        if (wave) {
+        if (screenAcross_) {
+            rimLine(h, std::min(screen_->top, yhi), 1);
+            rimLine(std::max(screen_->bottom, ylo), -h, 1);
+        } else if (wave) {
             rimLine(-h, h, -1);
             after.plus = before;
         } else {
@@ -230,7 +238,7 @@ void Field::build(const Setup& setup) {
         afterStage_ = static_cast<int>(stages_.size());
         stages_.push_back(std::move(after));
     }
-    if (screen_ && !screenFirst_) {
+    if (screen_ && !screenFirst_ && !screenAcross_) {
         screenStage();
     }
 }
@@ -282,7 +290,7 @@ void Field::traceExit(const Setup& setup, Wavelets& out) const {
             return ray;
         }
         const Vec entry{start.x + in->t0 * d.x, start.y + in->t0 * d.y};
-        if (screen_ && screenFirst_) {
+        if (screen_ && (screenFirst_ || screenAcross_)) {
             const double t = (screen_->x - start.x) / d.x;
             const double y = start.y + t * d.y;
             if (t > 0 && t < in->t0 && (y < screen_->bottom || y > screen_->top)) {
@@ -458,7 +466,7 @@ Field::Row Field::row(double y) const {
 
 int Field::sourceIn(const Row& row, double x) const {
     int owner = -1;
-    const auto pastScreen = [&] { return screen_ && x > screen_->x; };
+    const auto pastScreen = [&] { return screen_ && !screenAcross_ && x > screen_->x; };
     if (screenFirst_ && pastScreen()) {
         owner = screenStage_;
     }

@@ -10,7 +10,8 @@
 //   - before everything: the source's own wave, e^{ikr}/√r from a point, a
 //     plane wave e^{ik·d·p} across a beam's band (nothing outside it);
 //   - past a screen (the diaphragm or the stop): wavelets from its opening,
-//     carrying the field that arrives there;
+//     carrying the field that arrives there; a screen across the lens stops
+//     only the light that misses it, taken where it passes the rim;
 //   - inside the glass: wavelets from the face the light enters, carrying
 //     the arriving field times the Fresnel amplitude transmission;
 //   - behind the lens: wavelets from the exit face, whose field comes from
@@ -141,6 +142,7 @@ class Field {
     std::vector<Wavelets> stages_;
     int screenStage_ = -1, glassStage_ = -1, afterStage_ = -1;
     bool screenFirst_ = true;
+    bool screenAcross_ = false;
 };
 
 } // namespace optics::wavefield

@@ -48,7 +48,7 @@ TEST(WaveFieldGrid, RefusesWhatItCannotCompute) {
     bad[2].light = wf::Beam{0, 0, -1, 1};
     bad[3].light = optics::lensdata::PointSource{inf, 0};
     bad[4].lens = optics::lensdata::SphericalLens{-50, 20, -100, 90, 1.5};
-    bad[5].screen = wf::Screen{0, -10, 10}; // across the glass
+    bad[5].screen = wf::Screen{nan, -10, 10};
     for (const wf::Setup& s : bad) {
         const wf::Field f(s);
         EXPECT_FALSE(f.error().empty());

@@ -190,6 +190,17 @@ TEST(WaveField, KnownAnswers) {
                         0, 0.03});
     }
 
+    // Blades across the lens at x = 0 stop the fan's light beside it: from
+    // (−200, 0) past the tip at 200, the shadow starts at 300 where x = 100.
+    wf::Setup fan = startBundle(60, 6.25);
+    fan.light = ld::PointSource{-200, 0};
+    fan.region = {-300, -450, 300, 450};
+    const wf::Field open(fan);
+    fan.screen = wf::Screen{0, -200, 200};
+    const wf::Field bladed(fan);
+    rows.push_back({"blades: intensity deep in their shadow / without them",
+                    std::norm(bladed.at(100, 400)) / std::norm(open.at(100, 400)), 0, 0.01});
+
     for (const Row& row : rows) {
         EXPECT_GE(row.value, row.low) << row.what;
         EXPECT_LE(row.value, row.high) << row.what;
