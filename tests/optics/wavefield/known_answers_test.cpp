@@ -96,20 +96,34 @@ TEST(WaveField, KnownAnswers) {
     // radian the source sends (1); by stationary phase the field there is
     // √(k/2π)·∫ e^{iky·sin θ} dθ.
     const double k = 2 * kPi / 1.875, rim = std::atan(b * std::sqrt(15.0) / (4 * a + c));
-    double worst = 0, peak = 0;
-    for (double y = -6; y <= 6; y += 0.25) {
+    const auto converging = [&](double y) {
         wf::Complex sum = 0;
         const int steps = 2000;
         for (int i = 0; i < steps; ++i) {
             const double t = -rim + 2 * rim * (i + 0.5) / steps;
             sum += std::polar(2 * rim / steps, k * y * std::sin(t));
         }
-        const double expected = k / (2 * kPi) * std::norm(sum);
-        peak = std::max(peak, expected);
-        worst = std::max(worst, std::abs(std::norm(perfect.at(-c, y)) - expected));
+        return k / (2 * kPi) * std::norm(sum);
+    };
+    double worst = 0, peak = 0, zero = 0;
+    for (double y = -6; y <= 6; y += 0.25) {
+        peak = std::max(peak, converging(y));
+        worst = std::max(worst, std::abs(std::norm(perfect.at(-c, y)) - converging(y)));
     }
     rows.push_back(
         {"perfect lens: profile across F1 off the integral / peak", worst / peak, 0, 0.02});
+    while (converging(zero + 0.001) < converging(zero)) {
+        zero += 0.001;
+    }
+    rows.push_back({"perfect lens: focus width / the integral's",
+                    f1->width.value_or(0) / (2 * zero), 0.98, 1.02});
+    // The plano-convex lens brings a beam along the axis to F1 as well.
+    sahl.lens = wf::SahlLens{a, b, n, false};
+    sahl.light = wf::Beam{-1, 0, -50, 50};
+    const std::optional<wf::Focus> plano = wf::findFocus(wf::Field(sahl), {-60, -20, 0, 20});
+    rows.push_back({"plano-convex lens: peak from F1 / λ",
+                    std::hypot(plano->x + c, plano->y) / 1.875, 0, 0.1});
+    rows.push_back({"plano-convex lens: Strehl", plano->strehl, 0.99, 1 + 1e-9});
 
     // The fronts: the phase where one traced ray passes is k times its path
     // (near the lens, before the rays from the other side cross them, and
