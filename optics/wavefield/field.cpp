@@ -418,6 +418,17 @@ void Field::traceExit(const Setup& setup, Wavelets& out) const {
     }
 }
 
+bool Field::symmetric() const {
+    if (screen_ && !(screen_->bottom == -screen_->top)) {
+        return false;
+    }
+    if (const auto* p = std::get_if<optics::lensdata::PointSource>(&light_)) {
+        return p->y == 0;
+    }
+    const Beam& b = std::get<Beam>(light_);
+    return b.dy == 0 && b.low == -b.high;
+}
+
 Complex Field::incident(double x, double y) const {
     if (const auto* p = std::get_if<optics::lensdata::PointSource>(&light_)) {
         const double r = std::max(std::hypot(x - p->x, y - p->y), lambda_ / 100);

@@ -102,6 +102,9 @@ class Field {
     // Empty when the set-up can be computed, else why not.
     const std::string& error() const { return error_; }
     double wavelength() const { return lambda_; }
+    // Whether the set-up is symmetric about the axis, so that the field at
+    // (x, −y) is the field at (x, y).
+    bool symmetric() const;
     // The light in the computation's frame.
     const Light& light() const { return light_; }
 

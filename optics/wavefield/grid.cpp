@@ -174,23 +174,41 @@ std::optional<std::vector<ComplexF>> computeGrid(const Field& field, const Grid&
         return std::nullopt;
     }
     std::vector<ComplexF> out(static_cast<std::size_t>(points));
+    // In a set-up symmetric about the axis, a row whose mirror row is in the
+    // grid is copied from it rather than computed.
+    std::vector<int> mirrorOf(static_cast<std::size_t>(grid.rows), -1);
+    if (field.error().empty() && field.symmetric() && grid.dy != 0) {
+        for (int j = 0; j < grid.rows; ++j) {
+            const double partner = -2 * grid.y0 / grid.dy - j;
+            const double whole = std::round(partner);
+            if (std::abs(partner - whole) < 1e-9 * std::max(1.0, std::abs(partner)) && whole >= 0 &&
+                whole < j) {
+                mirrorOf[static_cast<std::size_t>(j)] = static_cast<int>(whole);
+            }
+        }
+    }
+    std::vector<int> computed;
+    for (int j = 0; j < grid.rows; ++j) {
+        if (mirrorOf[static_cast<std::size_t>(j)] < 0) {
+            computed.push_back(j);
+        }
+    }
     const int parts = std::clamp(threads, 1, 64);
     std::vector<std::future<bool>> work;
-    // Interleaved blocks of rows share the dear and the cheap parts evenly.
-    const int block = 8;
-    const int blocks = (grid.rows + block - 1) / block;
+    const std::size_t columns = static_cast<std::size_t>(grid.columns);
     for (int t = 0; t < parts; ++t) {
         work.push_back(std::async(std::launch::async, [&, t] {
-            bool ok = true;
-            for (int b = t; b < blocks && ok; b += parts) {
-                const int begin = b * block, end = std::min(grid.rows, begin + block);
-                const std::size_t at = static_cast<std::size_t>(begin) * grid.columns;
-                ok = computeRows(field, grid, begin, end,
-                                 std::span(out).subspan(at, static_cast<std::size_t>(end - begin) *
-                                                                grid.columns),
-                                 cancel);
+            // Interleaved rows share the dear and the cheap parts evenly.
+            for (std::size_t k = static_cast<std::size_t>(t); k < computed.size(); k += parts) {
+                const int j = computed[k];
+                if (!computeRows(
+                        field, grid, j, j + 1,
+                        std::span(out).subspan(static_cast<std::size_t>(j) * columns, columns),
+                        cancel)) {
+                    return false;
+                }
             }
-            return ok;
+            return true;
         }));
     }
     bool ok = true;
@@ -199,6 +217,12 @@ std::optional<std::vector<ComplexF>> computeGrid(const Field& field, const Grid&
     }
     if (!ok) {
         return std::nullopt;
+    }
+    for (int j = 0; j < grid.rows; ++j) {
+        if (const int from = mirrorOf[static_cast<std::size_t>(j)]; from >= 0) {
+            std::copy_n(out.begin() + static_cast<std::ptrdiff_t>(from * columns), columns,
+                        out.begin() + static_cast<std::ptrdiff_t>(j * columns));
+        }
     }
     return out;
 }
