@@ -76,17 +76,32 @@ BENCHMARK(BM_StartPictureYardstick)->Unit(benchmark::kMillisecond)->Iterations(2
 // biconvex lens (n = 1.5) under its beam of 201 rays from x = 130 at heights
 // 100 to −100, travelling left, in ElSahl's scale (−120..150 across, 120
 // down to −120), both whole on the 1280x800 screen.
+// Arguments: threads, then 1 for the 1280x800 screen at ratio 1 or 2 for
+// 1920x1080 at ratio 2 (3840x2160 device pixels).
+wf::Grid deviceGrid(double left, double top, double width, double height, int ratio) {
+    const int columns = ratio == 1 ? kWidth : 3840, rows = ratio == 1 ? kHeight : 2160;
+    return {left, top, width / columns, -height / rows, columns, rows};
+}
+
 void BM_StartFan(benchmark::State& state) {
     wf::Setup s = startPicture();
     s.light = optics::lensdata::PointSource{-200, 0};
-    const int threads = static_cast<int>(state.range(0));
+    const int threads = static_cast<int>(state.range(0)), ratio = static_cast<int>(state.range(1));
+    // 1200 units across the shorter side at either size.
+    const double w = ratio == 1 ? 1920 : 1200.0 * 1920 / 1080;
+    s.region = {-w / 2, -600, w / 2, 600};
     for (auto _ : state) {
         wf::Field f(s);
-        auto grid = wf::computeGrid(f, screen(), threads);
+        auto grid = wf::computeGrid(f, deviceGrid(-w / 2, 600, w, 1200, ratio), threads);
         benchmark::DoNotOptimize(grid->data());
     }
 }
-BENCHMARK(BM_StartFan)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_StartFan)
+    ->Args({1, 1})
+    ->Args({2, 1})
+    ->Args({2, 2})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 void BM_SahlBiconvexBeam(benchmark::State& state) {
     wf::Setup s;
@@ -95,15 +110,19 @@ void BM_SahlBiconvexBeam(benchmark::State& state) {
     s.light = wf::Beam{-1, 0, -100, 100};
     s.wavelength = 15;
     s.region = {-120, -120, 150, 120};
-    const wf::Grid g{-120, 120, 270.0 / kWidth, -240.0 / kHeight, kWidth, kHeight};
-    const int threads = static_cast<int>(state.range(0));
+    const int threads = static_cast<int>(state.range(0)), ratio = static_cast<int>(state.range(1));
     for (auto _ : state) {
         wf::Field f(s);
-        auto grid = wf::computeGrid(f, g, threads);
+        auto grid = wf::computeGrid(f, deviceGrid(-120, 120, 270, 240, ratio), threads);
         benchmark::DoNotOptimize(grid->data());
     }
 }
-BENCHMARK(BM_SahlBiconvexBeam)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_SahlBiconvexBeam)
+    ->Args({1, 1})
+    ->Args({2, 1})
+    ->Args({2, 2})
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 } // namespace
 
