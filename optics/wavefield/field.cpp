@@ -156,11 +156,35 @@ void Field::build(const Setup& setup) {
     const double margin =
         std::max(20 * lambda_, 0.25 * std::max(g.right - g.left, g.top - g.bottom));
     const double ylo = g.bottom - margin, yhi = g.top + margin;
+    // The heights of a line across the light at x that carry light: a beam
+    // arriving unchanged fills its band only (dx > 0 here).
+    const auto lineAt = [&](double x, int before) {
+        const Beam* b = std::get_if<Beam>(&light_);
+        if (!b || before >= 0) {
+            return std::pair{ylo, yhi};
+        }
+        return std::pair{std::max(ylo, (b->low + b->dy * x) / b->dx),
+                         std::min(yhi, (b->high + b->dy * x) / b->dx)};
+    };
+    // Lines sampled at λ/4 (λ/4n in the glass): refused beyond some millions
+    // of wavelets, which no picture needs and no memory holds.
+    constexpr double kMostSamples = 4e6;
+    const double glassHeight = glass_ ? 2 * glass_->rimHeight() * glass_->index() : 0;
+    const double x0 = glass_ ? glass_->rimX() : 0;
+    // (A screen behind the lens receives light at every height.)
+    const int behind = screen_ && !screenFirst_ && !screenAcross_ ? 0 : -1;
+    const auto [lo0, hi0] = lineAt(screen_ ? screen_->x : x0, behind);
+    if (!std::isfinite(hi0 - lo0) ||
+        4 * std::max(hi0 - lo0, glassHeight) / lambda_ > kMostSamples) {
+        error_ = "The wavelength is too short for the size of the picture.";
+        return;
+    }
     auto screenStage = [&] {
         Wavelets s;
         s.k = k_;
         const int before = static_cast<int>(stages_.size()) - 1;
-        const double lo = std::max(screen_->bottom, ylo), hi = std::min(screen_->top, yhi);
+        const auto [near, far] = lineAt(screen_->x, before);
+        const double lo = std::max(screen_->bottom, near), hi = std::min(screen_->top, far);
         if (hi > lo) {
             alongCurve(
                 lo, hi, lambda_ / 4, [&](double) { return screen_->x; },
@@ -222,15 +246,16 @@ void Field::build(const Setup& setup) {
                     addWavelet(after, x, y, {1, 0}, sign * fieldBefore(before, x, y), dl);
                 });
         };
+        const auto [near, far] = lineAt(glass.rimX(), before);
         if (screenAcross_) {
-            rimLine(h, std::min(screen_->top, yhi), 1);
-            rimLine(std::max(screen_->bottom, ylo), -h, 1);
+            rimLine(h, std::min(screen_->top, far), 1);
+            rimLine(std::max(screen_->bottom, near), -h, 1);
         } else if (wave) {
             rimLine(-h, h, -1);
             after.plus = before;
         } else {
-            rimLine(h, yhi, 1);
-            rimLine(ylo, -h, 1);
+            rimLine(h, far, 1);
+            rimLine(near, -h, 1);
         }
         inside.lens = inside.w.size();
         glassStage_ = static_cast<int>(stages_.size());

@@ -43,13 +43,15 @@ TEST(WaveFieldGrid, EveryPixelWithinOnePercentOfThePeakOfTheExactField) {
 TEST(WaveFieldGrid, RefusesWhatItCannotCompute) {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double inf = std::numeric_limits<double>::infinity();
-    std::vector<wf::Setup> bad(6, startPicture());
+    std::vector<wf::Setup> bad(7, startPicture());
     bad[0].wavelength = nan;
     bad[1].wavelength = -25;
     bad[2].light = wf::Beam{0, 0, -1, 1};
     bad[3].light = optics::lensdata::PointSource{inf, 0};
     bad[4].lens = optics::lensdata::SphericalLens{-50, 20, -100, 90, 1.5};
     bad[5].screen = wf::Screen{nan, -10, 10};
+    bad[6].light = optics::lensdata::PointSource{-200, 0};
+    bad[6].region = {-1e306, -1e306, 1e306, 1e306};
     for (const wf::Setup& s : bad) {
         const wf::Field f(s);
         EXPECT_FALSE(f.error().empty());
