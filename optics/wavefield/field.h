@@ -26,9 +26,17 @@
 // unless Setup::fresnel is false; no reflected wave is formed. Screens absorb.
 // Boundaries are sampled at λ/4 of their medium.
 //
-// A Field is built once for a set-up (tracing and sampling, a few
-// milliseconds) and is then read only: any number of threads may evaluate it
-// at once. Lengths are the user units of the lens window.
+// The light must reach the lens from one side: a point source left or right
+// of it (not above it or in the glass), a beam not along the faces. Light the
+// glass reflects totally is lost. Within about a wavelength of a boundary
+// the large-kr kernel and the spacing of the wavelets make the field rough.
+//
+// A Field is built once for a set-up (tracing and sampling, well under a
+// millisecond for the workbench's start) and is then read only: any number
+// of threads may evaluate it at once, so a window builds it on a worker,
+// fills its grid with computeGrid or splits the rows among its own pool with
+// computeRows (grid.h), and cancels through the flag they take when a newer
+// picture comes. Lengths are the user units of the lens window.
 
 #include "optics/lensdata/light.h"
 #include "optics/lensdata/spherical_rays.h"

@@ -59,7 +59,8 @@ template <class F> double climb(F intensity, double& x, double& y, double first,
 } // namespace
 
 std::optional<Focus> findFocus(const Field& field, const Region& region, int steps,
-                               int profilePoints) {
+                               int profilePoints, const std::atomic<bool>* cancel) {
+    const auto cancelled = [&] { return cancel && cancel->load(std::memory_order_relaxed); };
     if (!field.error().empty() || field.boundaries().empty() || steps < 2) {
         return std::nullopt;
     }
@@ -67,6 +68,9 @@ std::optional<Focus> findFocus(const Field& field, const Region& region, int ste
     const auto intensity = [&](double x, double y) { return std::norm(field.at(x, y)); };
     double bx = 0, by = 0, best = -1;
     for (int i = 0; i <= steps; ++i) {
+        if (cancelled()) {
+            return std::nullopt;
+        }
         for (int j = 0; j <= steps; ++j) {
             const double x = region.left + (region.right - region.left) * i / steps;
             const double y = region.bottom + (region.top - region.bottom) * j / steps;
@@ -122,6 +126,9 @@ std::optional<Focus> findFocus(const Field& field, const Region& region, int ste
         u1 = peakOf(t1);
     }
     const double ideal = idealAt(t1, 0);
+    if (cancelled()) {
+        return std::nullopt;
+    }
     f.strehl = ideal > 0 ? std::norm(here.u) / ideal : 0;
     f.acrossX = -m * here.along.y;
     f.acrossY = here.along.x;

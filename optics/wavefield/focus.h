@@ -5,6 +5,7 @@
 
 #include "optics/wavefield/field.h"
 
+#include <atomic>
 #include <optional>
 #include <vector>
 
@@ -27,8 +28,9 @@ struct Focus {
 
 // The brightest point among the points behind the last boundary the light
 // crosses, searched on a grid of steps × steps over the region and refined to
-// λ/1000. Empty when the field has an error or no light reaches there.
+// λ/1000. Empty when the field has an error or no light reaches there, or
+// when cancel is set before the search is done.
 std::optional<Focus> findFocus(const Field& field, const Region& region, int steps = 64,
-                               int profilePoints = 101);
+                               int profilePoints = 101, const std::atomic<bool>* cancel = nullptr);
 
 } // namespace optics::wavefield

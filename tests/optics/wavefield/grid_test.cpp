@@ -1,6 +1,7 @@
 // The fast single-precision grid against the double-precision field point by
 // point, its cancelling, and set-ups it refuses.
 
+#include "optics/wavefield/focus.h"
 #include "optics/wavefield/grid.h"
 
 #include <gtest/gtest.h>
@@ -38,6 +39,7 @@ TEST(WaveFieldGrid, EveryPixelWithinOnePercentOfThePeakOfTheExactField) {
     EXPECT_LE(worst, 0.01 * peak) << worst / peak;
     std::atomic<bool> cancel{true};
     EXPECT_FALSE(wf::computeGrid(field, grid, 2, &cancel));
+    EXPECT_FALSE(wf::findFocus(field, {55, -40, 200, 40}, 64, 101, &cancel));
 }
 
 TEST(WaveFieldGrid, RefusesWhatItCannotCompute) {
