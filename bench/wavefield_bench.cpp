@@ -26,13 +26,27 @@ wf::Setup startPicture() {
     return s;
 }
 
+// The pixels' centres of a picture whose top left corner is (left, top): 1
+// for the 1280x800 screen at ratio 1, 2 for 1920x1080 at ratio 2 (3840x2160
+// device pixels).
+wf::Grid deviceGrid(double left, double top, double width, double height, int ratio) {
+    const int columns = ratio == 1 ? kWidth : 3840, rows = ratio == 1 ? kHeight : 2160;
+    const double dx = width / columns, dy = -height / rows;
+    return {left + dx / 2, top + dy / 2, dx, dy, columns, rows};
+}
+
 wf::Grid screen() {
-    return {-kWidth * kUnit / 2 + kUnit / 2,
-            kHeight * kUnit / 2 - kUnit / 2,
-            kUnit,
-            -kUnit,
-            kWidth,
-            kHeight};
+    return deviceGrid(-kWidth * kUnit / 2, kHeight * kUnit / 2, kWidth * kUnit, kHeight * kUnit, 1);
+}
+
+// The set-up's field built and computed on the grid, on state.range(0) threads.
+void fieldOnGrid(benchmark::State& state, const wf::Setup& s, const wf::Grid& g) {
+    const int threads = static_cast<int>(state.range(0));
+    for (auto _ : state) {
+        wf::Field f(s);
+        auto grid = wf::computeGrid(f, g, threads);
+        benchmark::DoNotOptimize(grid->data());
+    }
 }
 
 void BM_FieldSetup(benchmark::State& state) {
@@ -45,13 +59,7 @@ void BM_FieldSetup(benchmark::State& state) {
 BENCHMARK(BM_FieldSetup)->Unit(benchmark::kMillisecond);
 
 void BM_StartPictureFast(benchmark::State& state) {
-    const wf::Setup s = startPicture();
-    const int threads = static_cast<int>(state.range(0));
-    for (auto _ : state) {
-        wf::Field f(s);
-        auto grid = wf::computeGrid(f, screen(), threads);
-        benchmark::DoNotOptimize(grid->data());
-    }
+    fieldOnGrid(state, startPicture(), screen());
 }
 BENCHMARK(BM_StartPictureFast)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
 
@@ -76,25 +84,16 @@ BENCHMARK(BM_StartPictureYardstick)->Unit(benchmark::kMillisecond)->Iterations(2
 // biconvex lens (n = 1.5) under its beam of 201 rays from x = 130 at heights
 // 100 to −100, travelling left, in ElSahl's scale (−120..150 across, 120
 // down to −120), both whole on the 1280x800 screen.
-// Arguments: threads, then 1 for the 1280x800 screen at ratio 1 or 2 for
-// 1920x1080 at ratio 2 (3840x2160 device pixels).
-wf::Grid deviceGrid(double left, double top, double width, double height, int ratio) {
-    const int columns = ratio == 1 ? kWidth : 3840, rows = ratio == 1 ? kHeight : 2160;
-    return {left, top, width / columns, -height / rows, columns, rows};
-}
+// Arguments: threads, then the ratio (deviceGrid).
 
 void BM_StartFan(benchmark::State& state) {
     wf::Setup s = startPicture();
     s.light = optics::lensdata::PointSource{-200, 0};
-    const int threads = static_cast<int>(state.range(0)), ratio = static_cast<int>(state.range(1));
+    const int ratio = static_cast<int>(state.range(1));
     // 1200 units across the shorter side at either size.
     const double w = ratio == 1 ? 1920 : 1200.0 * 1920 / 1080;
     s.region = {-w / 2, -600, w / 2, 600};
-    for (auto _ : state) {
-        wf::Field f(s);
-        auto grid = wf::computeGrid(f, deviceGrid(-w / 2, 600, w, 1200, ratio), threads);
-        benchmark::DoNotOptimize(grid->data());
-    }
+    fieldOnGrid(state, s, deviceGrid(-w / 2, 600, w, 1200, ratio));
 }
 BENCHMARK(BM_StartFan)
     ->Args({1, 1})
@@ -110,12 +109,7 @@ void BM_SahlBiconvexBeam(benchmark::State& state) {
     s.light = wf::Beam{-1, 0, -100, 100};
     s.wavelength = 15;
     s.region = {-120, -120, 150, 120};
-    const int threads = static_cast<int>(state.range(0)), ratio = static_cast<int>(state.range(1));
-    for (auto _ : state) {
-        wf::Field f(s);
-        auto grid = wf::computeGrid(f, deviceGrid(-120, 120, 270, 240, ratio), threads);
-        benchmark::DoNotOptimize(grid->data());
-    }
+    fieldOnGrid(state, s, deviceGrid(-120, 120, 270, 240, static_cast<int>(state.range(1))));
 }
 BENCHMARK(BM_SahlBiconvexBeam)
     ->Args({1, 1})
