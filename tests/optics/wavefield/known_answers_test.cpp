@@ -118,6 +118,14 @@ TEST(WaveField, KnownAnswers) {
     }
     rows.push_back({"perfect lens: focus width / the integral's",
                     f1->width.value_or(0) / (2 * zero), 0.98, 1.02});
+    // A stop between the lens and F1 (x = 0, opening ±12) leaves the angles
+    // up to atan(12/c): the intensity at F1 falls as the angle's square.
+    sahl.screen = wf::Screen{0, -12, 12};
+    const double stopped = std::atan(12 / c) / rim;
+    rows.push_back({"stop behind the lens: intensity at F1 / (angle ratio)² × without",
+                    std::norm(wf::Field(sahl).at(-c, 0)) / (stopped * stopped * converging(0)),
+                    0.97, 1.03});
+    sahl.screen.reset();
     // The plano-convex lens brings a beam along the axis to F1 as well.
     sahl.lens = wf::SahlLens{a, b, n, false};
     sahl.light = wf::Beam{-1, 0, -50, 50};
