@@ -1,0 +1,159 @@
+#pragma once
+
+// The scalar wave field of the light in the plane of a lens drawing.
+//
+// The wave is monochromatic and two-dimensional: wavenumber k = 2π/λ in air,
+// n·k in the glass. Each region's field is a sum of Huygens wavelets (the
+// Rayleigh–Sommerfeld integral with the large-kr form of the 2D Green's
+// function, kernel √(k/2πr)·e^{i(kr − π/4)}·cos θ) from the boundary through
+// which the light last entered it:
+//   - before everything: the source's own wave, e^{ikr}/√r from a point, a
+//     plane wave e^{ik·d·p} across a beam's band (nothing outside it);
+//   - past a screen (the diaphragm or the stop): wavelets from its opening,
+//     carrying the field that arrives there; a screen across the lens stops
+//     only the light that misses it, taken where it passes the rim;
+//   - inside the glass: wavelets from the face the light enters, carrying
+//     the arriving field times the Fresnel amplitude transmission;
+//   - behind the lens: wavelets from the exit face, whose field comes from
+//     exact traces (optical path for the phase, the width of each ray tube
+//     for the amplitude); and the light that misses the lens, which is the
+//     field arriving there less the wavelets of the line across the rim
+//     within the lens's height (the arriving field being the sum over the
+//     whole line, this is the sum over the line above and below the glass,
+//     without cutting that line off anywhere).
+// The phase is continuous across a face; the Fresnel power transmittance of
+// both faces (for the field normal to the plane of the drawing) is applied
+// unless Setup::fresnel is false; no reflected wave is formed. Screens absorb.
+// Boundaries are sampled at λ/4 of their medium.
+//
+// The light must reach the lens from one side: a point source left or right
+// of it (not above it or in the glass), a beam not along the faces. Light the
+// glass reflects totally is lost. Within about a wavelength of a boundary
+// the large-kr kernel and the spacing of the wavelets make the field rough.
+//
+// A Field is built once for a set-up (tracing and sampling, well under a
+// millisecond for the workbench's start) and is then read only: any number
+// of threads may evaluate it at once, so a window builds it on a worker,
+// fills its grid with computeGrid or splits the rows among its own pool with
+// computeRows (grid.h), and cancels through the flag they take when a newer
+// picture comes. Lengths are the user units of the lens window.
+
+#include "optics/lensdata/light.h"
+#include "optics/lensdata/spherical_rays.h"
+#include "optics/wavefield/glass.h"
+
+#include <complex>
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+namespace optics::wavefield {
+
+using Complex = std::complex<double>;
+
+// A parallel beam along (dx, dy) whose rays fill the band of offsets
+// low..high across it, the offset of (x, y) being (−dy·x + dx·y)/|d|.
+struct Beam {
+    double dx = 1, dy = 0;
+    double low = 0, high = 0;
+};
+using Light = std::variant<optics::lensdata::PointSource, Beam>;
+
+// Ibn Sahl's lens cut from x²/a² − y²/b² = 1 (optics/hyperbolic).
+struct SahlLens {
+    double a = 0, b = 0, n = 0;
+    bool biconvex = false;
+};
+using Lens = std::variant<std::monostate, optics::lensdata::SphericalLens, SahlLens>;
+
+// An absorbing screen on the line x: everything but the opening bottom..top.
+struct Screen {
+    double x = 0;
+    double bottom = 0, top = 0;
+};
+
+// The part of the plane the field is wanted in: boundaries that run off the
+// picture are sampled a little beyond it.
+struct Region {
+    double left = -600, bottom = -600, right = 600, top = 600;
+};
+
+struct Setup {
+    Lens lens;
+    Light light;
+    std::optional<Screen> screen;
+    double wavelength = 25;
+    Region region;
+    bool fresnel = true;
+};
+
+// One boundary's wavelets: position, unit normal towards where they go, and
+// weight U·Δl·√(k/2π)·e^{−iπ/4}.
+struct Wavelets {
+    double k = 0;
+    std::vector<double> x, y, nx, ny;
+    std::vector<Complex> w;
+    // The first `lens` wavelets carry light that came through the lens (all
+    // of them on boundaries other than the one behind the lens); the rest
+    // carry light that missed it.
+    std::size_t lens = 0;
+    // Added to the wavelets: the field of this boundary (−1: the source's
+    // own wave), where the wavelets stand for a change to it.
+    std::optional<int> plus;
+};
+
+class Field {
+  public:
+    explicit Field(const Setup& setup);
+
+    // Empty when the set-up can be computed, else why not.
+    const std::string& error() const { return error_; }
+    double wavelength() const { return lambda_; }
+    // Whether the set-up is symmetric about the axis, so that the field at
+    // (x, −y) is the field at (x, y).
+    bool symmetric() const;
+    // The light in the computation's frame.
+    const Light& light() const { return light_; }
+
+    // The complex field at (x, y), summed in double precision.
+    Complex at(double x, double y) const;
+
+    // Which boundary's wavelets make the field at (x, y): −1 the source's own
+    // wave, else an index into boundaries().
+    int sourceOf(double x, double y) const;
+    // The boundaries in the frame of the computation, whose x is the
+    // drawing's times mirror() (the light there always travels towards +x).
+    const std::vector<Wavelets>& boundaries() const { return stages_; }
+    double mirror() const { return mirror_; }
+    // The source's own wave at a point of the computation's frame.
+    Complex incident(double x, double y) const;
+
+    // What sourceOf needs for one row of the computation's frame, so that a
+    // row of points is classified without solving for the glass each time.
+    struct Row {
+        double y = 0;
+        bool glassRow = false;
+        double glassLeft = 0, glassRight = 0;
+    };
+    Row row(double y) const;
+    int sourceIn(const Row& row, double x) const;
+
+  private:
+    void build(const Setup& setup);
+    void traceExit(const Setup& setup, Wavelets& out) const;
+    Complex sum(int stage, double x, double y) const;
+    Complex fieldBefore(int stage, double x, double y) const;
+
+    std::string error_;
+    double lambda_ = 0, k_ = 0, mirror_ = 1;
+    Light light_;
+    std::optional<Screen> screen_; // in the computation's frame
+    std::optional<Glass> glass_;
+    std::vector<Wavelets> stages_;
+    int screenStage_ = -1, glassStage_ = -1, afterStage_ = -1;
+    bool screenFirst_ = true;
+    bool screenAcross_ = false;
+};
+
+} // namespace optics::wavefield
