@@ -2,7 +2,7 @@
 #include "shell/eisagogiko.h"
 #include "shell/setupcontrols.h"
 #include "shell/setupwindows.h"
-#include "windows/common/lensdatapanel.h"
+#include "windows/lens_data/lensdatapanel.h"
 
 #include <QSignalBlocker>
 
@@ -59,7 +59,7 @@ void applyLentoi(windows::Lentoi& window, const LentoiSetup& s) {
     window.pigi.Left = s.pigi.x;
     window.pigi.Top = s.pigi.y;
     window.setBundleAngleDeg(s.bundleAngleDeg);
-    window.lensDataPanel()->setShown(s.lensData);
+    windows::lensDataPanel(window)->setShown(s.lensData);
     const windows::RecordedWaves recorded{controls::inWindow(s.recorded, controls::kRecords),
                                           {s.recordedFan.x, s.recordedFan.y}};
     window.restorePicture(workbenchPicture(window, s), recorded);
@@ -102,7 +102,7 @@ void applyElSahl(windows::ElSahl& window, optics::hyperbolic::Protosfakos& lens,
     window.setSource({s.source.x, s.source.y});
     lens.shared.pigiX = s.source.x;
     lens.shared.pigiY = s.source.y;
-    window.lensDataPanel()->setShown(s.lensData);
+    windows::lensDataPanel(window)->setShown(s.lensData);
     windows::SahlPicture picture;
     picture.drawing = controls::inWindow(s.drawn, controls::kSahlDrawings);
     picture.biconvex = lens.amfikyrtos;

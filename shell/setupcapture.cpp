@@ -2,7 +2,7 @@
 #include "shell/eisagogiko.h"
 #include "shell/setupcontrols.h"
 #include "shell/setupwindows.h"
-#include "windows/common/lensdatapanel.h"
+#include "windows/lens_data/lensdatapanel.h"
 
 namespace shell {
 
@@ -31,7 +31,7 @@ LentoiSetup lentoiSetup(const windows::Lentoi& window) {
     const windows::RecordedWaves& recorded = window.recordedWaves();
     s.recorded = controls::inSetup(recorded.kind, controls::kRecords);
     s.recordedFan = {recorded.fan.x, recorded.fan.y};
-    s.lensData = window.lensDataPanel()->shown();
+    s.lensData = windows::lensDataPanel(window)->shown();
     return s;
 }
 
@@ -64,7 +64,7 @@ ElSahlSetup elSahlSetup(Application& app) {
             s.option = option;
     s.lens =
         app.hyperbolic().amfikyrtos ? ElSahlSetup::Lens::Biconvex : ElSahlSetup::Lens::PlanoConvex;
-    s.lensData = window.lensDataPanel()->shown();
+    s.lensData = windows::lensDataPanel(window)->shown();
     const windows::SahlPicture& picture = window.picture();
     if (!window.isVisible() && picture == windows::SahlPicture{})
         return s;

@@ -1,6 +1,6 @@
 #include "tests/shell/program_fixture.h"
-#include "windows/common/lensdatapanel.h"
 #include "windows/common/picturefile.h"
+#include "windows/lens_data/lensdatapanel.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -29,7 +29,7 @@ QImage rgb(const QImage& image) {
 QImage shownWithoutControls(windows::FormWindow& window) {
     std::vector<QWidget*> hidden;
     for (QWidget* child : window.canvasWidget().findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        if (child->isVisible() && child != window.lensDataPanel()) {
+        if (child->isVisible() && child != windows::lensDataPanel(window)) {
             child->hide();
             hidden.push_back(child);
         }

@@ -1,5 +1,4 @@
 #include "windows/common/formwindow.h"
-#include "windows/common/lensdatapanel.h"
 #include "windows/common/picturefile.h"
 
 #include <QAction>
@@ -16,9 +15,9 @@ namespace windows {
 QImage FormWindow::drawingImage() const {
     QImage image = canvas_->picture();
     takeScreenDpi(image, *canvas_);
-    if (lensData_) {
+    if (overlay_) {
         QPainter painter(&image);
-        lensData_->paintAtPlace(painter);
+        overlay_->paintAtPlace(painter);
     }
     return image;
 }

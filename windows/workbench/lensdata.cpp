@@ -3,8 +3,8 @@
 #include "optics/spherical/geometry.h"
 #include "optics/spherical/trace_support.h"
 #include "optics/spherical/tracer.h"
-#include "windows/common/lensdatapanel.h"
-#include "windows/common/lensdatatext.h"
+#include "windows/lens_data/lensdatapanel.h"
+#include "windows/lens_data/lensdatatext.h"
 
 #include <algorithm>
 #include <cmath>
@@ -41,7 +41,7 @@ ld::SphericalLensData workbenchLensData(const ld::SphericalLens& drawn,
 }
 
 void Lentoi::createLensData() {
-    addLensDataPanel([this] {
+    addLensDataPanel(*this, [this] {
         const std::optional<ld::Light> light =
             sentLight_ ? std::optional(sentLight_->light) : std::nullopt;
         return sphericalLensDataContent(workbenchLensData(drawnLens_, sentLight_, state_.record),
@@ -56,7 +56,7 @@ ld::SphericalLens Lentoi::currentLens() const {
 
 void Lentoi::setDrawnLens() {
     drawnLens_ = currentLens();
-    lensDataPanel()->invalidate();
+    lensDataPanel(*this)->invalidate();
 }
 
 SentLight Lentoi::lightSent(const ld::Light& light, int firstRecorded,
@@ -74,7 +74,7 @@ void Lentoi::sendLight(std::optional<SentLight> light) {
     if (light && light->recordedCount > 0)
         recordLight_ = light;
     sentLight_ = std::move(light);
-    lensDataPanel()->invalidate();
+    lensDataPanel(*this)->invalidate();
 }
 
 // The rays of a fan from (x, y), as pointBundle sends them; none when the
