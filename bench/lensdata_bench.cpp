@@ -39,11 +39,11 @@ void BM_SphericalPanelFromRecord(benchmark::State& bench) {
     sph::Poreiaaktinon state(source);
     for (RayStart s : fullBundle()) {
         sph::traceWave(surface, state, kOpen, s.x, s.y, s.dx, s.dy, kStartLens.xa, kStartLens.xb,
-                       kStartLens.radius1, kStartLens.radius2, kStartLens.n);
+                       kStartLens.radius1, kStartLens.radius2, kStartLens.deiktis);
     }
     for (auto _ : bench) {
         const auto rays =
-            sphericalExitRays(state.record, source.plithosaktinon, kStartLens.n, kAlongAxis);
+            sphericalExitRays(state.record, source.plithosaktinon, kStartLens.deiktis, kAlongAxis);
         benchmark::DoNotOptimize(sphericalLensData(kStartLens, kAlongAxis, rays));
     }
     bench.counters["rays"] = source.plithosaktinon;

@@ -11,8 +11,6 @@ namespace shell {
 
 namespace {
 
-constexpr double kA = 12; // the semi-transverse axis of every hyperbolic lens
-
 QPushButton* button(const QString& caption) {
     auto* command = new windows::WrappedButton(caption);
     command->setFont(windows::FormWindow::designerFont("Times New Roman", 7.5));
@@ -86,7 +84,7 @@ void Eisagogiko::chooseLens(bool biconvex) {
                                "Ακυρος Δείκτης Διάθλασηςgive a bigger value");
         return;
     }
-    lens.shared.pigiX = 9 * kA;
+    lens.shared.pigiX = 9 * optics::hyperbolic::kSemiTransverse;
     lens.shared.pigiY = 25;
     // A new choice starts a new picture, whatever the window held before.
     window.showPointSource(biconvex, lens.shared.pigiX, lens.shared.pigiY);

@@ -12,10 +12,7 @@
 
 namespace optics::lensdata {
 
-// The lens: circle 1 (xa, 0), radius1; circle 2 (xb, 0), radius2; index n.
-struct SphericalLens {
-    double xa = 0, xb = 0, radius1 = 0, radius2 = 0, n = 0;
-};
+using optics::spherical::SphericalLens;
 
 // Rays 0 .. count − 1 of the wave record (count is plithosaktinon, bounded to
 // what the record holds). Each ray's optical path is the air path from the

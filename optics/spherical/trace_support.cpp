@@ -22,12 +22,12 @@ bool hasDirection(double dx, double dy) {
     return std::isfinite(dx) && std::isfinite(dy) && (dx != 0 || dy != 0);
 }
 
-RefractResult refractAtLensFace(int face, double dx, double dy, double xp, double yp, double xa,
-                                double xb, double r1, double r2, double n) {
+RefractResult refractAtLensFace(int face, double dx, double dy, double xp, double yp,
+                                const SphericalLens& lens) {
     if (face == 1) {
-        return refractAtFace(dx, dy, xp, yp, xa, 0, r1, n);
+        return refractAtFace(dx, dy, xp, yp, lens.xa, 0, lens.radius1, lens.deiktis);
     }
-    return refractAtFace(dx, dy, xp, yp, xb, 0, r2, n);
+    return refractAtFace(dx, dy, xp, yp, lens.xb, 0, lens.radius2, lens.deiktis);
 }
 
 std::optional<PointF> diaphragmAhead(const Diaphragm& diaphragm, double x0, double y0, double dx,

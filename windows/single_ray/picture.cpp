@@ -4,6 +4,7 @@
 #include "optics/spherical/tracer.h"
 
 #include <cmath>
+#include <numbers>
 
 namespace windows {
 
@@ -11,7 +12,6 @@ namespace sph = optics::spherical;
 
 namespace {
 
-const double kPi = 4 * std::atan(1.0);
 constexpr canvas::Color kRed = canvas::RGB(255, 0, 0);
 constexpr canvas::Color kFace = canvas::RGB(0, 255, 0);
 constexpr int kFaceWidthPx = 5;
@@ -98,8 +98,8 @@ void Moniaktina::drawFaces(double xa, double xb, double radius1, double radius2,
     view.DrawWidth = kFaceWidthPx;
     // Face 1 is the arc of circle 1 through angle 0, face 2 the arc of
     // circle 2 through angle pi.
-    view.Circle(xa, 0, radius1, kFace, 2 * kPi - theta1, theta1);
-    view.Circle(xb, 0, radius2, kFace, kPi - theta2, kPi + theta2);
+    view.Circle(xa, 0, radius1, kFace, 2 * std::numbers::pi - theta1, theta1);
+    view.Circle(xb, 0, radius2, kFace, std::numbers::pi - theta2, std::numbers::pi + theta2);
     view.DrawWidth = 1;
 }
 

@@ -4,16 +4,11 @@
 #include "windows/common/askangle.h"
 
 #include <cmath>
+#include <numbers>
 
 namespace windows {
 
 namespace sph = optics::spherical;
-
-namespace {
-
-const double kPi = 4 * std::atan(1.0);
-
-} // namespace
 
 void Lentoi::EPANALIPSI_Click() {
     // The angle is asked first, so a cancelled or refused answer leaves the
@@ -41,7 +36,7 @@ void Lentoi::EPANALIPSI_Click() {
 
 void Lentoi::setBundleAngleDeg(double degrees) {
     bundleAngleDeg_ = degrees;
-    goniadesmis = degrees * kPi / 180;
+    goniadesmis = degrees * std::numbers::pi / 180;
 }
 
 // Choosing an animation again while it runs starts it again from its first
@@ -93,18 +88,17 @@ void Lentoi::sxediasifakoy11() {
     // than half its circle (the rim on the far side of the centre).
     const double alpha1 = std::atan2(rim.y1, rim.x1 - state_.xa);
     const double alpha2 = std::atan2(rim.y1, state_.xb - rim.x1);
-    state_.arc1start = 2 * kPi - alpha1;
+    state_.arc1start = 2 * std::numbers::pi - alpha1;
     state_.arc1end = alpha1;
-    state_.arc2start = kPi - alpha2;
-    state_.arc2end = kPi + alpha2;
+    state_.arc2start = std::numbers::pi - alpha2;
+    state_.arc2end = std::numbers::pi + alpha2;
     drawLensFaces();
     std::fill(thesiX.begin(), thesiX.end(), 0.0);
     std::fill(thesiY.begin(), thesiY.end(), 0.0);
 }
 
 void Lentoi::drawLensFaces() {
-    const std::optional<sph::Disc> inner =
-        sph::innerDisc(state_.xa, state_.xb, state_.radius1, state_.radius2);
+    const std::optional<sph::Disc> inner = sph::innerDisc(state_.lens());
     // Two circles that do not meet have no rim, so no faces to draw.
     if (!inner && state_.hchord == 0)
         return;

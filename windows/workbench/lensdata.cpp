@@ -20,7 +20,7 @@ std::vector<ld::ExitRay> exitRays(const SentLight& sent, const sph::WaveRecord& 
     if (sent.recordedCount <= 0)
         return ld::traceExitRays(sent.lens, sent.diaphragm, sent.light, sent.drawnOnly);
     std::vector<ld::ExitRay> rays = ld::sphericalExitRays(
-        record, sent.firstRecorded + sent.recordedCount, sent.lens.n, sent.light);
+        record, sent.firstRecorded + sent.recordedCount, sent.lens.deiktis, sent.light);
     const auto before = static_cast<std::ptrdiff_t>(
         std::min<std::size_t>(static_cast<std::size_t>(sent.firstRecorded), rays.size()));
     rays.erase(rays.begin(), rays.begin() + before);
@@ -29,14 +29,14 @@ std::vector<ld::ExitRay> exitRays(const SentLight& sent, const sph::WaveRecord& 
 
 } // namespace
 
-ld::SphericalLensData workbenchLensData(const ld::SphericalLens& drawn,
+ld::SphericalLensData workbenchLensData(const sph::SphericalLens& drawn,
                                         const std::optional<SentLight>& sent,
                                         const sph::WaveRecord& record) {
     if (sent)
         return ld::sphericalLensData(drawn, sent->light, exitRays(*sent, record));
     ld::SphericalLensData data;
-    data.lens = ld::thickLens(drawn.xa, drawn.xb, drawn.radius1, drawn.radius2, drawn.n);
-    data.thinLensFocalLength = sph::estiaki(drawn.radius1, drawn.radius2, drawn.n);
+    data.lens = ld::thickLens(drawn);
+    data.thinLensFocalLength = sph::estiaki(drawn.radius1, drawn.radius2, drawn.deiktis);
     return data;
 }
 
@@ -50,7 +50,7 @@ void Lentoi::createLensData() {
 }
 
 // The lens as the lens module holds it now, with the index the window reads.
-ld::SphericalLens Lentoi::currentLens() const {
+sph::SphericalLens Lentoi::currentLens() const {
     return {state_.xa, state_.xb, state_.radius1, state_.radius2, index()};
 }
 

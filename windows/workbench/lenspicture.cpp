@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 #include <optional>
 
 namespace windows {
@@ -14,7 +15,6 @@ namespace lensdata = optics::lensdata;
 
 namespace {
 
-const double kPi = 4 * std::atan(1.0);
 constexpr int kCircleSegments = 50;
 // The black outline is two pixels wide: a seed this far inside both circles
 // is clear of it.
@@ -69,14 +69,13 @@ void Lentoi::arxinizo() {
 }
 
 void Lentoi::clampBlades() {
-    const double r1 = state_.radius1, r2 = state_.radius2;
-    const double xa = state_.xa, xb = state_.xb;
+    const sph::SphericalLens lens = state_.lens();
     const double tipX = Line1.X2, tipY = Line1.Y2;
-    if (const auto upper = sph::clampUpperBlade(surface(), tipX, tipY, xa, r1, xb, r2)) {
+    if (const auto upper = sph::clampUpperBlade(surface(), tipX, tipY, lens)) {
         VScroll1->setValue(upper->scrollValue);
         Line1.Y2 = upper->tipY;
     }
-    if (const auto lower = sph::clampLowerBlade(surface(), tipX, tipY, xa, r1, xb, r2)) {
+    if (const auto lower = sph::clampLowerBlade(surface(), tipX, tipY, lens)) {
         VScroll2->setValue(lower->scrollValue);
         Line2.Y2 = lower->tipY;
     }
@@ -100,7 +99,7 @@ void Lentoi::drawLensCircles() {
     const double xa = state_.xa, xb = state_.xb, r1 = state_.radius1, r2 = state_.radius2;
     double x1 = xa + r1, y1 = 0, x2 = xb + r2, y2 = 0;
     for (int i = 1; i <= kCircleSegments; ++i) {
-        const double theta = 2 * kPi * i / kCircleSegments;
+        const double theta = 2 * std::numbers::pi * i / kCircleSegments;
         const double nx1 = xa + r1 * std::cos(theta), ny1 = r1 * std::sin(theta);
         const double nx2 = xb + r2 * std::cos(theta), ny2 = r2 * std::sin(theta);
         view.Line(x1, y1, nx1, ny1, canvas::colors::green);
@@ -129,8 +128,8 @@ void Lentoi::aktinaideal(double x00, double y00, double xa, double xb, double ra
                          double radius2) {
     state_.deiktis = index();
     // The lens data shows the same image: one formula for both.
-    const std::optional<lensdata::Point> image = lensdata::idealImage(
-        lensdata::PointSource{x00, y00}, xa, xb, radius1, radius2, state_.deiktis);
+    const std::optional<optics::Point> image = lensdata::idealImage(
+        lensdata::PointSource{x00, y00}, {xa, xb, radius1, radius2, state_.deiktis});
     if (!image)
         return;
     canvas::Surface& view = surface();

@@ -6,12 +6,11 @@
 #include <QAction>
 
 #include <cmath>
+#include <numbers>
 
 namespace windows {
 
 namespace {
-
-const double kPi = 4 * std::atan(1.0);
 
 QLineEdit* textBox(const QString& text, const QString& family, double points) {
     auto* box = new QLineEdit(text);
@@ -172,7 +171,7 @@ void Lentoi::Form_Load() {
     setCentredScale();
     for (QLineEdit* box : {Text1, Text2})
         box->setFont(designerFont("Times New Roman Greek", 7.5));
-    state_.anglestep = kPi * arvimaton->value() / desmi1->value();
+    state_.anglestep = std::numbers::pi * arvimaton->value() / desmi1->value();
     writeRayCount();
     setBoxText(Text2, "Index of Refraction Δείκτης Διάθλασης= " + format00(index()));
     for (QLineEdit* box : {Text3, Text4})
@@ -320,13 +319,15 @@ void Lentoi::deiktisdiathlasis_Change() {
 }
 
 void Lentoi::desmi1_Change() {
-    state_.anglestep = kPi / (static_cast<double>(desmi1->value()) / arvimaton->value());
+    state_.anglestep =
+        std::numbers::pi / (static_cast<double>(desmi1->value()) / arvimaton->value());
     Text1->setFont(designerFont("Times New Roman Greek", 7.5));
     writeRayCount();
 }
 
 void Lentoi::arvimaton_Change() {
-    state_.anglestep = kPi / (static_cast<double>(desmi1->value()) / arvimaton->value());
+    state_.anglestep =
+        std::numbers::pi / (static_cast<double>(desmi1->value()) / arvimaton->value());
     Label3->setText("Πολλαπλασιαστής ακτίνων" + format0(arvimaton->value()));
 }
 

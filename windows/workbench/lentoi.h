@@ -197,7 +197,7 @@ class Lentoi : public FormWindow {
 
     // The lens data: the lens as last drawn and the light last sent.
     void createLensData();
-    optics::lensdata::SphericalLens currentLens() const;
+    optics::spherical::SphericalLens currentLens() const;
     void setDrawnLens();
     SentLight lightSent(const optics::lensdata::Light& light, int firstRecorded,
                         std::vector<optics::lensdata::RayStart> starts) const;
@@ -211,7 +211,7 @@ class Lentoi : public FormWindow {
     RecordedWaves recordedWaves_;
     double bundleAngleDeg_ = 0;
     WorkbenchPicture picture_;
-    optics::lensdata::SphericalLens drawnLens_;
+    optics::spherical::SphericalLens drawnLens_;
     std::optional<SentLight> sentLight_;   // the light of the picture; none: the lens alone
     std::optional<SentLight> recordLight_; // the light whose waves the record holds
     int timer1Step_ = 0;                   // the step counters that survive between ticks

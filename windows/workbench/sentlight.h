@@ -12,7 +12,7 @@ namespace windows {
 // data: what it was, the lens it went through, and where its rays are.
 struct SentLight {
     optics::lensdata::Light light;
-    optics::lensdata::SphericalLens lens;
+    optics::spherical::SphericalLens lens;
     // Its waves were drawn: its rays are recordedCount rays of the wave
     // record from firstRecorded (those the record had room for).
     int firstRecorded = 0;
@@ -26,7 +26,7 @@ struct SentLight {
 
 // The lens data of the lens as drawn and of the light sent through it
 // (none: the lens was drawn alone).
-optics::lensdata::SphericalLensData workbenchLensData(const optics::lensdata::SphericalLens& drawn,
+optics::lensdata::SphericalLensData workbenchLensData(const optics::spherical::SphericalLens& drawn,
                                                       const std::optional<SentLight>& sent,
                                                       const optics::spherical::WaveRecord& record);
 

@@ -12,8 +12,8 @@ using namespace optics::spherical;
 using namespace spherical_test;
 
 TEST(SphericalGeometry, ArcsineFocalLengthAndCrossings) {
-    EXPECT_DOUBLE_EQ(*toksimitono(1), kPi / 2);
-    EXPECT_DOUBLE_EQ(*toksimitono(-1), -kPi / 2);
+    EXPECT_DOUBLE_EQ(*toksimitono(1), std::numbers::pi / 2);
+    EXPECT_DOUBLE_EQ(*toksimitono(-1), -std::numbers::pi / 2);
     EXPECT_FALSE(toksimitono(1.2) || toksimitono(-1.2) || toksimitono(NAN));
     EXPECT_NEAR(*estiaki(100, 90, 1.5), 1800.0 / 19, 1e-12); // 1/f = 0.5 (1/100 + 1/90)
     EXPECT_FALSE(estiaki(100, 90, 1) || estiaki(0, 90, 1.5) || estiaki(100, -100, 1.5));
@@ -89,17 +89,17 @@ TEST(SphericalGeometry, BladeClampPullsATipInsideTheGlassToTheSurface) {
         double s; // sqrt(100^2 - 50^2) right of the rim, sqrt(90^2 - 40^2) left of it
     } const cases[] = {{0, 10, -44, 43, 86.60254037844386}, {-20, 0, -41, 40, 80.62257748298549}};
     for (const auto& c : cases) {
-        const auto upper = clampUpperBlade(surface, c.X, c.Y, xa, r1, xb, r2);
-        const auto lower = clampLowerBlade(surface, c.X, c.Y, xa, r1, xb, r2);
+        const auto upper = clampUpperBlade(surface, c.X, c.Y, {xa, xb, r1, r2});
+        const auto lower = clampLowerBlade(surface, c.X, c.Y, {xa, xb, r1, r2});
         ASSERT_TRUE(upper && lower) << c.X;
         EXPECT_EQ(upper->scrollValue, c.upper);
         EXPECT_EQ(lower->scrollValue, c.lower);
         EXPECT_NEAR(upper->tipY, c.s, 1e-9);
         EXPECT_NEAR(lower->tipY, -c.s, 1e-9);
     }
-    EXPECT_FALSE(clampUpperBlade(surface, 0, 95, xa, r1, xb, r2)); // above the glass
+    EXPECT_FALSE(clampUpperBlade(surface, 0, 95, {xa, xb, r1, r2})); // above the glass
     // Circle 1 (radius 20 about 0) inside circle 2: the glass is its disc.
-    const auto nested = clampUpperBlade(surface, -5, 0, 0, 20, 50, 100);
+    const auto nested = clampUpperBlade(surface, -5, 0, {0, 50, 20, 100});
     ASSERT_TRUE(nested);
     EXPECT_NEAR(nested->tipY, std::sqrt(20 * 20 - 5 * 5), 1e-9);
 }
