@@ -1,6 +1,7 @@
 #include "windows/workbench/lentoi.h"
 
 #include "optics/spherical/geometry.h"
+#include "optics/spherical/workbench.h"
 #include "windows/common/askangle.h"
 
 #include <cmath>
@@ -84,14 +85,11 @@ void Lentoi::sxediasifakoy11() {
     view.DrawStyle = canvas::PenStyle::Solid;
     state_.xchord = rim.x1;
     state_.hchord = rim.y1;
-    // atan2 keeps the face angles inside one turn also when a face is more
-    // than half its circle (the rim on the far side of the centre).
-    const double alpha1 = std::atan2(rim.y1, rim.x1 - state_.xa);
-    const double alpha2 = std::atan2(rim.y1, state_.xb - rim.x1);
-    state_.arc1start = 2 * std::numbers::pi - alpha1;
-    state_.arc1end = alpha1;
-    state_.arc2start = std::numbers::pi - alpha2;
-    state_.arc2end = std::numbers::pi + alpha2;
+    const sph::FaceArcs arcs = sph::faceArcs(state_.lens(), rim);
+    state_.arc1start = arcs.arc1start;
+    state_.arc1end = arcs.arc1end;
+    state_.arc2start = arcs.arc2start;
+    state_.arc2end = arcs.arc2end;
     drawLensFaces();
     std::fill(thesiX.begin(), thesiX.end(), 0.0);
     std::fill(thesiY.begin(), thesiY.end(), 0.0);

@@ -2,6 +2,7 @@
 
 #include "optics/lensdata/ideal_image.h"
 #include "optics/spherical/geometry.h"
+#include "optics/spherical/workbench.h"
 
 #include <algorithm>
 #include <cmath>
@@ -16,42 +17,6 @@ namespace lensdata = optics::lensdata;
 namespace {
 
 constexpr int kCircleSegments = 50;
-// The black outline is two pixels wide: a seed this far inside both circles
-// is clear of it.
-constexpr double kSeedMarginPx = 2.5;
-
-struct Pixel {
-    int x = 0;
-    int y = 0;
-};
-
-// A pixel of the surface strictly inside the lens body, the overlap of the
-// two discs, as near the middle of its visible part on the axis as there is.
-// Across the axis the overlap is widest, so if no pixel of the axis inside it
-// is visible, none of the lens is.
-std::optional<Pixel> lensSeed(const canvas::Surface& view, double xa, double r1, double xb,
-                              double r2) {
-    const double rowPx = view.toPixelY(0);
-    const double left = std::max(view.toPixelX(std::max(xa - r1, xb - r2)), 0.0);
-    const double right =
-        std::min(view.toPixelX(std::min(xa + r1, xb + r2)), static_cast<double>(view.widthPx()));
-    if (!(rowPx >= 0 && rowPx < view.heightPx() && right > left))
-        return std::nullopt;
-    const int row = static_cast<int>(rowPx);
-    const double margin = kSeedMarginPx / view.ScaleX(1.0);
-    const auto inside = [&](int column) {
-        const canvas::UserPoint p = view.toUser(column + 0.5, row + 0.5);
-        return std::hypot(p.x - xa, p.y) < r1 - margin && std::hypot(p.x - xb, p.y) < r2 - margin &&
-               view.pixel(column, row) != canvas::colors::black;
-    };
-    const int middle = static_cast<int>((left + right) / 2);
-    for (int offset = 0; middle - offset >= left || middle + offset < right; ++offset) {
-        for (const int column : {middle - offset, middle + offset})
-            if (column >= left && column < right && inside(column))
-                return Pixel{column, row};
-    }
-    return std::nullopt;
-}
 
 } // namespace
 
@@ -119,8 +84,7 @@ void Lentoi::fillLensBody() {
     view.FillStyle = canvas::FillMode::Solid;
     // No visible pixel strictly inside the lens: either the lens is thinner
     // than its black outline, or it lies off the window.
-    if (const std::optional<Pixel> seed =
-            lensSeed(view, state_.xa, state_.radius1, state_.xb, state_.radius2))
+    if (const std::optional<sph::Pixel> seed = sph::lensSeed(view, state_.lens()))
         view.FloodFill(seed->x, seed->y, canvas::colors::black);
 }
 
