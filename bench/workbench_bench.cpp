@@ -4,7 +4,8 @@
 
 #include "shell/application.h"
 #include "shell/qtdialogs.h"
-#include "windows/common/lensdatapanel.h"
+#include "windows/common/picturefile.h"
+#include "windows/lens_data/lensdatapanel.h"
 #include "windows/workbench/lentoi.h"
 
 #include <QImage>
@@ -159,7 +160,7 @@ void BM_LensDataPanel(benchmark::State& state) {
         lentoi.Form_MouseDown(1, 1, -150, 10);
         lentoi.Form_MouseUp(1, 1, -150, 10);
     };
-    windows::LensDataPanel& panel = *lentoi.lensDataPanel();
+    windows::LensDataPanel& panel = *windows::lensDataPanel(lentoi);
     panel.setShown(true);
     const double ratio = static_cast<double>(state.range(0));
     QImage screen(canvas.size() * ratio, QImage::Format_RGB32);
@@ -196,7 +197,7 @@ void BM_RedrawWithPanel(benchmark::State& state) {
     Program program(state);
     windows::Lentoi& lentoi = program.lentoi;
     if (state.range(1) == 1)
-        lentoi.lensDataPanel()->toggle();
+        windows::lensDataPanel(lentoi)->toggle();
     canvas::CanvasWidget& canvas = lentoi.canvasWidget();
     const double ratio = canvas.surface().devicePixelRatio();
     QImage screen(canvas.size() * ratio, QImage::Format_RGB32);

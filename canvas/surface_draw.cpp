@@ -34,7 +34,7 @@ PixelPoint devicePoint(const Surface& surface, double x, double y) {
 // Rounded to whole device pixels, at least one; lengths and ratios are
 // clamped, so the sum stays far within int.
 int deviceLength(double logicalPx, double ratio) {
-    return std::max(1, static_cast<int>(logicalPx * ratio + 0.5));
+    return std::max(1, static_cast<int>(std::lround(logicalPx * ratio)));
 }
 
 // The pen of DrawWidth logical pixels in device pixels. Its radius keeps the

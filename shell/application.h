@@ -1,7 +1,7 @@
 #pragma once
 
 #include "optics/hyperbolic/state.h"
-#include "optics/spherical/source.h"
+#include "optics/shared/source.h"
 #include "optics/spherical/state.h"
 #include "shell/setup.h"
 #include "windows/common/host.h"

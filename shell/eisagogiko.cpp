@@ -3,16 +3,14 @@
 #include "optics/hyperbolic/protosfakos.h"
 #include "shell/application.h"
 #include "windows/common/controls.h"
-#include "windows/common/lensdatapanel.h"
 #include "windows/common/numbers.h"
 #include "windows/hyperbolic/elsahl.h"
+#include "windows/lens_data/lensdatapanel.h"
 #include "windows/workbench/lentoi.h"
 
 namespace shell {
 
 namespace {
-
-constexpr double kA = 12; // the semi-transverse axis of every hyperbolic lens
 
 QPushButton* button(const QString& caption) {
     auto* command = new windows::WrappedButton(caption);
@@ -72,7 +70,7 @@ void Eisagogiko::deiktissahl_Change() {
                     windows::formatTwoDecimals(index()));
     app_.hyperbolic().nsahl = index();
     // The light Ibn Sahl's window shows went through the lens before.
-    app_.elSahl().lensDataPanel()->renew();
+    lensDataPanel(app_.elSahl())->renew();
 }
 
 void Eisagogiko::Command1_Click() {
@@ -101,7 +99,7 @@ void Eisagogiko::chooseLens(bool biconvex) {
         app_.dialogs().message(windows::ElSahl::invalidIndex());
         return;
     }
-    lens.shared.pigiX = 9 * kA;
+    lens.shared.pigiX = 9 * optics::hyperbolic::kSemiTransverse;
     lens.shared.pigiY = 25;
     // A new choice starts a new picture, whatever the window held before.
     window.showPointSource(biconvex, lens.shared.pigiX, lens.shared.pigiY);

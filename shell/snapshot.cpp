@@ -4,8 +4,8 @@
 #include "shell/eisagogiko.h"
 #include "shell/setupfile.h"
 #include "shell/setupwindows.h"
-#include "windows/common/lensdatapanel.h"
 #include "windows/hyperbolic/elsahl.h"
+#include "windows/lens_data/lensdatapanel.h"
 #include "windows/single_ray/moniaktina.h"
 #include "windows/workbench/lentoi.h"
 
@@ -39,8 +39,8 @@ void saveSetup(const Setup& setup, const QDir& dir, SnapshotResult& result) {
 
 // Each panel follows every picture its window draws from here on.
 void showLensData(Application& app) {
-    app.lentoi().lensDataPanel()->setShown(true);
-    app.elSahl().lensDataPanel()->setShown(true);
+    windows::lensDataPanel(app.lentoi())->setShown(true);
+    windows::lensDataPanel(app.elSahl())->setShown(true);
 }
 
 // Every window as the set-up drew it, each shown for its picture so that

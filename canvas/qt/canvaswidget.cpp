@@ -111,8 +111,9 @@ void CanvasWidget::paintEvent(QPaintEvent* /*event*/) {
 
 QImage CanvasWidget::surfaceImage() const {
     // Its ratio makes one image pixel one device pixel.
+    const qsizetype bytesPerLine = qsizetype{surface_.deviceWidthPx()} * 4;
     QImage image(reinterpret_cast<const uchar*>(surface_.pixels()), surface_.deviceWidthPx(),
-                 surface_.deviceHeightPx(), surface_.deviceWidthPx() * 4, QImage::Format_RGB32);
+                 surface_.deviceHeightPx(), bytesPerLine, QImage::Format_RGB32);
     image.setDevicePixelRatio(surface_.devicePixelRatio());
     return image;
 }

@@ -1,6 +1,7 @@
 #include "optics/hyperbolic/hyperbola.h"
 
 #include <cmath>
+#include <numbers>
 
 namespace optics::hyperbolic {
 
@@ -46,8 +47,6 @@ std::optional<Roots> lineCrossings(double m, double q, double b, double a) {
     return near > far ? Roots{near, far} : Roots{far, near};
 }
 
-const double kPi = 4 * std::atan(1.0);
-
 } // namespace
 
 std::optional<double> semiConjugateAxis(double n) {
@@ -70,7 +69,7 @@ std::optional<double> toksoSahl(double s) {
         return std::atan(s / std::sqrt(1 - s * s));
     }
     if (s == 1 || s == -1) {
-        return s * kPi / 2;
+        return s * std::numbers::pi / 2;
     }
     return std::nullopt;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "optics/hyperbolic/state.h"
+#include "optics/shared/point.h"
 
 namespace optics::hyperbolic {
 
@@ -26,17 +27,6 @@ constexpr double kSteepestBeamSlope = 1e9;
 
 // The beam slope clamped to ±kSteepestBeamSlope (infinities included).
 double boundedBeamSlope(double m);
-
-struct Point {
-    double x = 0;
-    double y = 0;
-};
-
-// A unit direction of travel.
-struct Direction {
-    double x = 0;
-    double y = 0;
-};
 
 // Where a traced ray leaves the glass, its unit direction of travel after,
 // and whether it leaves through the right branch (face 1 of both lenses).

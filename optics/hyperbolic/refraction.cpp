@@ -3,18 +3,17 @@
 #include "optics/hyperbolic/hyperbola.h"
 
 #include <cmath>
+#include <numbers>
 
 namespace optics::hyperbolic {
 
 namespace {
 
-const double kPi = 4 * std::atan(1.0);
-
 // The angle of a line with the normal, folded like Atn(sin / cos) so that
 // both directions along the line give the same incidence.
 double foldedAngle(double sine, double cosine) {
     if (cosine == 0) {
-        return std::copysign(kPi / 2, sine);
+        return std::copysign(std::numbers::pi / 2, sine);
     }
     return std::atan(sine / cosine);
 }
@@ -32,7 +31,7 @@ void drawNormal(canvas::Surface& surface, const Lens& lens, Point p, double angl
 
 double normalAngle(double faceSlope) {
     if (faceSlope == 0) {
-        return kPi / 2;
+        return std::numbers::pi / 2;
     }
     return std::atan(-1 / faceSlope);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "optics/spherical/source.h"
+#include "optics/shared/source.h"
 
 #include <array>
 #include <vector>

@@ -41,14 +41,13 @@ struct ImageThrough {
 
 } // namespace
 
-std::optional<Point> idealImage(const Light& light, double xa, double xb, double radius1,
-                                double radius2, double n) {
-    const std::optional<double> f = sph::estiaki(radius1, radius2, n);
+std::optional<Point> idealImage(const Light& light, const sph::SphericalLens& lens) {
+    const std::optional<double> f = sph::estiaki(lens.radius1, lens.radius2, lens.deiktis);
     if (!f) {
         return std::nullopt;
     }
     // Without a rim the workbench's rim point is (0, 0).
-    const double xchord = sph::xordi(xa, xb, radius1, radius2).x1;
+    const double xchord = sph::xordi(lens.xa, lens.xb, lens.radius1, lens.radius2).x1;
     const std::optional<Point> image = std::visit(ImageThrough{xchord, *f}, light);
     if (image && (!std::isfinite(image->x) || !std::isfinite(image->y))) {
         return std::nullopt;

@@ -62,9 +62,9 @@ BeamData beamData(std::span<const ExitRay> rays, double wavelength) {
 SphericalLensData sphericalLensData(const SphericalLens& lens, const Light& light,
                                     std::span<const ExitRay> rays) {
     SphericalLensData data;
-    data.lens = thickLens(lens.xa, lens.xb, lens.radius1, lens.radius2, lens.n);
-    data.thinLensFocalLength = optics::spherical::estiaki(lens.radius1, lens.radius2, lens.n);
-    data.idealImage = idealImage(light, lens.xa, lens.xb, lens.radius1, lens.radius2, lens.n);
+    data.lens = thickLens(lens);
+    data.thinLensFocalLength = optics::spherical::estiaki(lens.radius1, lens.radius2, lens.deiktis);
+    data.idealImage = idealImage(light, lens);
     const Beam beam = beamOf(rays);
     if (const int travel = axialTravel(light)) {
         data.axialFoci = axialFoci(data.lens, travel, beam);

@@ -3,14 +3,11 @@
 // What the lens data works from: the light that was sent into a lens and the
 // rays that came out of it. Lengths are the user units of the lens window.
 
+#include "optics/shared/point.h"
+
 #include <variant>
 
 namespace optics::lensdata {
-
-struct Point {
-    double x = 0;
-    double y = 0;
-};
 
 // Light from a point: every ray starts at (x, y).
 struct PointSource {

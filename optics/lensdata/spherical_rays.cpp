@@ -53,8 +53,7 @@ std::optional<Glass> enterGlass(const SphericalLens& lens, const sph::Diaphragm&
         return std::nullopt;
     }
     const sph::Refraction inside =
-        sph::refractAtLensFaceExactly(entry.face, s.dx, s.dy, entry.hx, entry.hy, lens.xa, lens.xb,
-                                      lens.radius1, lens.radius2, lens.n);
+        sph::refractAtLensFaceExactly(entry.face, s.dx, s.dy, entry.hx, entry.hy, lens);
     if (!inside.ok) {
         return std::nullopt;
     }
@@ -66,19 +65,18 @@ std::optional<Glass> enterGlass(const SphericalLens& lens, const sph::Diaphragm&
 // face it entered (the critical angle, to rounding): no light leaves.
 std::optional<ExitRay> leaveGlass(const SphericalLens& lens, const Glass& g, const Light& light) {
     const sph::LensHit& in = g.entry;
-    const sph::LensHit out = sph::nextHit(lens.xa, lens.xb, lens.radius1, lens.radius2,
-                                          g.inside.dirx, g.inside.diry, in.hx, in.hy, in.face);
+    const sph::LensHit out =
+        sph::nextHit(lens, g.inside.dirx, g.inside.diry, in.hx, in.hy, in.face);
     ExitRay ray{in.hx, in.hy, g.inside.dirx, g.inside.diry, airPathTo(light, in.hx, in.hy), in.hy};
     if (!out.hit) {
         return g.inside.intoGlass ? std::nullopt : std::optional(ray);
     }
     const sph::Refraction bent =
-        sph::refractAtLensFaceExactly(out.face, g.inside.dirx, g.inside.diry, out.hx, out.hy,
-                                      lens.xa, lens.xb, lens.radius1, lens.radius2, lens.n);
+        sph::refractAtLensFaceExactly(out.face, g.inside.dirx, g.inside.diry, out.hx, out.hy, lens);
     if (!bent.ok) {
         return std::nullopt;
     }
-    ray.opticalPath += lens.n * sph::apostasi(in.hx, in.hy, out.hx, out.hy);
+    ray.opticalPath += lens.deiktis * sph::apostasi(in.hx, in.hy, out.hx, out.hy);
     ray.x = out.hx;
     ray.y = out.hy;
     ray.dx = bent.dirx;

@@ -11,11 +11,7 @@
 
 namespace optics::lensdata {
 
-// The lens: circle 1 (xa, 0), radius1; circle 2 (xb, 0), radius2; index n.
-struct SphericalLens {
-    double xa = 0, xb = 0, radius1 = 0, radius2 = 0, n = 0;
-    bool operator==(const SphericalLens&) const = default;
-};
+using optics::spherical::SphericalLens;
 
 struct RayStart {
     double x = 0, y = 0;

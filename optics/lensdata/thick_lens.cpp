@@ -63,7 +63,9 @@ std::optional<ThickLens::Foci> fociOf(const ThickLens& lens, double n) {
 
 } // namespace
 
-std::optional<ThickLens> thickLens(double xa, double xb, double radius1, double radius2, double n) {
+std::optional<ThickLens> thickLens(const SphericalLens& glass) {
+    const double xa = glass.xa, xb = glass.xb, radius1 = glass.radius1, radius2 = glass.radius2;
+    const double n = glass.deiktis;
     const bool finite = std::isfinite(xa) && std::isfinite(xb) && std::isfinite(radius1) &&
                         std::isfinite(radius2) && std::isfinite(n);
     if (!finite || !(radius1 > 0) || !(radius2 > 0) || !(n > 0)) {

@@ -1,8 +1,12 @@
 #pragma once
 
+#include "optics/spherical/lens.h"
+
 #include <optional>
 
 namespace optics::lensdata {
+
+using optics::spherical::SphericalLens;
 
 // Paraxial optics of the workbench's spherical lens, the glass inside both
 // circles (xa, 0), radius1 and (xb, 0), radius2, in air, for light travelling
@@ -36,6 +40,6 @@ struct ThickLens {
 // Empty when there is no lens: the discs do not overlap (or touch at one
 // point only), a radius is not positive, the index is not positive, or a
 // value is not finite.
-std::optional<ThickLens> thickLens(double xa, double xb, double radius1, double radius2, double n);
+std::optional<ThickLens> thickLens(const SphericalLens& glass);
 
 } // namespace optics::lensdata

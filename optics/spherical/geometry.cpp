@@ -102,7 +102,8 @@ LensCrossing xordi(double xa, double xb, double r1, double r2) {
     return {x, h, x, -h, true};
 }
 
-std::optional<Disc> innerDisc(double xa, double xb, double r1, double r2) {
+std::optional<Disc> innerDisc(const SphericalLens& lens) {
+    const double xa = lens.xa, xb = lens.xb, r1 = lens.radius1, r2 = lens.radius2;
     const double d = std::abs(xb - xa);
     if (r1 > 0 && d + r1 <= r2) {
         return Disc{1, xa, r1};

@@ -41,7 +41,7 @@ struct Disc {
     double xc = 0;
     double r = 0;
 };
-std::optional<Disc> innerDisc(double xa, double xb, double r1, double r2);
+std::optional<Disc> innerDisc(const SphericalLens& lens);
 
 // Crossings of the line through (x0, y0) along (dx, dy) with the circle of
 // centre (xc, yc) and radius r. Point 1 has the larger x (the larger y on a
@@ -82,8 +82,8 @@ struct BladeClamp {
     double tipY = 0;
 };
 std::optional<BladeClamp> clampUpperBlade(const canvas::Surface& surface, double X, double Y,
-                                          double xa, double r1, double xb, double r2);
+                                          const SphericalLens& lens);
 std::optional<BladeClamp> clampLowerBlade(const canvas::Surface& surface, double X, double Y,
-                                          double xa, double r1, double xb, double r2);
+                                          const SphericalLens& lens);
 
 } // namespace optics::spherical

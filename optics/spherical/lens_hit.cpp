@@ -16,10 +16,6 @@ constexpr double kStartItself = 0.0005; // a crossing this near the start is the
 constexpr double kOnFace = 0.005;       // a point this near a circle lies on it
 constexpr double kOnRadius = 1.0005;    // tolerance on "inside the other circle"
 
-struct Lens {
-    double xa, xb, r1, r2;
-};
-
 struct Crossing {
     double x, y;
     int face;
@@ -30,16 +26,16 @@ struct Crossing {
 // other one. A point exactly on both circles is the rim's bare edge and is
 // passed over. When one circle lies inside the other, the surface is the
 // inner circle, all of it.
-bool onLensSurface(const Lens& lens, const Crossing& c, const std::optional<Disc>& inner) {
+bool onLensSurface(const SphericalLens& lens, const Crossing& c, const std::optional<Disc>& inner) {
     if (inner) {
         return c.face == inner->face;
     }
     const double dA = apostasi(c.x, c.y, lens.xa, 0);
     const double dB = apostasi(c.x, c.y, lens.xb, 0);
-    if (dA == lens.r1 && dB == lens.r2) {
+    if (dA == lens.radius1 && dB == lens.radius2) {
         return false;
     }
-    return c.face == 1 ? dB <= lens.r2 * kOnRadius : dA <= lens.r1 * kOnRadius;
+    return c.face == 1 ? dB <= lens.radius2 * kOnRadius : dA <= lens.radius1 * kOnRadius;
 }
 
 // The nearest crossing of the lens surface strictly ahead of (x0, y0). A
@@ -47,14 +43,14 @@ bool onLensSurface(const Lens& lens, const Crossing& c, const std::optional<Disc
 // lies on face skipFace, the crossing of that face within kOnFace is too.
 // "Ahead" is the dot product with the direction, which also judges vertical
 // and near-vertical rays correctly.
-std::optional<Crossing> nearestCrossingAhead(const Lens& lens, double dx, double dy, double x0,
-                                             double y0, int skipFace) {
-    const std::optional<Disc> inner = innerDisc(lens.xa, lens.xb, lens.r1, lens.r2);
-    if (!inner && !xordi(lens.xa, lens.xb, lens.r1, lens.r2).found) {
+std::optional<Crossing> nearestCrossingAhead(const SphericalLens& lens, double dx, double dy,
+                                             double x0, double y0, int skipFace) {
+    const std::optional<Disc> inner = innerDisc(lens);
+    if (!inner && !xordi(lens.xa, lens.xb, lens.radius1, lens.radius2).found) {
         return std::nullopt; // circles apart make no lens
     }
-    const LensCrossing c1 = eytheiakyklos(lens.xa, 0, lens.r1, dx, dy, x0, y0);
-    const LensCrossing c2 = eytheiakyklos(lens.xb, 0, lens.r2, dx, dy, x0, y0);
+    const LensCrossing c1 = eytheiakyklos(lens.xa, 0, lens.radius1, dx, dy, x0, y0);
+    const LensCrossing c2 = eytheiakyklos(lens.xb, 0, lens.radius2, dx, dy, x0, y0);
     // The lens lies inside both circles: missing one misses it. Nested, only
     // the inner circle bounds it.
     const bool needsCircle1 = !inner || inner->face == 1;
@@ -93,13 +89,11 @@ LensHit toLensHit(const std::optional<Crossing>& c, double x0, double y0, int& f
 
 LensHit lensEntry(double xa, double xb, double r1, double r2, double dx, double dy, double x0,
                   double y0, int& face) {
-    const Lens lens{xa, xb, r1, r2};
+    const SphericalLens lens{xa, xb, r1, r2};
     return toLensHit(nearestCrossingAhead(lens, dx, dy, x0, y0, 0), x0, y0, face);
 }
 
-LensHit nextHit(double xa, double xb, double r1, double r2, double dx, double dy, double x0,
-                double y0, int k) {
-    const Lens lens{xa, xb, r1, r2};
+LensHit nextHit(const SphericalLens& lens, double dx, double dy, double x0, double y0, int k) {
     int face = k;
     return toLensHit(nearestCrossingAhead(lens, dx, dy, x0, y0, k), x0, y0, face);
 }

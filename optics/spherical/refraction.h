@@ -40,7 +40,6 @@ LensHit lensEntry(double xa, double xb, double r1, double r2, double dx, double 
 // The next crossing of the lens surface ahead of (x0, y0), which may lie on
 // face k (0: on none). Never the start point itself; hit false when the ray
 // leaves the lens.
-LensHit nextHit(double xa, double xb, double r1, double r2, double dx, double dy, double x0,
-                double y0, int k);
+LensHit nextHit(const SphericalLens& lens, double dx, double dy, double x0, double y0, int k);
 
 } // namespace optics::spherical

@@ -20,11 +20,12 @@ void singleRay(canvas::Surface& surface, double& x0, double& y0, double dx, doub
     if (!hasDirection(dx, dy)) {
         return;
     }
+    const SphericalLens lens{xa, xb, r1, r2, n};
     double x = x0;
     double y = y0;
     int face = 0;
     for (int crossed = 0; crossed < kMaxFaces; ++crossed) {
-        const LensHit hit = nextHit(xa, xb, r1, r2, dx, dy, x, y, face);
+        const LensHit hit = nextHit(lens, dx, dy, x, y, face);
         if (!hit.hit) {
             break;
         }
@@ -32,7 +33,7 @@ void singleRay(canvas::Surface& surface, double& x0, double& y0, double dx, doub
         x = x0 = hit.hx;
         y = y0 = hit.hy;
         face = hit.face;
-        const RefractResult bent = refractAtLensFace(face, dx, dy, x, y, xa, xb, r1, r2, n);
+        const RefractResult bent = refractAtLensFace(face, dx, dy, x, y, lens);
         if (!bent.ok) {
             return; // totally reflected: the ray ends on this face
         }

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "optics/spherical/source.h"
+#include "optics/shared/source.h"
+#include "optics/spherical/lens.h"
 
 #include <array>
 
@@ -37,6 +38,15 @@ struct Poreiaaktinon {
     double deiktis = 0;        // index of the glass relative to the surroundings
     bool isepanalipsi = false; // the workbench's fixed-angle repeat mode
     double anglestep = 0;      // degrees between neighbouring rays of a fan
+
+    SphericalLens lens() const { return {xa, xb, radius1, radius2, deiktis}; }
+    void setLens(const SphericalLens& lens) {
+        xa = lens.xa;
+        xb = lens.xb;
+        radius1 = lens.radius1;
+        radius2 = lens.radius2;
+        deiktis = lens.deiktis;
+    }
 
     // The lens outline as the animation last drew it.
     double arc1start = 0, arc1end = 0, arc2start = 0, arc2end = 0;

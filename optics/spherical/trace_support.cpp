@@ -26,22 +26,22 @@ namespace {
 
 // Face 1 is circle 1 about (xa, 0), face 2 circle 2 about (xb, 0).
 template <class Refract>
-auto atLensFace(Refract refract, int face, double dx, double dy, double xp, double yp, double xa,
-                double xb, double r1, double r2, double n) {
-    return face == 1 ? refract(dx, dy, xp, yp, xa, 0, r1, n)
-                     : refract(dx, dy, xp, yp, xb, 0, r2, n);
+auto atLensFace(Refract refract, int face, double dx, double dy, double xp, double yp,
+                const SphericalLens& lens) {
+    return face == 1 ? refract(dx, dy, xp, yp, lens.xa, 0, lens.radius1, lens.deiktis)
+                     : refract(dx, dy, xp, yp, lens.xb, 0, lens.radius2, lens.deiktis);
 }
 
 } // namespace
 
-RefractResult refractAtLensFace(int face, double dx, double dy, double xp, double yp, double xa,
-                                double xb, double r1, double r2, double n) {
-    return atLensFace(refractAtFace, face, dx, dy, xp, yp, xa, xb, r1, r2, n);
+RefractResult refractAtLensFace(int face, double dx, double dy, double xp, double yp,
+                                const SphericalLens& lens) {
+    return atLensFace(refractAtFace, face, dx, dy, xp, yp, lens);
 }
 
-Refraction refractAtLensFaceExactly(int face, double dx, double dy, double xp, double yp, double xa,
-                                    double xb, double r1, double r2, double n) {
-    return atLensFace(refractExactly, face, dx, dy, xp, yp, xa, xb, r1, r2, n);
+Refraction refractAtLensFaceExactly(int face, double dx, double dy, double xp, double yp,
+                                    const SphericalLens& lens) {
+    return atLensFace(refractExactly, face, dx, dy, xp, yp, lens);
 }
 
 std::optional<PointF> diaphragmAhead(const Diaphragm& diaphragm, double x0, double y0, double dx,

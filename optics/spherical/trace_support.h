@@ -21,10 +21,10 @@ bool insideVisibleArea(const canvas::Surface& surface, double x, double y);
 bool hasDirection(double dx, double dy);
 
 // Snell's law at a point of face 1 (circle 1) or face 2 (circle 2).
-RefractResult refractAtLensFace(int face, double dx, double dy, double xp, double yp, double xa,
-                                double xb, double r1, double r2, double n);
-Refraction refractAtLensFaceExactly(int face, double dx, double dy, double xp, double yp, double xa,
-                                    double xb, double r1, double r2, double n);
+RefractResult refractAtLensFace(int face, double dx, double dy, double xp, double yp,
+                                const SphericalLens& lens);
+Refraction refractAtLensFaceExactly(int face, double dx, double dy, double xp, double yp,
+                                    const SphericalLens& lens);
 
 // Where the diaphragm stops the ray from (x0, y0) along (dx, dy), when that
 // point lies ahead of the start; empty when the ray passes or the stop lies

@@ -51,6 +51,7 @@ void traceRay(canvas::Surface& surface, const Diaphragm& diaphragm, double& x0, 
         return;
     }
     surface.DrawWidth = 1;
+    const SphericalLens lens{xa, xb, r1, r2, n};
     double x = x0;
     double y = y0;
     int face = 0;
@@ -64,7 +65,7 @@ void traceRay(canvas::Surface& surface, const Diaphragm& diaphragm, double& x0, 
         surface.Line(x, y, hit.hx, hit.hy, stop ? kStopped : faceColor(face));
         x = x0 = hit.hx;
         y = y0 = hit.hy;
-        const RefractResult bent = refractAtLensFace(hit.face, dx, dy, x, y, xa, xb, r1, r2, n);
+        const RefractResult bent = refractAtLensFace(hit.face, dx, dy, x, y, lens);
         if (!bent.ok) {
             return; // total internal reflection ends the ray
         }

@@ -63,10 +63,9 @@ double dotsWithin(double first, double spacing, double length, double limit) {
 // the entry point, then the exit refraction and the 19 dots after the lens.
 // False when the ray is totally reflected at the exit.
 bool crossGlass(canvas::Surface& surface, RecordedRay& rec, const Ray& inside, int entryFace,
-                double d0, double xa, double xb, double r1, double r2, double n) {
-    const LensHit exit =
-        nextHit(xa, xb, r1, r2, inside.dx, inside.dy, inside.x, inside.y, entryFace);
-    const double lambdaN = kWavelength / n;
+                double d0, const SphericalLens& lens) {
+    const LensHit exit = nextHit(lens, inside.dx, inside.dy, inside.x, inside.y, entryFace);
+    const double lambdaN = kWavelength / lens.deiktis;
     const double rho = d0 - kWavelength * std::floor(d0 / kWavelength);
     const double s0 = lambdaN * (1 - rho / kWavelength);
     const double length = exit.hit ? apostasi(inside.x, inside.y, exit.hx, exit.hy) : 0;
@@ -81,7 +80,7 @@ bool crossGlass(canvas::Surface& surface, RecordedRay& rec, const Ray& inside, i
         return true;
     }
     const RefractResult out =
-        refractAtLensFace(exit.face, inside.dx, inside.dy, exit.hx, exit.hy, xa, xb, r1, r2, n);
+        refractAtLensFace(exit.face, inside.dx, inside.dy, exit.hx, exit.hy, lens);
     if (!out.ok) {
         return false;
     }
@@ -132,6 +131,7 @@ void traceWave(canvas::Surface& surface, Poreiaaktinon& state, const Diaphragm& 
     if (!insideVisibleArea(surface, x0, y0) || !hasDirection(dx, dy)) {
         return;
     }
+    const SphericalLens lens{xa, xb, r1, r2, n};
     int face = 0;
     const LensHit entry = lensEntry(xa, xb, r1, r2, dx, dy, x0, y0, face);
     if (!entry.hit ||
@@ -142,8 +142,7 @@ void traceWave(canvas::Surface& surface, Poreiaaktinon& state, const Diaphragm& 
     const double norm = std::hypot(dx, dy);
     drawDots(surface, {x0, y0, dx / norm, dy / norm}, 0, kWavelength,
              std::min(kDotsBeforeLens, std::ceil(d0 / kWavelength)), kAirDot);
-    const RefractResult bent =
-        refractAtLensFace(entry.face, dx, dy, entry.hx, entry.hy, xa, xb, r1, r2, n);
+    const RefractResult bent = refractAtLensFace(entry.face, dx, dy, entry.hx, entry.hy, lens);
     if (!bent.ok) {
         return; // total internal reflection at the entry ends the ray
     }
@@ -154,8 +153,8 @@ void traceWave(canvas::Surface& surface, Poreiaaktinon& state, const Diaphragm& 
                     .tentry = d0 / kSpeedScale,
                     .dxlens = bent.dirx,
                     .dylens = bent.diry};
-    if (crossGlass(surface, rec, {entry.hx, entry.hy, bent.dirx, bent.diry}, entry.face, d0, xa, xb,
-                   r1, r2, n)) {
+    if (crossGlass(surface, rec, {entry.hx, entry.hy, bent.dirx, bent.diry}, entry.face, d0,
+                   lens)) {
         storeRay(state, rec, x0, y0);
     }
 }

@@ -37,24 +37,25 @@ PointF nearerEdgePoint(double x0, double y0, double dx, double dy, double ex, do
 // Height of the lens surface above x = X for a tip inside the glass: the face
 // of circle 2 left of the rim, the face of circle 1 right of it; the inner
 // circle when one lies inside the other.
-double lensSurfaceHeight(double X, double xa, double r1, double xb, double r2) {
-    if (const std::optional<Disc> inner = innerDisc(xa, xb, r1, r2)) {
+double lensSurfaceHeight(double X, const SphericalLens& lens) {
+    if (const std::optional<Disc> inner = innerDisc(lens)) {
         return std::sqrt(inner->r * inner->r - (X - inner->xc) * (X - inner->xc));
     }
-    const LensCrossing rim = xordi(xa, xb, r1, r2);
+    const LensCrossing rim = xordi(lens.xa, lens.xb, lens.radius1, lens.radius2);
     if (X < rim.x1) {
-        return std::sqrt(r2 * r2 - (X - xb) * (X - xb));
+        return std::sqrt(lens.radius2 * lens.radius2 - (X - lens.xb) * (X - lens.xb));
     }
-    return std::sqrt(r1 * r1 - (X - xa) * (X - xa));
+    return std::sqrt(lens.radius1 * lens.radius1 - (X - lens.xa) * (X - lens.xa));
 }
 
-std::optional<BladeClamp> clampBlade(const canvas::Surface& surface, double X, double Y, double xa,
-                                     double r1, double xb, double r2, double side) {
-    const bool insideGlass = apostasi(X, Y, xa, 0) < r1 && apostasi(X, Y, xb, 0) < r2;
+std::optional<BladeClamp> clampBlade(const canvas::Surface& surface, double X, double Y,
+                                     const SphericalLens& lens, double side) {
+    const bool insideGlass =
+        apostasi(X, Y, lens.xa, 0) < lens.radius1 && apostasi(X, Y, lens.xb, 0) < lens.radius2;
     if (!insideGlass) {
         return std::nullopt;
     }
-    const double s = side * lensSurfaceHeight(X, xa, r1, xb, r2);
+    const double s = side * lensSurfaceHeight(X, lens);
     const double top = surface.ScaleTop();
     const double height = surface.ScaleHeight();
     // Int() of the blade's scroll position; a scroll bar holds a 16-bit value,
@@ -93,13 +94,13 @@ PointF screenPoint(const canvas::Surface& surface, double x, double y) {
 }
 
 std::optional<BladeClamp> clampUpperBlade(const canvas::Surface& surface, double X, double Y,
-                                          double xa, double r1, double xb, double r2) {
-    return clampBlade(surface, X, Y, xa, r1, xb, r2, 1);
+                                          const SphericalLens& lens) {
+    return clampBlade(surface, X, Y, lens, 1);
 }
 
 std::optional<BladeClamp> clampLowerBlade(const canvas::Surface& surface, double X, double Y,
-                                          double xa, double r1, double xb, double r2) {
-    return clampBlade(surface, X, Y, xa, r1, xb, r2, -1);
+                                          const SphericalLens& lens) {
+    return clampBlade(surface, X, Y, lens, -1);
 }
 
 } // namespace optics::spherical

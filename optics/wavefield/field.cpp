@@ -9,8 +9,6 @@ namespace optics::wavefield {
 
 namespace {
 
-constexpr double kPi = std::numbers::pi;
-
 bool finite(std::initializer_list<double> values) {
     return std::all_of(values.begin(), values.end(), [](double v) { return std::isfinite(v); });
 }
@@ -25,12 +23,12 @@ void addWavelet(Wavelets& s, double x, double y, Vec normal, Complex u, double d
     if (std::norm(u) == 0 || !(dl > 0)) {
         return;
     }
-    static const Complex kTurn = std::polar(1.0, -kPi / 4);
+    static const Complex kTurn = std::polar(1.0, -std::numbers::pi / 4);
     s.x.push_back(x);
     s.y.push_back(y);
     s.nx.push_back(normal.x);
     s.ny.push_back(normal.y);
-    s.w.push_back(u * dl * std::sqrt(s.k / (2 * kPi)) * kTurn);
+    s.w.push_back(u * dl * std::sqrt(s.k / (2 * std::numbers::pi)) * kTurn);
 }
 
 // Points of the curve y ↦ (x(y), y) for y from y0 to y1, spaced at most
@@ -73,7 +71,7 @@ Field::Field(const Setup& setup) {
         error_ = "The region must be a finite rectangle.";
         return;
     }
-    k_ = 2 * kPi / lambda_;
+    k_ = 2 * std::numbers::pi / lambda_;
     build(setup);
     if (!error_.empty()) {
         stages_.clear();
@@ -83,13 +81,13 @@ Field::Field(const Setup& setup) {
 void Field::build(const Setup& setup) {
     // The light's direction decides the frame: it travels towards +x there.
     double lensMiddle = 0;
-    if (const auto* s = std::get_if<optics::lensdata::SphericalLens>(&setup.lens)) {
-        if (!finite({s->xa, s->xb, s->radius1, s->radius2, s->n}) || !(s->radius1 > 0) ||
-            !(s->radius2 > 0) || !(s->n > 0)) {
+    if (const auto* s = std::get_if<optics::spherical::SphericalLens>(&setup.lens)) {
+        if (!finite({s->xa, s->xb, s->radius1, s->radius2, s->deiktis}) || !(s->radius1 > 0) ||
+            !(s->radius2 > 0) || !(s->deiktis > 0)) {
             error_ = "The lens must have positive radii and index.";
             return;
         }
-        glass_ = sphericalGlass(s->xa, s->xb, s->radius1, s->radius2, s->n);
+        glass_ = sphericalGlass(s->xa, s->xb, s->radius1, s->radius2, s->deiktis);
     } else if (const auto* h = std::get_if<SahlLens>(&setup.lens)) {
         if (!finite({h->a, h->b, h->n}) || !(h->a > 0) || !(h->b > 0) || !(h->n > 0)) {
             error_ = "The lens must have positive axes and index.";
@@ -283,7 +281,7 @@ void Field::traceExit(const Setup& setup, Wavelets& out) const {
     // The rays' parameter: the angle from a point source, the offset across a beam.
     double p0 = 0, p1 = 0;
     if (source) {
-        double lo = kPi, hi = -kPi;
+        double lo = std::numbers::pi, hi = -std::numbers::pi;
         for (const double x : {glass.leftmost(), glass.rightmost()}) {
             for (const double y : {-glass.rimHeight(), glass.rimHeight()}) {
                 const double a = std::atan2(y - source->y, x - source->x);

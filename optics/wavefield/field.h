@@ -65,7 +65,7 @@ struct SahlLens {
     double a = 0, b = 0, n = 0;
     bool biconvex = false;
 };
-using Lens = std::variant<std::monostate, optics::lensdata::SphericalLens, SahlLens>;
+using Lens = std::variant<std::monostate, optics::spherical::SphericalLens, SahlLens>;
 
 // An absorbing screen on the line x: everything but the opening bottom..top.
 struct Screen {

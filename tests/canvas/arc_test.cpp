@@ -14,7 +14,6 @@ namespace {
 
 using testing::countOf;
 
-constexpr double kPi = std::numbers::pi;
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 // Offsets of the black pixels from the centre pixel, y up.
@@ -65,13 +64,16 @@ TEST_P(ArcAnglesRead, AsTheCircleStatementMeansThem) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, ArcAnglesRead,
     ::testing::Values(
-        AnglesCase{"QuarterTurn", 0, kPi / 2, true, 0, kPi / 2, false, false},
-        AnglesCase{"WrapsThroughZero", 5.5, 0.5, true, 5.5, 2 * kPi - 5, false, false},
+        AnglesCase{"QuarterTurn", 0, std::numbers::pi / 2, true, 0, std::numbers::pi / 2, false,
+                   false},
+        AnglesCase{"WrapsThroughZero", 5.5, 0.5, true, 5.5, 2 * std::numbers::pi - 5, false, false},
         AnglesCase{"NegativeStartAddsItsRadius", -1, 2, true, 1, 1, true, false},
         AnglesCase{"NegativeEndAddsItsRadius", 1, -2, true, 1, 1, false, true},
-        AnglesCase{"ZeroToFullTurn", 0, 2 * kPi, true, 0, 2 * kPi, false, false},
-        AnglesCase{"EqualEndsAreTheWholeCircle", 1, 1, true, 1, 2 * kPi, false, false},
-        AnglesCase{"SinglePrecisionFullTurn", 0, 6.2831855, true, 0, 2 * kPi, false, false},
+        AnglesCase{"ZeroToFullTurn", 0, 2 * std::numbers::pi, true, 0, 2 * std::numbers::pi, false,
+                   false},
+        AnglesCase{"EqualEndsAreTheWholeCircle", 1, 1, true, 1, 2 * std::numbers::pi, false, false},
+        AnglesCase{"SinglePrecisionFullTurn", 0, 6.2831855, true, 0, 2 * std::numbers::pi, false,
+                   false},
         AnglesCase{"StartBeyondFullTurn", 7, 1, false, 0, 0, false, false},
         AnglesCase{"EndBelowMinusFullTurn", 1, -6.3, false, 0, 0, false, false},
         AnglesCase{"NaNStart", kNaN, 1, false, 0, 0, false, false},
@@ -94,7 +96,8 @@ TEST(Arc, AcrossAngleZeroIsTheShortArcOnTheRight) {
 
 TEST(Arc, RunsCounterClockwiseAsSeenOnTheScreen) {
     Surface s(41, 41);
-    s.Circle(20, 20, 15, colors::black, 0, kPi / 2); // from +x up to +y: the upper right
+    s.Circle(20, 20, 15, colors::black, 0,
+             std::numbers::pi / 2); // from +x up to +y: the upper right
     const Offsets o = blackOffsets(s, 20, 20);
     EXPECT_GE(o.minDx, 0);
     EXPECT_GE(o.minDy, 0);
@@ -106,16 +109,16 @@ TEST(Arc, SameOnAScaleWithYDown) {
     // The angles are the screen's, whatever the sign of the scale.
     Surface yUp(41, 41);
     yUp.Scale(-20.5, 20.5, 20.5, -20.5);
-    yUp.Circle(0, 0, 15, colors::black, 0, kPi / 2);
+    yUp.Circle(0, 0, 15, colors::black, 0, std::numbers::pi / 2);
     Surface yDown(41, 41);
-    yDown.Circle(20, 20, 15, colors::black, 0, kPi / 2);
+    yDown.Circle(20, 20, 15, colors::black, 0, std::numbers::pi / 2);
     EXPECT_TRUE(testing::samePixels(yUp, yDown));
 }
 
 TEST(Arc, NegativeAnglesAddRadiusLinesToTheirEnds) {
     // Arc from pi/2 (straight up) to pi (left), radii to both ends.
     Surface s(41, 41);
-    s.Circle(20, 20, 15, colors::black, -kPi / 2, -kPi);
+    s.Circle(20, 20, 15, colors::black, -std::numbers::pi / 2, -std::numbers::pi);
     for (int k = 0; k <= 15; ++k) {
         EXPECT_EQ(s.pixel(20, 20 - k), colors::black) << "up " << k;
         EXPECT_EQ(s.pixel(20 - k, 20), colors::black) << "left " << k;
@@ -123,12 +126,12 @@ TEST(Arc, NegativeAnglesAddRadiusLinesToTheirEnds) {
     EXPECT_EQ(s.pixel(21, 19), colors::white);
 
     Surface startOnly(41, 41);
-    startOnly.Circle(20, 20, 15, colors::black, -kPi / 2, kPi);
+    startOnly.Circle(20, 20, 15, colors::black, -std::numbers::pi / 2, std::numbers::pi);
     EXPECT_EQ(startOnly.pixel(20, 10), colors::black);
     EXPECT_EQ(startOnly.pixel(10, 20), colors::white);
 
     Surface none(41, 41);
-    none.Circle(20, 20, 15, colors::black, kPi / 2, kPi);
+    none.Circle(20, 20, 15, colors::black, std::numbers::pi / 2, std::numbers::pi);
     EXPECT_EQ(none.pixel(20, 10), colors::white);
     EXPECT_EQ(none.pixel(10, 20), colors::white);
 }
@@ -146,14 +149,14 @@ TEST(Arc, IsNeverFilled) {
     Surface s(41, 41);
     s.FillStyle = FillMode::Solid;
     s.FillColor = colors::red;
-    s.Circle(20, 20, 15, colors::black, 0, kPi);
+    s.Circle(20, 20, 15, colors::black, 0, std::numbers::pi);
     EXPECT_EQ(countOf(s, colors::red), 0);
     EXPECT_GT(countOf(s, colors::black), 0);
 }
 
 TEST(Arc, FullTurnIsTheWholeCircle) {
     Surface arc(41, 41);
-    arc.Circle(20, 20, 15, colors::black, 0, 2 * kPi);
+    arc.Circle(20, 20, 15, colors::black, 0, 2 * std::numbers::pi);
     Surface circle(41, 41);
     circle.Circle(20, 20, 15, colors::black);
     EXPECT_TRUE(testing::samePixels(arc, circle));
@@ -161,10 +164,10 @@ TEST(Arc, FullTurnIsTheWholeCircle) {
 
 TEST(Arc, DottedWithAPenOfWidthOne) {
     Surface solid(81, 81);
-    solid.Circle(40, 40, 30, colors::black, 0, kPi);
+    solid.Circle(40, 40, 30, colors::black, 0, std::numbers::pi);
     Surface dotted(81, 81);
     dotted.DrawStyle = PenStyle::Dot;
-    dotted.Circle(40, 40, 30, colors::black, 0, kPi);
+    dotted.Circle(40, 40, 30, colors::black, 0, std::numbers::pi);
     const int all = countOf(solid, colors::black);
     const int dots = countOf(dotted, colors::black);
     EXPECT_GT(dots, all * 35 / 100);

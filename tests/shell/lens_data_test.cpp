@@ -1,7 +1,8 @@
 #include "tests/support/pixels.h"
 #include "tests/support/program.h"
 
-#include "windows/common/lensdatapanel.h"
+#include "windows/common/picturefile.h"
+#include "windows/lens_data/lensdatapanel.h"
 
 #include <QPainter>
 #include <QTest>
@@ -52,7 +53,7 @@ class LensDataTest : public ProgramTest {
     }
     void TearDown() override { QLocale::setDefault(saved_); }
 
-    LensDataPanel& panelOf(windows::FormWindow& window) { return *window.lensDataPanel(); }
+    LensDataPanel& panelOf(windows::FormWindow& window) { return *windows::lensDataPanel(window); }
     LensDataPanel& lensData() { return panelOf(lentoi()); }
 
     void openBiconvex() { choice().Command1_Click(); }
@@ -84,7 +85,7 @@ TEST_F(LensDataTest, F2ShowsAndHidesThePanelOnBothLensWindows) {
     // shows none of the others.
     for (windows::FormWindow* other : {static_cast<windows::FormWindow*>(&app->moniaktina()),
                                        static_cast<windows::FormWindow*>(&choice())}) {
-        EXPECT_EQ(other->lensDataPanel(), nullptr);
+        EXPECT_EQ(windows::lensDataPanel(*other), nullptr);
         other->show();
         other->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(other));

@@ -1,7 +1,7 @@
 #include "tests/support/program.h"
 #include "tests/support/screens.h"
-#include "windows/common/lensdatapanel.h"
 #include "windows/common/picturefile.h"
+#include "windows/lens_data/lensdatapanel.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -30,7 +30,7 @@ QImage rgb(const QImage& image) {
 QImage shownWithoutControls(windows::FormWindow& window) {
     std::vector<QWidget*> hidden;
     for (QWidget* child : window.canvasWidget().findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        if (child->isVisible() && child != window.lensDataPanel()) {
+        if (child->isVisible() && child != windows::lensDataPanel(window)) {
             child->hide();
             hidden.push_back(child);
         }

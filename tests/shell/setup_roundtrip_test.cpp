@@ -1,6 +1,6 @@
 #include "shell/setupfile.h"
 #include "tests/support/program.h"
-#include "windows/common/lensdatapanel.h"
+#include "windows/lens_data/lensdatapanel.h"
 
 #include <QFile>
 #include <QLabel>
@@ -188,9 +188,9 @@ const std::vector<Row>& rows() {
         {"beam with waves over it", beamWithWaves},
         {"both lens-data panels shown",
          [](App& app, Dialogs&) -> windows::FormWindow& {
-             app.lentoi().lensDataPanel()->toggle();
+             windows::lensDataPanel(app.lentoi())->toggle();
              windows::FormWindow& w = movedStop(app);
-             w.lensDataPanel()->toggle();
+             windows::lensDataPanel(w)->toggle();
              return w;
          }},
         {"Ibn Sahl's window with nothing drawn",

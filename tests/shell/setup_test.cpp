@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdint>
 #include <deque>
 #include <limits>
@@ -30,12 +31,20 @@ std::deque<std::pair<const char*, shell::Setup>> roundTripRows() {
     using D = windows::SahlPicture::Drawing;
     using E = shell::ElSahlSetup;
     std::deque<std::pair<const char*, shell::Setup>> rows;
+    const auto bars = [](windows::LentoiSetup& l, const std::array<int, 10>& values) {
+        l = {};
+        for (std::size_t i = 0; i < values.size(); ++i)
+            l.*windows::kLentoiBars[i].value = values[i];
+    };
     shell::Setup s;
     rows.emplace_back("start values", s);
-    s.lentoi = {2, 40, 0, 50, 0, -500, 5, -100, -100, 0, 0, 1, {}, {}, 250};
+    bars(s.lentoi, {2, 40, 0, 50, 0, -500, 5, -100, -100, 0});
+    s.lentoi.Check2 = 1;
+    s.lentoi.line1BorderColor = 250;
     s.lentoi.picture.base = L::Lens;
     rows.emplace_back("lentoi lens, bars at Min", s);
-    s.lentoi = {150, 250, 500, 500, 500, 0, 150, 100, 0, 100, 1, 0, {}, {}};
+    bars(s.lentoi, {150, 250, 500, 500, 500, 0, 150, 100, 0, 100});
+    s.lentoi.Check1 = 1;
     s.lentoi.Line1 = {0.1, 1.0 / 3};
     s.lentoi.Line2 = {-std::numeric_limits<double>::max(), 5e-324};
     s.lentoi.bundleAngleDeg = -37.5;

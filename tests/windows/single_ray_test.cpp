@@ -73,7 +73,7 @@ std::vector<Bend> pathOf(canvas::UserPoint start, double dx, double dy, double x
     double x = start.x, y = start.y;
     int face = 0;
     while (bends.size() < 5) {
-        const sph::LensHit hit = sph::nextHit(0, xb, r1, r2, dx, dy, x, y, face);
+        const sph::LensHit hit = sph::nextHit({0, xb, r1, r2}, dx, dy, x, y, face);
         if (!hit.hit)
             break;
         const double cx = hit.face == 1 ? 0 : xb, radius = hit.face == 1 ? r1 : r2;

@@ -1,5 +1,4 @@
 #include "windows/common/formwindow.h"
-#include "windows/common/lensdatapanel.h"
 #include "windows/common/picturefile.h"
 
 #include <QAction>
@@ -23,9 +22,9 @@ QImage FormWindow::drawingImage() const {
 }
 
 void FormWindow::paintPanel(QImage& image) const {
-    if (lensData_) {
+    if (overlay_) {
         QPainter painter(&image);
-        lensData_->paintAtPlace(painter);
+        overlay_->paintAtPlace(painter);
     }
 }
 

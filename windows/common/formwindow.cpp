@@ -1,7 +1,5 @@
 #include "windows/common/formwindow.h"
 
-#include "windows/common/lensdatapanel.h"
-
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -17,11 +15,10 @@ namespace windows {
 namespace {
 
 // Labels have no window of their own on the platform the layouts come from;
-// every other control has one. The lens-data panel lies over the drawing as
-// they do.
+// every other control has one. An overlay lies over the drawing as they do.
 bool isWindowless(const QWidget* control) {
     return qobject_cast<const QLabel*>(control) != nullptr ||
-           qobject_cast<const LensDataPanel*>(control) != nullptr;
+           qobject_cast<const PictureOverlay*>(control) != nullptr;
 }
 
 } // namespace
@@ -77,9 +74,8 @@ void FormWindow::openMenuBar() {
 }
 
 void FormWindow::onChange(QScrollBar* bar, std::function<void()> handler) {
-    connect(bar, &QScrollBar::valueChanged, this, [this, handler = std::move(handler)] {
-        handler();
-    });
+    connect(bar, &QScrollBar::valueChanged, this,
+            [this, handler = std::move(handler)] { handler(); });
 }
 
 void FormWindow::place(QWidget* control, int left, int top, int width, int height) const {
@@ -125,12 +121,11 @@ void FormWindow::stack(QWidget* control) const {
         control->raise();
 }
 
-LensDataPanel& FormWindow::addLensDataPanel(std::function<LensDataContent()> content) {
-    lensData_ = new LensDataPanel(*canvas_, std::move(content));
-    stack(lensData_);
-    auto* f2 = new QShortcut(QKeySequence(Qt::Key_F2), this);
-    connect(f2, &QShortcut::activated, lensData_, &LensDataPanel::toggle);
-    return *lensData_;
+void FormWindow::addOverlay(PictureOverlay* overlay, const QKeySequence& key) {
+    overlay_ = overlay;
+    stack(overlay_);
+    auto* shortcut = new QShortcut(key, this);
+    connect(shortcut, &QShortcut::activated, overlay_, &PictureOverlay::toggle);
 }
 
 QFont FormWindow::designerFont(const QString& family, double points) {

@@ -2,7 +2,6 @@
 
 #include "canvas/qt/canvaswidget.h"
 #include "windows/common/host.h"
-#include "windows/common/lensdatacontent.h"
 
 #include <QMainWindow>
 #include <QTimer>
@@ -14,11 +13,23 @@
 class QAction;
 class QFont;
 class QKeySequence;
+class QPainter;
 class QScrollBar;
 
 namespace windows {
 
-class LensDataPanel;
+// What a window shows over its drawing and counts as part of its picture (the
+// lens-data panel): it lies there as a label does and takes its own clicks,
+// and a key shows and hides it.
+class PictureOverlay : public QWidget {
+    Q_OBJECT
+  public:
+    using QWidget::QWidget;
+    virtual void toggle() = 0;
+    // Paints it at its place over the canvas, for a picture of the window.
+    // Nothing while hidden.
+    virtual void paintAtPlace(QPainter& painter) = 0;
+};
 
 // A top-level window of the program: a menu bar over a drawing client area
 // whose controls sit at their designer places, given in twips.
@@ -55,9 +66,11 @@ class FormWindow : public QMainWindow {
     // A font as the designer gives it: family name and size in points.
     static QFont designerFont(const QString& family, double points);
 
-    // The lens-data panel of a window that has one (F2 shows and hides it);
-    // nullptr on the others.
-    LensDataPanel* lensDataPanel() const { return lensData_; }
+    // What the window shows over its drawing; nullptr on a window without.
+    PictureOverlay* overlay() const { return overlay_; }
+    // Gives the window its overlay, stacked as the labels are, and the key
+    // that shows and hides it.
+    void addOverlay(PictureOverlay* overlay, const QKeySequence& key);
 
   protected:
     // The window manager's close button: each window says what it means.
@@ -107,9 +120,6 @@ class FormWindow : public QMainWindow {
     void placePlaceholder(QWidget* control, int left, int top, int width, int height) const;
     // The designer's TabIndex order; without it Tab goes in reading order.
     void setTabIndexes(std::vector<QWidget*> order);
-    // Gives the window its lens-data panel, stacked as the labels are, and
-    // the F2 key that shows and hides it. content says what it shows.
-    LensDataPanel& addLensDataPanel(std::function<LensDataContent()> content);
 
     bool event(QEvent* event) override;
     bool focusNextPrevChild(bool next) override;
@@ -145,7 +155,7 @@ class FormWindow : public QMainWindow {
     QTimer frameCheck_;
     std::vector<QWidget*> tabIndexes_;
     QString pictureStem_;
-    LensDataPanel* lensData_ = nullptr;
+    PictureOverlay* overlay_ = nullptr;
 };
 
 } // namespace windows

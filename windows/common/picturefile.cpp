@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QSaveFile>
+#include <QWidget>
 
 namespace windows {
 
@@ -24,6 +25,12 @@ void paintOnPage(QPainter& painter, const QImage& image, const QRect& page) {
                        page.top() + (page.height() - size.height()) / 2, size.width(),
                        size.height());
     painter.drawImage(target, image);
+}
+
+void takeScreenDpi(QImage& image, const QWidget& widget) {
+    constexpr double kInchesPerMeter = 0.0254;
+    image.setDotsPerMeterX(qRound(widget.logicalDpiX() / kInchesPerMeter));
+    image.setDotsPerMeterY(qRound(widget.logicalDpiY() / kInchesPerMeter));
 }
 
 } // namespace windows

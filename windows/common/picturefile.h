@@ -6,6 +6,7 @@
 #include <optional>
 
 class QPainter;
+class QWidget;
 class QRect;
 
 namespace windows {
@@ -19,5 +20,10 @@ std::optional<QString> writePicture(const QString& path, const QImage& image);
 // Paints the image as large as fits on the page, keeping its aspect ratio,
 // in the middle of the page.
 void paintOnPage(QPainter& painter, const QImage& image, const QRect& page);
+
+// Gives an image the dots per inch of the widget's screen: fonts take their
+// size in pixels from the device they are painted on, so text painted into
+// the image comes out as on that screen.
+void takeScreenDpi(QImage& image, const QWidget& widget);
 
 } // namespace windows

@@ -4,16 +4,11 @@
 #include "windows/common/askangle.h"
 
 #include <cmath>
+#include <numbers>
 
 namespace windows {
 
 namespace sahl = optics::hyperbolic;
-
-namespace {
-
-const double kPi = 4 * std::atan(1.0);
-
-} // namespace
 
 QString ElSahl::invalidIndex() {
     return QString(QChar(0x60)) + "Ακυρος Δείκτης Διάθλασηςgive a bigger value";
@@ -47,7 +42,7 @@ void ElSahl::parallilidesmifotos_Click() {
 // π/180 first, so that no finite angle overflows before the tangent; a
 // vertical beam's huge slope is bounded by the tracers.
 double ElSahl::beamSlope(double degrees) {
-    return std::tan(degrees * (kPi / 180));
+    return std::tan(degrees * (std::numbers::pi / 180));
 }
 
 void ElSahl::drawBeam(double b, double degrees) {

@@ -1,15 +1,15 @@
 #include "windows/hyperbolic/elsahl.h"
 
 #include "optics/lensdata/sahl_rays.h"
-#include "windows/common/lensdatapanel.h"
-#include "windows/common/lensdatatext.h"
+#include "windows/lens_data/lensdatapanel.h"
+#include "windows/lens_data/lensdatatext.h"
 
 namespace windows {
 
 namespace ld = optics::lensdata;
 
 void ElSahl::createLensData() {
-    addLensDataPanel([this] {
+    addLensDataPanel(*this, [this] {
         const SinceLight since =
             light_ && lightIndex_ != state_.nsahl ? SinceLight::LensChanged : SinceLight::SameLens;
         return sahlLensDataContent(ld::beamData(exitRays_, ld::kSahlWavelength), light_, since);
@@ -38,7 +38,7 @@ void ElSahl::keepLight(const std::optional<ld::Light>& light) {
     light_ = light;
     lightIndex_ = state_.nsahl;
     exitRays_ = light ? ld::sahlExitRays(state_, *light) : std::vector<ld::ExitRay>{};
-    lensDataPanel()->invalidate();
+    lensDataPanel(*this)->invalidate();
 }
 
 } // namespace windows

@@ -1,7 +1,7 @@
 #include "windows/hyperbolic/elsahl.h"
 
 #include "optics/hyperbolic/protosfakos.h"
-#include "windows/common/lensdatapanel.h"
+#include "windows/lens_data/lensdatapanel.h"
 
 #include <array>
 #include <utility>
@@ -59,7 +59,7 @@ ElSahlSetup ElSahl::setup() const {
         if (button->isChecked())
             s.option = option;
     s.picture.biconvex = state_.amfikyrtos;
-    s.lensData = lensDataPanel()->shown();
+    s.lensData = lensDataPanel(*this)->shown();
     if (!isVisible() && picture_ == SahlPicture{})
         return s;
     s.Line1 = {Line1.X1, Line1.Y2};
@@ -86,7 +86,7 @@ void ElSahl::apply(const ElSahlSetup& s) {
     source_ = {s.source.x, s.source.y};
     state_.shared.pigiX = s.source.x;
     state_.shared.pigiY = s.source.y;
-    lensDataPanel()->setShown(s.lensData);
+    lensDataPanel(*this)->setShown(s.lensData);
     SahlPicture picture;
     picture.drawing = s.picture.drawing;
     picture.biconvex = s.picture.biconvex;

@@ -100,8 +100,8 @@ class Moniaktina : public FormWindow {
     // Clears the picture, draws the aiming line from the source to (x, y)
     // and the ray that it aims.
     void aimAt(double x, double y);
-    void adoptLens(double radius1, double radius2, double xa, double xb);
-    void drawFaces(double xa, double xb, double radius1, double radius2, double h);
+    void adoptLens(const optics::spherical::SphericalLens& lens);
+    void drawFaces(const optics::spherical::SphericalLens& lens, double h);
     void drawFocalMarks(double xr);
     void drawRimMarks(double xr, double h);
     double index() const { return deiktisdiathlasis->value() / 100.0; }

@@ -4,6 +4,7 @@
 #include "optics/spherical/tracer.h"
 
 #include <cmath>
+#include <numbers>
 
 namespace windows {
 
@@ -11,7 +12,6 @@ namespace sph = optics::spherical;
 
 namespace {
 
-const double kPi = 4 * std::atan(1.0);
 constexpr canvas::Color kRed = canvas::RGB(255, 0, 0);
 constexpr canvas::Color kFace = canvas::RGB(0, 255, 0);
 constexpr int kFaceWidthPx = 5;
@@ -47,21 +47,22 @@ double halfAngle(double h, double radius) {
 
 void Moniaktina::sxediasifakoy(double radius1, double radius2, double xa, double xb) {
     picture_ = {};
-    adoptLens(radius1, radius2, xa, xb);
+    adoptLens({xa, xb, radius1, radius2, index()});
     surface().Cls();
     const Rim rim = rimOf(xb, radius1, radius2);
-    drawFaces(xa, xb, radius1, radius2, rim.h);
+    drawFaces(state_.lens(), rim.h);
     drawFocalMarks(rim.xr);
     canvasWidget().Refresh();
 }
 
 void Moniaktina::miaaktina(double xam1, double yam1, double xam2, double yam2) {
-    adoptLens(aktina1->value(), aktina2->value(), 0, kentrokykloy->value());
+    adoptLens({0, static_cast<double>(kentrokykloy->value()), static_cast<double>(aktina1->value()),
+               static_cast<double>(aktina2->value()), index()});
     const double r1 = state_.radius1, r2 = state_.radius2, xb = state_.xb;
     const Rim rim = rimOf(xb, r1, r2);
     drawRimMarks(rim.xr, rim.h);
     drawFocalMarks(rim.xr);
-    drawFaces(0, xb, r1, r2, rim.h);
+    drawFaces(state_.lens(), rim.h);
     canvas::Surface& view = surface();
     view.Line(-kRimLineHalfLength, rim.h, kRimLineHalfLength, rim.h);
     view.Line(-kRimLineHalfLength, rim.h2, kRimLineHalfLength, rim.h2);
@@ -83,23 +84,20 @@ void Moniaktina::aimAt(double x, double y) {
 
 // The window shown last defines the shared lens: whenever this window draws
 // its lens, the workbench's values give way to this window's.
-void Moniaktina::adoptLens(double radius1, double radius2, double xa, double xb) {
-    state_.radius1 = radius1;
-    state_.radius2 = radius2;
-    state_.xa = xa;
-    state_.xb = xb;
-    state_.deiktis = index();
+void Moniaktina::adoptLens(const sph::SphericalLens& lens) {
+    state_.setLens(lens);
 }
 
-void Moniaktina::drawFaces(double xa, double xb, double radius1, double radius2, double h) {
-    const double theta1 = halfAngle(h, radius1);
-    const double theta2 = halfAngle(h, radius2);
+void Moniaktina::drawFaces(const sph::SphericalLens& lens, double h) {
+    const double theta1 = halfAngle(h, lens.radius1);
+    const double theta2 = halfAngle(h, lens.radius2);
     canvas::Surface& view = surface();
     view.DrawWidth = kFaceWidthPx;
     // Face 1 is the arc of circle 1 through angle 0, face 2 the arc of
     // circle 2 through angle pi.
-    view.Circle(xa, 0, radius1, kFace, 2 * kPi - theta1, theta1);
-    view.Circle(xb, 0, radius2, kFace, kPi - theta2, kPi + theta2);
+    view.Circle(lens.xa, 0, lens.radius1, kFace, 2 * std::numbers::pi - theta1, theta1);
+    view.Circle(lens.xb, 0, lens.radius2, kFace, std::numbers::pi - theta2,
+                std::numbers::pi + theta2);
     view.DrawWidth = 1;
 }
 

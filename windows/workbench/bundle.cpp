@@ -2,6 +2,7 @@
 
 #include "optics/spherical/trace_support.h"
 #include "optics/spherical/tracer.h"
+#include "optics/spherical/workbench.h"
 
 #include <cmath>
 
@@ -16,28 +17,17 @@ void Lentoi::sxediasidesmis(double angle, Recording recording) {
     arxinizo();
     state_.deiktis = index();
     copyGeometry();
-    const double step = 400.0 / desmi1->value();
-    // k runs from 200 down to -200 by step; counting the rays first keeps the
-    // last one when the step divides 400 exactly.
-    const int rays = static_cast<int>(std::floor(400.0 / step + 1e-9)) + 1;
     const double dx = std::cos(angle), dy = std::sin(angle);
     const sph::Diaphragm stop = diaphragm();
     // The waves are recorded after the rays the workbench recorded before.
     state_.shared.plithosaktinon = recordedRays_;
     const int firstRecorded = recordedRays_;
     std::vector<optics::lensdata::RayStart> starts;
-    for (int i = 0; i < rays; ++i) {
-        const double k = 200 - i * step;
-        double x0 = -200 - k * std::tan(angle);
-        double y0 = k / std::cos(angle);
-        // An angle of a right angle or more puts the start at infinity: that
-        // ray cannot appear in the window.
-        if (!std::isfinite(x0) || !std::isfinite(y0))
-            continue;
+    for (const optics::Point start : sph::bundleStarts(angle, desmi1->value())) {
         // The tracers draw nothing from a start off the window.
-        if (sph::insideVisibleArea(surface(), x0, y0))
-            starts.push_back({x0, y0, dx, dy});
-        traceBundleRay(x0, y0, dx, dy, stop);
+        if (sph::insideVisibleArea(surface(), start.x, start.y))
+            starts.push_back({start.x, start.y, dx, dy});
+        traceBundleRay(start.x, start.y, dx, dy, stop);
     }
     const int recordEnd = state_.shared.plithosaktinon;
     if (recording == Recording::Kept) {

@@ -1,19 +1,15 @@
 #include "windows/workbench/lentoi.h"
 
 #include "optics/spherical/geometry.h"
+#include "optics/spherical/workbench.h"
 #include "windows/common/askangle.h"
 
 #include <cmath>
+#include <numbers>
 
 namespace windows {
 
 namespace sph = optics::spherical;
-
-namespace {
-
-const double kPi = 4 * std::atan(1.0);
-
-} // namespace
 
 void Lentoi::EPANALIPSI_Click() {
     // The angle is asked first, so a cancelled or refused answer leaves the
@@ -41,7 +37,7 @@ void Lentoi::EPANALIPSI_Click() {
 
 void Lentoi::setBundleAngleDeg(double degrees) {
     bundleAngleDeg_ = degrees;
-    goniadesmis = degrees * kPi / 180;
+    goniadesmis = degrees * std::numbers::pi / 180;
 }
 
 // Choosing an animation again while it runs starts it again from its first
@@ -89,21 +85,17 @@ void Lentoi::sxediasifakoy11() {
     view.DrawStyle = canvas::PenStyle::Solid;
     state_.xchord = rim.x1;
     state_.hchord = rim.y1;
-    // atan2 keeps the face angles inside one turn also when a face is more
-    // than half its circle (the rim on the far side of the centre).
-    const double alpha1 = std::atan2(rim.y1, rim.x1 - state_.xa);
-    const double alpha2 = std::atan2(rim.y1, state_.xb - rim.x1);
-    state_.arc1start = 2 * kPi - alpha1;
-    state_.arc1end = alpha1;
-    state_.arc2start = kPi - alpha2;
-    state_.arc2end = kPi + alpha2;
+    const sph::FaceArcs arcs = sph::faceArcs(state_.lens(), rim);
+    state_.arc1start = arcs.arc1start;
+    state_.arc1end = arcs.arc1end;
+    state_.arc2start = arcs.arc2start;
+    state_.arc2end = arcs.arc2end;
     drawLensFaces();
     waves_.clearPlaces();
 }
 
 void Lentoi::drawLensFaces() {
-    const std::optional<sph::Disc> inner =
-        sph::innerDisc(state_.xa, state_.xb, state_.radius1, state_.radius2);
+    const std::optional<sph::Disc> inner = sph::innerDisc(state_.lens());
     // Two circles that do not meet have no rim, so no faces to draw.
     if (!inner && state_.hchord == 0)
         return;

@@ -3,8 +3,8 @@
 #include "optics/spherical/geometry.h"
 #include "optics/spherical/trace_support.h"
 #include "optics/spherical/tracer.h"
-#include "windows/common/lensdatapanel.h"
-#include "windows/common/lensdatatext.h"
+#include "windows/lens_data/lensdatapanel.h"
+#include "windows/lens_data/lensdatatext.h"
 
 #include <algorithm>
 #include <cmath>
@@ -14,23 +14,23 @@ namespace windows {
 namespace ld = optics::lensdata;
 namespace sph = optics::spherical;
 
-ld::SphericalLensData workbenchLensData(const ld::SphericalLens& lens,
+ld::SphericalLensData workbenchLensData(const sph::SphericalLens& lens,
                                         const std::optional<SentLight>& sent) {
     ld::SphericalLensData data;
     if (sent)
         data = ld::sphericalLensData(
             sent->lens, sent->light,
             ld::traceExitRays(sent->lens, sent->diaphragm, sent->light, sent->starts));
-    data.lens = ld::thickLens(lens.xa, lens.xb, lens.radius1, lens.radius2, lens.n);
-    data.thinLensFocalLength = sph::estiaki(lens.radius1, lens.radius2, lens.n);
+    data.lens = ld::thickLens(lens);
+    data.thinLensFocalLength = sph::estiaki(lens.radius1, lens.radius2, lens.deiktis);
     return data;
 }
 
 // The lens group follows the controls; the light group stays with the lens
 // the light went through, and says when that is no longer the lens shown.
 void Lentoi::createLensData() {
-    addLensDataPanel([this] {
-        const ld::SphericalLens lens = currentLens();
+    addLensDataPanel(*this, [this] {
+        const sph::SphericalLens lens = currentLens();
         const std::optional<SentLight>& sent = lensData_.light();
         const std::optional<ld::Light> light = sent ? std::optional(sent->light) : std::nullopt;
         const SinceLight since =
@@ -41,32 +41,32 @@ void Lentoi::createLensData() {
 
 // The lens of the controls, the master copy: the single-ray window shares
 // the lens module's values and may have written its own lens there since.
-ld::SphericalLens Lentoi::currentLens() const {
+sph::SphericalLens Lentoi::currentLens() const {
     return {static_cast<double>(kentrokykloy2->value()), static_cast<double>(kentrokykloy->value()),
             static_cast<double>(aktina1->value()), static_cast<double>(aktina2->value()), index()};
 }
 
 void Lentoi::setDrawnLens() {
-    lensDataPanel()->invalidate();
+    lensDataPanel(*this)->invalidate();
 }
 
 SentLight Lentoi::makeSentLight(const ld::Light& light, int firstRecorded, int recordEnd,
                                 std::vector<ld::RayStart> starts) const {
-    return {light,         currentLens(), firstRecorded, recordEnd - firstRecorded,
-            std::move(starts), diaphragm()};
+    return {light,      currentLens(), firstRecorded, recordEnd - firstRecorded, std::move(starts),
+            diaphragm()};
 }
 
 // The picture's light from now on; light that left waves in the record it
 // keeps is also what the record's animations show.
 void Lentoi::setPictureLight(std::optional<SentLight> light, Recording recording) {
     lensData_.setLight(std::move(light), recording);
-    lensDataPanel()->invalidate();
+    lensDataPanel(*this)->invalidate();
 }
 
 // The animations show the waves of the record.
 void Lentoi::showRecordLight() {
     lensData_.showRecordLight();
-    lensDataPanel()->invalidate();
+    lensDataPanel(*this)->invalidate();
 }
 
 // The rays of a fan from (x, y), as pointBundle sends them; none when the

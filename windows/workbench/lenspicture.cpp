@@ -2,9 +2,11 @@
 
 #include "optics/lensdata/ideal_image.h"
 #include "optics/spherical/geometry.h"
+#include "optics/spherical/workbench.h"
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 #include <optional>
 
 namespace windows {
@@ -14,44 +16,7 @@ namespace lensdata = optics::lensdata;
 
 namespace {
 
-const double kPi = 4 * std::atan(1.0);
 constexpr int kCircleSegments = 50;
-// The black outline is two pixels wide: a seed this far inside both circles
-// is clear of it.
-constexpr double kSeedMarginPx = 2.5;
-
-struct Pixel {
-    int x = 0;
-    int y = 0;
-};
-
-// A pixel of the surface strictly inside the lens body, the overlap of the
-// two discs, as near the middle of its visible part on the axis as there is.
-// Across the axis the overlap is widest, so if no pixel of the axis inside it
-// is visible, none of the lens is.
-std::optional<Pixel> lensSeed(const canvas::Surface& view, double xa, double r1, double xb,
-                              double r2) {
-    const double rowPx = view.toPixelY(0);
-    const double left = std::max(view.toPixelX(std::max(xa - r1, xb - r2)), 0.0);
-    const double right =
-        std::min(view.toPixelX(std::min(xa + r1, xb + r2)), static_cast<double>(view.widthPx()));
-    if (!(rowPx >= 0 && rowPx < view.heightPx() && right > left))
-        return std::nullopt;
-    const int row = static_cast<int>(rowPx);
-    const double margin = kSeedMarginPx / view.ScaleX(1.0);
-    const auto inside = [&](int column) {
-        const canvas::UserPoint p = view.toUser(column + 0.5, row + 0.5);
-        return std::hypot(p.x - xa, p.y) < r1 - margin && std::hypot(p.x - xb, p.y) < r2 - margin &&
-               view.pixel(column, row) != canvas::colors::black;
-    };
-    const int middle = static_cast<int>((left + right) / 2);
-    for (int offset = 0; middle - offset >= left || middle + offset < right; ++offset) {
-        for (const int column : {middle - offset, middle + offset})
-            if (column >= left && column < right && inside(column))
-                return Pixel{column, row};
-    }
-    return std::nullopt;
-}
 
 } // namespace
 
@@ -69,14 +34,13 @@ void Lentoi::arxinizo() {
 }
 
 void Lentoi::clampBlades() {
-    const double r1 = state_.radius1, r2 = state_.radius2;
-    const double xa = state_.xa, xb = state_.xb;
+    const sph::SphericalLens lens = state_.lens();
     const double tipX = Line1.X2, tipY = Line1.Y2;
-    if (const auto upper = sph::clampUpperBlade(surface(), tipX, tipY, xa, r1, xb, r2)) {
+    if (const auto upper = sph::clampUpperBlade(surface(), tipX, tipY, lens)) {
         VScroll1->setValue(upper->scrollValue);
         Line1.Y2 = upper->tipY;
     }
-    if (const auto lower = sph::clampLowerBlade(surface(), tipX, tipY, xa, r1, xb, r2)) {
+    if (const auto lower = sph::clampLowerBlade(surface(), tipX, tipY, lens)) {
         VScroll2->setValue(lower->scrollValue);
         Line2.Y2 = lower->tipY;
     }
@@ -100,7 +64,7 @@ void Lentoi::drawLensCircles() {
     const double xa = state_.xa, xb = state_.xb, r1 = state_.radius1, r2 = state_.radius2;
     double x1 = xa + r1, y1 = 0, x2 = xb + r2, y2 = 0;
     for (int i = 1; i <= kCircleSegments; ++i) {
-        const double theta = 2 * kPi * i / kCircleSegments;
+        const double theta = 2 * std::numbers::pi * i / kCircleSegments;
         const double nx1 = xa + r1 * std::cos(theta), ny1 = r1 * std::sin(theta);
         const double nx2 = xb + r2 * std::cos(theta), ny2 = r2 * std::sin(theta);
         view.Line(x1, y1, nx1, ny1, canvas::colors::green);
@@ -120,8 +84,7 @@ void Lentoi::fillLensBody() {
     view.FillStyle = canvas::FillMode::Solid;
     // No visible pixel strictly inside the lens: either the lens is thinner
     // than its black outline, or it lies off the window.
-    if (const std::optional<Pixel> seed =
-            lensSeed(view, state_.xa, state_.radius1, state_.xb, state_.radius2))
+    if (const std::optional<sph::Pixel> seed = sph::lensSeed(view, state_.lens()))
         view.FloodFill(seed->x, seed->y, canvas::colors::black);
 }
 
@@ -129,8 +92,8 @@ void Lentoi::aktinaideal(double x00, double y00, double xa, double xb, double ra
                          double radius2) {
     state_.deiktis = index();
     // The lens data shows the same image: one formula for both.
-    const std::optional<lensdata::Point> image = lensdata::idealImage(
-        lensdata::PointSource{x00, y00}, xa, xb, radius1, radius2, state_.deiktis);
+    const std::optional<optics::Point> image = lensdata::idealImage(
+        lensdata::PointSource{x00, y00}, {xa, xb, radius1, radius2, state_.deiktis});
     if (!image)
         return;
     canvas::Surface& view = surface();

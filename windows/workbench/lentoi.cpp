@@ -1,19 +1,18 @@
 #include "windows/workbench/lentoi.h"
 
 #include "windows/common/controls.h"
-#include "windows/common/lensdatapanel.h"
 #include "windows/common/numbers.h"
+#include "windows/lens_data/lensdatapanel.h"
 
 #include <QAction>
 
 #include <cmath>
+#include <numbers>
 #include <tuple>
 
 namespace windows {
 
 namespace {
-
-const double kPi = 4 * std::atan(1.0);
 
 QLineEdit* textBox(const QString& text, const QString& family, double points) {
     auto* box = new QLineEdit(text);
@@ -174,7 +173,7 @@ void Lentoi::Form_Load() {
     setCentredScale();
     for (QLineEdit* box : {Text1, Text2})
         box->setFont(designerFont("Times New Roman Greek", 7.5));
-    state_.anglestep = kPi * arvimaton->value() / desmi1->value();
+    state_.anglestep = std::numbers::pi * arvimaton->value() / desmi1->value();
     writeRayCount();
     setBoxText(Text2, "Index of Refraction Δείκτης Διάθλασης= " + formatTwoDecimals(index()));
     for (QLineEdit* box : {Text3, Text4})
@@ -254,7 +253,8 @@ double Lentoi::lowerTipY(int value) const {
 }
 
 void Lentoi::writeRayCount() {
-    setBoxText(Text1, "Number of Rays Αριθμός ακτινών= " + formatTwoDecimals(rayCount(state_.anglestep)));
+    setBoxText(Text1,
+               "Number of Rays Αριθμός ακτινών= " + formatTwoDecimals(rayCount(state_.anglestep)));
 }
 
 // Int(360 / anglestep): the whole number of directions in a full turn.
@@ -264,7 +264,7 @@ double Lentoi::rayCount(double anglestep) {
 
 // The quotient of the two whole numbers is taken first, then π is divided by it.
 double Lentoi::anglestepFor(int rays) const {
-    return kPi / (static_cast<double>(rays) / arvimaton->value());
+    return std::numbers::pi / (static_cast<double>(rays) / arvimaton->value());
 }
 
 void Lentoi::copyGeometry() {
@@ -347,9 +347,10 @@ void Lentoi::kentrokykloy2_Change() {
 void Lentoi::deiktisdiathlasis_Change() {
     state_.deiktis = index();
     Text2->setFont(designerFont("Times New Roman Greek", 7.5));
-    setBoxText(Text2, "Index of Refraction Δείκτης Διάθλασης= " + formatTwoDecimals(state_.deiktis));
+    setBoxText(Text2,
+               "Index of Refraction Δείκτης Διάθλασης= " + formatTwoDecimals(state_.deiktis));
     // Nothing is drawn again, but the lens is another one.
-    if (LensDataPanel* panel = lensDataPanel())
+    if (LensDataPanel* panel = lensDataPanel(*this))
         panel->renew();
 }
 

@@ -207,7 +207,7 @@ class Lentoi : public FormWindow {
 
     // The lens data: the lens as last drawn and the light last sent.
     void createLensData();
-    optics::lensdata::SphericalLens currentLens() const;
+    optics::spherical::SphericalLens currentLens() const;
     void setDrawnLens();
     SentLight makeSentLight(const optics::lensdata::Light& light, int firstRecorded, int recordEnd,
                             std::vector<optics::lensdata::RayStart> starts) const;

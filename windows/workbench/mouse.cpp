@@ -1,6 +1,7 @@
 #include "windows/workbench/lentoi.h"
 
 #include "optics/spherical/tracer.h"
+#include "optics/spherical/workbench.h"
 #include "windows/common/blades.h"
 #include "windows/common/controls.h"
 
@@ -14,8 +15,7 @@ namespace {
 
 enum Pointer { DefaultPointer = 0, CrossPointer = 2, SizeWestEastPointer = 9 };
 
-// The drag handles in the order they are tested.
-enum class Zone { None, UpperBlade, LowerBlade, Centre1, Centre2, Vertex1, Vertex2 };
+using Zone = sph::Handle;
 
 // A whole number a scroll bar can take: rounded, then held inside its range
 // (a drop far off the axis must not leave the bar's range).
@@ -30,24 +30,7 @@ int clampedValue(const QScrollBar* bar, double value) {
 
 // Which handle lies under (x, y); the first zone in order wins.
 static Zone zoneAt(const Lentoi& window, const sph::Poreiaaktinon& lens, double x, double y) {
-    const canvas::Surface& view = window.surface();
-    const double w = view.ScaleWidth(), h = std::abs(view.ScaleHeight());
-    const auto nearBlade = [&](const canvas::LineControl& blade) {
-        return blade.X1 - w / 120 < x && x < blade.X1 + w / 120;
-    };
-    if (nearBlade(window.Line1) && window.Line1.Y2 - h / 120 < y && y < window.Line1.Y1 + h / 120)
-        return Zone::UpperBlade;
-    if (nearBlade(window.Line2) && window.Line2.Y1 - h / 120 < y && y < window.Line2.Y2 + h / 120)
-        return Zone::LowerBlade;
-    if (std::hypot(x - lens.xa, y) < lens.radius1 / 20)
-        return Zone::Centre1;
-    if (std::hypot(x - lens.xb, y) < lens.radius2 / 20)
-        return Zone::Centre2;
-    if (lens.xa + 0.95 * lens.radius1 < x && x < lens.xa + 1.05 * lens.radius1)
-        return Zone::Vertex1;
-    if (lens.xb - 1.05 * lens.radius2 < x && x < lens.xb - 0.95 * lens.radius2)
-        return Zone::Vertex2;
-    return Zone::None;
+    return sph::handleAt(window.surface(), window.Line1, window.Line2, lens.lens(), x, y);
 }
 
 void Lentoi::Form_MouseDown(int /*button*/, int shift, double x, double y) {
@@ -183,7 +166,7 @@ void Lentoi::dropHandle(double x, double y) {
     } else if (diafragma2) {
         diafragma2 = false;
         blades::dropLower(Line1, Line2, surface(), x, y);
-    barsFollowBlades();
+        barsFollowBlades();
         arxinizo();
     }
 }

@@ -13,9 +13,9 @@ namespace windows {
 // data: what it was, the lens it went through, and where its rays are.
 struct SentLight {
     optics::lensdata::Light light;
-    optics::lensdata::SphericalLens lens;
-    // Its waves were drawn: they are recordedCount rays of the wave record
-    // from firstRecorded (those the record had room for).
+    optics::spherical::SphericalLens lens;
+    // Its waves were drawn: its rays are recordedCount rays of the wave
+    // record from firstRecorded (those the record had room for).
     int firstRecorded = 0;
     int recordedCount = 0;
     // The starts the window traced, to be traced again without drawing and
@@ -26,7 +26,7 @@ struct SentLight {
 
 // The lens data of the lens shown and of the light sent through the lens it
 // went through then (none: the lens was drawn alone).
-optics::lensdata::SphericalLensData workbenchLensData(const optics::lensdata::SphericalLens& lens,
+optics::lensdata::SphericalLensData workbenchLensData(const optics::spherical::SphericalLens& lens,
                                                       const std::optional<SentLight>& sent);
 
 // Whether a drawing's waves become the wave record that the animations

@@ -1,7 +1,7 @@
 #include "windows/workbench/lentoi.h"
 
 #include "windows/common/controls.h"
-#include "windows/common/lensdatapanel.h"
+#include "windows/lens_data/lensdatapanel.h"
 
 namespace windows {
 
@@ -26,7 +26,7 @@ LentoiSetup Lentoi::setup() const {
     s.bundleAngleDeg = bundleAngleDeg_;
     s.picture = picture_;
     s.recorded = recordContents_;
-    s.lensData = lensDataPanel()->shown();
+    s.lensData = lensDataPanel(*this)->shown();
     return s;
 }
 
@@ -43,7 +43,7 @@ void Lentoi::apply(const LentoiSetup& s) {
     pigi.Left = s.pigi.x;
     pigi.Top = s.pigi.y;
     setBundleAngleDeg(s.bundleAngleDeg);
-    lensDataPanel()->setShown(s.lensData);
+    lensDataPanel(*this)->setShown(s.lensData);
     // The bundle's angle is the typed one; only an animation has steps.
     WorkbenchPicture picture = s.picture;
     picture.bundleAngleRad = 0;

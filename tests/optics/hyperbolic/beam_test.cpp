@@ -1,13 +1,14 @@
 #include "sahl_fixture.h"
 
+#include <numbers>
+
 namespace {
 
 using namespace optics::hyperbolic;
 using namespace sahl_test;
 using namespace canvas::colors;
 
-const double kPi = std::acos(-1.0);
-const double kD = 7.2 * 12 / 700; // the beam starts d before x = 130
+const double kD = 7.2 * kA / 700; // the beam starts d before x = 130
 
 TEST_F(SahlTest, HorizontalBeamThroughPlanoConvexMeetsAtTheNearFocus) {
     epipedokyrtosDesmi(state, view, kA, b, 0);
@@ -52,7 +53,7 @@ bool totallyReflectedAtCurvedFace(Vec p, Vec dir, double b, double n) {
 
 TEST_F(SahlTest, TiltedBeamLosesTotallyReflectedRays) {
     useIndex(2.5);
-    const double alpha = 30 * kPi / 180;
+    const double alpha = 30 * std::numbers::pi / 180;
     const double m = std::tan(alpha);
     epipedokyrtosDesmi(state, view, kA, b, m);
     const Vec inGlass = unit({-std::sqrt(1 - 0.04), -0.2}); // sin r = sin 30° / 2.5
@@ -122,7 +123,7 @@ TEST_F(BiconvexBeamTest, TiltedBeamMarksWhereItsRaysCrossOneFront) {
     // reaches; the ray through (130, h) crosses the line across the beam
     // there 100 − h units of height later, that is (100 − h)·sin α before
     // (130, h) along the ray: at (130, h) + (100 − h)·sin α·(cos α, sin α).
-    const double alpha = 20 * kPi / 180;
+    const double alpha = 20 * std::numbers::pi / 180;
     amfikyrtosDesmi(state, view, kA, b, std::tan(alpha));
     ASSERT_GT(source.plithosaktinon, 10);
     expectSnellAlong({-std::cos(alpha), -std::sin(alpha)});

@@ -108,13 +108,46 @@ TEST_F(BiconvexTest, StopBeforeTheImageDotsCaughtRaysInTheForeColor) {
     EXPECT_GT(countColor(black, -52, -120, -48, -12), 0); // the dots of width 5
 }
 
-TEST_F(BiconvexTest, SourceBeyondTheStopEndsRaysWithMagentaDots) {
+// Both lenses: a source beyond the stop sends nothing past it, and the
+// fronts lie at equal times from the source, in air and in the glass.
+struct EitherLens {
+    const char* name;
+    decltype(&amfikyrtosPigi) drawFrom;
+    double lastSlope; // of the fan's last ray
+};
+
+class EitherLensTest : public SahlTest, public ::testing::WithParamInterface<EitherLens> {
+  protected:
+    void draw() { GetParam().drawFrom(state, view, kA, b, source.pigiX, source.pigiY); }
+};
+
+TEST_P(EitherLensTest, SourceBeyondTheStopEndsRaysOutsideTheOpening) {
+    // From (140, 25) every ray crosses x = 130 at 25 − 10·m, above 10.
     setSource(140, 25);
     draw();
     EXPECT_EQ(source.plithosaktinon, 0);
-    EXPECT_TRUE(colorNear(130, 25 - 10 * 0.9, magenta));
-    EXPECT_TRUE(colorNear(130, 25 + 10 * 0.86, magenta));
+    for (const double m : {0.9, 0.0, GetParam().lastSlope}) {
+        EXPECT_TRUE(colorNear(130, 25 - 10 * m, magenta)) << m;
+    }
+    EXPECT_FALSE(colorNear(100, 25 + 0.9 * (100 - 140), blue)); // nothing beyond the stop
 }
+
+TEST_P(EitherLensTest, FrontsAreEqualTimesFromTheSource) {
+    draw();
+    for (int i = 0; i < source.plithosaktinon; ++i) {
+        const double glass =
+            std::hypot(state.exodosX[i] - state.eisodosX[i], state.exodosY[i] - state.eisodosY[i]);
+        if (glass >= 10) { // no step crosses both faces
+            expectEqualTimeFronts(state, i, {source.pigiX, source.pigiY}, n);
+        }
+    }
+    EXPECT_GT(countColor(blue, -120, -120, 0, 120), 0); // fronts joined left of the lens
+}
+
+INSTANTIATE_TEST_SUITE_P(SahlLenses, EitherLensTest,
+                         ::testing::Values(EitherLens{"PlanoConvex", &epipedokyrtosPigi, -0.87},
+                                           EitherLens{"Biconvex", &amfikyrtosPigi, -0.86}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(BiconvexTest, AxisRayPassesStraightThroughBothVertices) {
     // In at the vertex (84, 0) and out at (12, 0): at both the normal is the
@@ -166,17 +199,6 @@ TEST_F(BiconvexTest, StoppedRaysEndWithADotOnlyAfterFaceOne) {
         EXPECT_EQ(colorNear(c.stopX, y, black, 1), c.dot) << c.stopX;
         const double back = c.stopX + (ray[0].exit.x - c.stopX) / 4; // on the line before T
         EXPECT_TRUE(colorNear(back, y + (back - c.stopX) * ray[0].out.y / ray[0].out.x, magenta));
-    }
-}
-
-TEST_F(BiconvexTest, FrontsAreEqualTimesFromTheSource) {
-    draw();
-    for (int i = 0; i < source.plithosaktinon; ++i) {
-        const double glass =
-            std::hypot(state.exodosX[i] - state.eisodosX[i], state.exodosY[i] - state.eisodosY[i]);
-        if (glass >= 10) {
-            expectEqualTimeFronts(state, i, {source.pigiX, source.pigiY}, n);
-        }
     }
 }
 

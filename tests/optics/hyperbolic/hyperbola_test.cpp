@@ -4,13 +4,13 @@
 
 #include <cmath>
 #include <limits>
+#include <numbers>
 #include <optional>
 
 namespace {
 
 using namespace optics::hyperbolic;
 
-const double kPi = std::acos(-1.0);
 const double kNaN = std::numeric_limits<double>::quiet_NaN();
 const double kInf = std::numeric_limits<double>::infinity();
 
@@ -33,11 +33,11 @@ TEST(SemiConjugateAxis, RefusesIndicesOfOneOrLess) {
 }
 
 TEST(ToksoSahl, IsTheArcsine) {
-    EXPECT_NEAR(*toksoSahl(0.5), kPi / 6, 1e-15);
-    EXPECT_NEAR(*toksoSahl(-std::sqrt(0.5)), -kPi / 4, 1e-15);
+    EXPECT_NEAR(*toksoSahl(0.5), std::numbers::pi / 6, 1e-15);
+    EXPECT_NEAR(*toksoSahl(-std::sqrt(0.5)), -std::numbers::pi / 4, 1e-15);
     EXPECT_DOUBLE_EQ(*toksoSahl(0), 0);
-    EXPECT_DOUBLE_EQ(*toksoSahl(1), kPi / 2);
-    EXPECT_DOUBLE_EQ(*toksoSahl(-1), -kPi / 2);
+    EXPECT_DOUBLE_EQ(*toksoSahl(1), std::numbers::pi / 2);
+    EXPECT_DOUBLE_EQ(*toksoSahl(-1), -std::numbers::pi / 2);
     for (const double s : {1.0000001, -1.5, kNaN, kInf}) {
         EXPECT_FALSE(toksoSahl(s)) << s;
     }

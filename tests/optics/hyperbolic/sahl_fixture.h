@@ -15,7 +15,7 @@ namespace sahl_test {
 using optics::hyperbolic::Protosfakos;
 using optics::hyperbolic::SahlView;
 
-constexpr double kA = 12;
+constexpr double kA = optics::hyperbolic::kSemiTransverse;
 
 // b = 12·√(n² − 1) worked for the indices the tests use.
 inline double bFor(double n) {

@@ -36,10 +36,10 @@ TEST(LensDataRobustness, AnyLensAndLightGivesFiniteNumbersOrNone) {
             d.lens ? d.lens->foci.value_or(ThickLens::Foci{}) : ThickLens::Foci{};
         const Spot spot = d.beam.spot.value_or(Spot{});
         const WavefrontError error = d.beam.wavefront.value_or(WavefrontError{});
-        const Point image = d.idealImage.value_or(Point{});
+        const optics::Point image = d.idealImage.value_or(optics::Point{});
         for (double v : {f.focalLength, f.frontPrincipal, f.backPrincipal, image.x, image.y, spot.x,
                          spot.y, spot.diameter, error.peakToValley, error.rms}) {
-            EXPECT_TRUE(std::isfinite(v)) << row.lens.xa << " " << row.lens.n;
+            EXPECT_TRUE(std::isfinite(v)) << row.lens.xa << " " << row.lens.deiktis;
         }
     }
 }

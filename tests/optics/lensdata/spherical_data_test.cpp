@@ -29,7 +29,8 @@ class RecordedRays : public ::testing::Test {
         source.plithosaktinon = 0;
         for (RayStart s : starts) {
             sph::traceWave(surface, state, diaphragm, s.x, s.y, s.dx, s.dy, kStartLens.xa,
-                           kStartLens.xb, kStartLens.radius1, kStartLens.radius2, kStartLens.n);
+                           kStartLens.xb, kStartLens.radius1, kStartLens.radius2,
+                           kStartLens.deiktis);
         }
     }
 
@@ -52,10 +53,10 @@ class RecordedRays : public ::testing::Test {
 // square of the height; the circle of least confusion lies 3/4 of the way to
 // it and grows as the cube, the wave-front error as the fourth power.
 TEST_F(RecordedRays, SphericalAberrationGrowsAsTheSquareOfTheAperture) {
-    const auto paraxial = traceLens({{-200, 1e-4}, {1, 0}}, kFront, kBack, kStartLens.n);
+    const auto paraxial = traceLens({{-200, 1e-4}, {1, 0}}, kFront, kBack, kStartLens.deiktis);
     for (double h : {8.0, 4.0}) {
         const SphericalLensData wide = axialBundle(h), narrow = axialBundle(h / 2);
-        const auto marginal = traceLens({{-200, h}, {1, 0}}, kFront, kBack, kStartLens.n);
+        const auto marginal = traceLens({{-200, h}, {1, 0}}, kFront, kBack, kStartLens.deiktis);
         ASSERT_TRUE(wide.axialFoci && narrow.axialFoci && marginal && wide.beam.spot) << h;
         const double lsa = *wide.axialFoci->sphericalAberration;
         EXPECT_NEAR(*wide.axialFoci->marginalFocus, axisCrossing(*marginal), 2e-4) << h;
@@ -99,7 +100,7 @@ TEST_F(RecordedRays, FreshTraceIsTheRecordInDoublePrecision) {
         for (std::size_t i = 0; i < fresh.size(); ++i) {
             const ExitRay& f = fresh[i];
             const double path =
-                airPathTo(light, r.xentry[i], r.yentry[i]) + kStartLens.n * r.lenspath[i];
+                airPathTo(light, r.xentry[i], r.yentry[i]) + kStartLens.deiktis * r.lenspath[i];
             EXPECT_NEAR(std::abs(r.xexit[i] - f.x) + std::abs(r.yexit[i] - f.y) +
                             std::abs(r.dxout[i] - f.dx) + std::abs(r.dyout[i] - f.dy) +
                             std::abs(path - f.opticalPath),
@@ -133,20 +134,21 @@ TEST(LensDataRays, AreAnExactTraceOfTheLightThatGetsOut) {
         std::vector<ExitRay> exact;
         for (const RayStart& s : row.starts) {
             const double sinI = std::abs(s.dx * s.y - s.dy * (s.x - row.front.cx)) / row.front.r;
-            const auto out = traceLens({{s.x, s.y}, {s.dx, s.dy}}, row.front, row.back, row.lens.n);
-            if (out && sinI < row.lens.n)
+            const auto out =
+                traceLens({{s.x, s.y}, {s.dx, s.dy}}, row.front, row.back, row.lens.deiktis);
+            if (out && sinI < row.lens.deiktis)
                 exact.push_back({out->p.x, out->p.y, out->d.x, out->d.y, 0, s.y});
         }
         const auto expected = smallestSpot(beamOf(exact));
         const SphericalLensData data = sphericalLensData(
             row.lens, row.light, traceExitRays(row.lens, kOpen, row.light, row.starts));
-        ASSERT_EQ(data.beam.rays, int(exact.size())) << row.lens.n;
-        ASSERT_TRUE(expected && data.beam.spot) << row.lens.n;
+        ASSERT_EQ(data.beam.rays, int(exact.size())) << row.lens.deiktis;
+        ASSERT_TRUE(expected && data.beam.spot) << row.lens.deiktis;
         EXPECT_NEAR(std::abs(data.beam.spot->x - expected->x) +
                         std::abs(data.beam.spot->y - expected->y) +
                         std::abs(data.beam.spot->diameter - expected->diameter),
                     0, 1e-8)
-            << row.lens.n;
+            << row.lens.deiktis;
         const ExitRay& top = exact.front();
         if (data.axialFoci) {
             EXPECT_NEAR(*data.axialFoci->marginalFocus,
@@ -166,18 +168,18 @@ TEST(IdealImage, ThinLensImageOfTheCross) {
                 {ParallelBeam{10, 1}, 100, 10},
                 {ParallelBeam{-10, 1}, -100, 10}};
     for (const auto& row : rows) {
-        const auto image = idealImage(row.light, -99, 99, 100, 100, 1.5);
+        const auto image = idealImage(row.light, {-99, 99, 100, 100, 1.5});
         ASSERT_TRUE(image) << row.x;
         EXPECT_NEAR(std::hypot(image->x - row.x, image->y - row.y), 0, 1e-9) << row.x;
     }
-    EXPECT_FALSE(idealImage(PointSource{-100, 5}, -99, 99, 100, 100, 1.5)) << "at the focus";
-    EXPECT_FALSE(idealImage(PointSource{0, 5}, -99, 99, 100, 100, 1.5)) << "at x = 0";
-    EXPECT_FALSE(idealImage(PointSource{-300, 5}, -99, 99, 100, 100, 1)) << "no focal length";
-    EXPECT_FALSE(idealImage(ParallelBeam{0, 1}, -99, 99, 100, 100, 1.5)) << "across the axis";
+    EXPECT_FALSE(idealImage(PointSource{-100, 5}, {-99, 99, 100, 100, 1.5})) << "at the focus";
+    EXPECT_FALSE(idealImage(PointSource{0, 5}, {-99, 99, 100, 100, 1.5})) << "at x = 0";
+    EXPECT_FALSE(idealImage(PointSource{-300, 5}, {-99, 99, 100, 100, 1})) << "no focal length";
+    EXPECT_FALSE(idealImage(ParallelBeam{0, 1}, {-99, 99, 100, 100, 1.5})) << "across the axis";
     // A source between x = 0 and the rim line, here at −237.5 with f = 1/21
     // of a thousand: u = 187.5, v = f·u/(u − f) = 63.83 on the far side of
     // the lens from the source, whatever the sign of its x.
-    const auto across = idealImage(PointSource{-50, 30}, -300, 0, 100, 250, 2.5);
+    const auto across = idealImage(PointSource{-50, 30}, {-300, 0, 100, 250, 2.5});
     ASSERT_TRUE(across);
     EXPECT_NEAR(across->x, -301.3298, 1e-4);
     EXPECT_NEAR(across->y, -10.2128, 1e-4);

@@ -29,7 +29,7 @@ TEST(ThickLens, FociMatchAnExactTraceOfARayNearTheAxis) {
         {"one circle twice", 0, 0, 80, 80, 1.8, {0, 80}, {0, 80}, true},
     };
     for (const auto& row : rows) {
-        const auto lens = thickLens(row.xa, row.xb, row.r1, row.r2, row.n);
+        const auto lens = thickLens({row.xa, row.xb, row.r1, row.r2, row.n});
         ASSERT_TRUE(lens && lens->foci) << row.name;
         const auto forward = traceLens({{-1000, 1e-4}, {1, 0}}, row.front, row.back, row.n);
         const auto backward = traceLens({{1000, 1e-4}, {-1, 0}}, row.back, row.front, row.n);
@@ -55,7 +55,7 @@ TEST(ThickLens, ThinLensIsTheLimitOfVanishingThickness) {
     const double r1 = 100, r2 = 80, n = 1.6, thin = *optics::spherical::estiaki(r1, r2, n);
     double previous = INFINITY;
     for (double thickness : {10.0, 1.0, 1e-2, 1e-4}) {
-        const auto lens = thickLens(-r1 + thickness / 2, r2 - thickness / 2, r1, r2, n);
+        const auto lens = thickLens({-r1 + thickness / 2, r2 - thickness / 2, r1, r2, n});
         ASSERT_TRUE(lens && lens->foci) << thickness;
         const double gap = std::abs(lens->foci->focalLength - thin) / thin;
         EXPECT_LT(gap, std::min(previous, thickness / (r1 + r2))) << thickness;
@@ -72,10 +72,10 @@ TEST(ThickLens, NoLensWhereTheDiscsShareNoGlass) {
         {-50, 20, 100, 90, NAN},    {-INFINITY, 20, 100, 90, 1.5},
     };
     for (const auto& v : none) {
-        EXPECT_FALSE(thickLens(v[0], v[1], v[2], v[3], v[4])) << v[0] << " " << v[2];
+        EXPECT_FALSE(thickLens({v[0], v[1], v[2], v[3], v[4]})) << v[0] << " " << v[2];
     }
     // An index of 1 makes glass that bends nothing: a lens without foci.
-    const auto plain = thickLens(-50, 20, 100, 90, 1);
+    const auto plain = thickLens({-50, 20, 100, 90, 1});
     ASSERT_TRUE(plain);
     EXPECT_FALSE(plain->foci);
 }

@@ -6,12 +6,12 @@
 #include "optics/spherical/state.h"
 
 #include <cmath>
+#include <numbers>
 #include <vector>
 
 namespace spherical_test {
 
-constexpr double xa = -50, xb = 20, r1 = 100, r2 = 90; // the workbench's start lens
-constexpr double kPi = 3.14159265358979323846;
+constexpr double xa = -50, xb = 20, r1 = 100, r2 = 90;      // the workbench's start lens
 constexpr optics::spherical::Diaphragm kOpen{0, 1e6, -1e6}; // stops nothing
 
 // What the tracers draw in: rays by what ends each piece, dots by where they lie.

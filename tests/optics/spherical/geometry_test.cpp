@@ -1,4 +1,5 @@
 #include "optics/spherical/geometry.h"
+#include "optics/spherical/workbench.h"
 
 #include "drawing.h"
 
@@ -12,8 +13,8 @@ using namespace optics::spherical;
 using namespace spherical_test;
 
 TEST(SphericalGeometry, ArcsineFocalLengthAndCrossings) {
-    EXPECT_DOUBLE_EQ(*toksimitono(1), kPi / 2);
-    EXPECT_DOUBLE_EQ(*toksimitono(-1), -kPi / 2);
+    EXPECT_DOUBLE_EQ(*toksimitono(1), std::numbers::pi / 2);
+    EXPECT_DOUBLE_EQ(*toksimitono(-1), -std::numbers::pi / 2);
     EXPECT_FALSE(toksimitono(1.2) || toksimitono(-1.2) || toksimitono(NAN));
     EXPECT_NEAR(*estiaki(100, 90, 1.5), 1800.0 / 19, 1e-12); // 1/f = 0.5 (1/100 + 1/90)
     EXPECT_FALSE(estiaki(100, 90, 1) || estiaki(0, 90, 1.5) || estiaki(100, -100, 1.5));
@@ -89,19 +90,74 @@ TEST(SphericalGeometry, BladeClampPullsATipInsideTheGlassToTheSurface) {
         double s; // sqrt(100^2 - 50^2) right of the rim, sqrt(90^2 - 40^2) left of it
     } const cases[] = {{0, 10, -44, 43, 86.60254037844386}, {-20, 0, -41, 40, 80.62257748298549}};
     for (const auto& c : cases) {
-        const auto upper = clampUpperBlade(surface, c.X, c.Y, xa, r1, xb, r2);
-        const auto lower = clampLowerBlade(surface, c.X, c.Y, xa, r1, xb, r2);
+        const auto upper = clampUpperBlade(surface, c.X, c.Y, {xa, xb, r1, r2});
+        const auto lower = clampLowerBlade(surface, c.X, c.Y, {xa, xb, r1, r2});
         ASSERT_TRUE(upper && lower) << c.X;
         EXPECT_EQ(upper->scrollValue, c.upper);
         EXPECT_EQ(lower->scrollValue, c.lower);
         EXPECT_NEAR(upper->tipY, c.s, 1e-9);
         EXPECT_NEAR(lower->tipY, -c.s, 1e-9);
     }
-    EXPECT_FALSE(clampUpperBlade(surface, 0, 95, xa, r1, xb, r2)); // above the glass
+    EXPECT_FALSE(clampUpperBlade(surface, 0, 95, {xa, xb, r1, r2})); // above the glass
     // Circle 1 (radius 20 about 0) inside circle 2: the glass is its disc.
-    const auto nested = clampUpperBlade(surface, -5, 0, 0, 20, 50, 100);
+    const auto nested = clampUpperBlade(surface, -5, 0, {0, 50, 20, 100});
     ASSERT_TRUE(nested);
     EXPECT_NEAR(nested->tipY, std::sqrt(20 * 20 - 5 * 5), 1e-9);
+}
+
+// The workbench's own geometry: each face's arc runs between the rim points,
+// also when the rim lies beyond circle 2's centre (face 2 more than half its
+// circle); the bundle's starts are evenly spaced on one line through
+// (−200, 0); the fill seed lies inside both discs, or there is none.
+TEST(SphericalGeometry, WorkbenchFaceArcsBundleStartsAndFillSeed) {
+    for (const SphericalLens lens :
+         {SphericalLens{xa, xb, r1, r2}, SphericalLens{0, 30, 100, 80}}) {
+        const LensCrossing rim = xordi(lens.xa, lens.xb, lens.radius1, lens.radius2);
+        const FaceArcs arcs = faceArcs(lens, rim);
+        const auto expectRimAt = [&](double xc, double r, double angle, double y) {
+            EXPECT_TRUE(angle >= 0 && angle <= 2 * std::numbers::pi) << angle;
+            EXPECT_NEAR(xc + r * std::cos(angle), rim.x1, 1e-9) << lens.xb;
+            EXPECT_NEAR(r * std::sin(angle), y, 1e-9) << lens.xb;
+        };
+        expectRimAt(lens.xa, lens.radius1, arcs.arc1end, rim.y1);
+        expectRimAt(lens.xa, lens.radius1, arcs.arc1start, -rim.y1);
+        expectRimAt(lens.xb, lens.radius2, arcs.arc2start, rim.y1);
+        expectRimAt(lens.xb, lens.radius2, arcs.arc2end, -rim.y1);
+    }
+    const std::vector<optics::Point> starts = bundleStarts(0.3, 8);
+    ASSERT_EQ(starts.size(), 9u); // both ends kept
+    EXPECT_NEAR(starts[4].x, -200, 1e-12);
+    EXPECT_NEAR(starts[4].y, 0, 1e-12);
+    for (std::size_t i = 1; i < starts.size(); ++i) {
+        EXPECT_NEAR(starts[i].x - starts[i - 1].x, starts[1].x - starts[0].x, 1e-9);
+        EXPECT_NEAR(starts[i].y - starts[i - 1].y, starts[1].y - starts[0].y, 1e-9);
+    }
+    const canvas::Surface surface = workbenchSurface(600, 600);
+    const std::optional<Pixel> seed = lensSeed(surface, {xa, xb, r1, r2});
+    ASSERT_TRUE(seed);
+    const canvas::UserPoint p = surface.toUser(seed->x + 0.5, seed->y + 0.5);
+    EXPECT_LT(std::hypot(p.x - xa, p.y), r1 - 2);
+    EXPECT_LT(std::hypot(p.x - xb, p.y), r2 - 2);
+    EXPECT_FALSE(lensSeed(surface, {950, 1020, 100, 90})); // wholly right of the window
+}
+
+// Which drag handle lies under the pointer, on a 600 × 600 workbench
+// (blades grabbed within 5 units, the centres within r/20, the vertices
+// within r/20 across).
+TEST(SphericalGeometry, HandleUnderThePointer) {
+    const canvas::Surface surface = workbenchSurface(600, 600);
+    const canvas::LineControl upper{-100, 200, -100, 80}, lower{-100, -200, -100, -80};
+    const struct {
+        double x, y;
+        Handle handle;
+    } cases[] = {{-100, 100, Handle::UpperBlade}, {-96, -150, Handle::LowerBlade},
+                 {-100, 0, Handle::None},         {-50, 4.9, Handle::Centre1},
+                 {-50, 5.1, Handle::None},        {20, -4, Handle::Centre2},
+                 {50, 30, Handle::Vertex1},       {-70, 60, Handle::Vertex2},
+                 {-94, 100, Handle::None},        {20, 4.6, Handle::None}};
+    for (const auto& c : cases)
+        EXPECT_EQ(handleAt(surface, upper, lower, {xa, xb, r1, r2}, c.x, c.y), c.handle)
+            << c.x << "," << c.y;
 }
 
 } // namespace

@@ -69,14 +69,15 @@ TEST(SphericalRefraction, LensEntryFindsTheFirstCrossingAhead) {
 
 TEST(SphericalRefraction, NextHitIsNeverTheStartAndNothingOnceOut) {
     for (int degrees = -20; degrees <= 20; degrees += 5) {
-        const double dx = std::cos(degrees * kPi / 180), dy = std::sin(degrees * kPi / 180);
+        const double dx = std::cos(degrees * std::numbers::pi / 180),
+                     dy = std::sin(degrees * std::numbers::pi / 180);
         int face = 0;
         const LensHit in = lensEntry(xa, xb, r1, r2, dx, dy, -200, 0, face);
-        const LensHit out = nextHit(xa, xb, r1, r2, dx, dy, in.hx, in.hy, in.face);
+        const LensHit out = nextHit({xa, xb, r1, r2}, dx, dy, in.hx, in.hy, in.face);
         ASSERT_TRUE(in.hit && out.hit) << degrees;
         EXPECT_GT(std::hypot(out.hx - in.hx, out.hy - in.hy), 50) << degrees;
         EXPECT_EQ(out.face, 1) << degrees;
-        EXPECT_FALSE(nextHit(xa, xb, r1, r2, dx, dy, out.hx, out.hy, out.face).hit) << degrees;
+        EXPECT_FALSE(nextHit({xa, xb, r1, r2}, dx, dy, out.hx, out.hy, out.face).hit) << degrees;
     }
 }
 

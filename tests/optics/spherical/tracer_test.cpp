@@ -96,7 +96,8 @@ TEST_F(SphericalTracers, SingleRay) {
 
 TEST_F(SphericalTracers, PointBundleSendsInt360OverStepPlusOneRays) {
     const double cases[][2] = {
-        {5, 73}, {kPi * 30 / 20, 77}, {360, 2}, {400, 1}, {0, 0}, {-5, 0}, {NAN, 0}, {1e-9, 0}};
+        {5, 73},  {std::numbers::pi * 30 / 20, 77}, {360, 2}, {400, 1}, {0, 0}, {-5, 0}, {NAN, 0},
+        {1e-9, 0}};
     for (const auto& c : cases) {
         state.anglestep = c[0];
         int calls = 0, away = 0;

@@ -28,7 +28,8 @@ class SphericalWave : public ::testing::Test {
 // Faces found by bisection for the first point inside both discs, directions
 // by the vector form of Snell's law: n2 t = n1 i + (n1 cos1 - n2 cos2) normal.
 TEST_F(SphericalWave, RecordsThePathOfEachRay) {
-    const double c10 = std::cos(kPi / 18), s10 = std::sin(kPi / 18), t = 160.0 / 220;
+    const double c10 = std::cos(std::numbers::pi / 18), s10 = std::sin(std::numbers::pi / 18),
+                 t = 160.0 / 220;
     const double rays[][10] = {
         // x0, y0, dx, dy, entry, exit, direction out
         {-200, 0, 1, 0, -70, 0, 50, 0, 1, 0},
@@ -64,7 +65,7 @@ TEST_F(SphericalWave, SnellsLawOnTheTracedPoints) {
                               {-200, 0, 12, 1.0, xb, xa}};
     for (const auto& r : rays) {
         recorded = 0;
-        const double a = r[2] * kPi / 180;
+        const double a = r[2] * std::numbers::pi / 180;
         trace(r[0], r[1], std::cos(a), std::sin(a), r[3]);
         ASSERT_EQ(recorded, 1) << r[1] << " " << r[2];
         const double in = sinToNormal(rec.dxin[0], rec.dyin[0], rec.xentry[0], rec.yentry[0], r[4]);

@@ -16,7 +16,6 @@ namespace {
 
 namespace wf = optics::wavefield;
 namespace ld = optics::lensdata;
-constexpr double kPi = std::numbers::pi;
 
 const ld::SphericalLens kStartLens{-50, 20, 100, 90, 1.5};
 
@@ -55,7 +54,7 @@ double slitZero(double w, int m) {
 
 // The power crossing the line x through the beam: ∫ Im(U*·∂U/∂x)/k dy.
 double powerAcross(const wf::Field& f, double x) {
-    const double h = f.wavelength() / 100, k = 2 * kPi / f.wavelength();
+    const double h = f.wavelength() / 100, k = 2 * std::numbers::pi / f.wavelength();
     double sum = 0;
     const double dy = f.wavelength() / 8;
     for (double y = -200; y <= 200; y += dy) {
@@ -95,7 +94,8 @@ TEST(WaveField, KnownAnswers) {
     // Every angle up to the rim's, 4a + c from F1, carries the power per
     // radian the source sends (1); by stationary phase the field there is
     // √(k/2π)·∫ e^{iky·sin θ} dθ.
-    const double k = 2 * kPi / 1.875, rim = std::atan(b * std::sqrt(15.0) / (4 * a + c));
+    const double k = 2 * std::numbers::pi / 1.875,
+                 rim = std::atan(b * std::sqrt(15.0) / (4 * a + c));
     const auto converging = [&](double y) {
         wf::Complex sum = 0;
         const int steps = 2000;
@@ -103,7 +103,7 @@ TEST(WaveField, KnownAnswers) {
             const double t = -rim + 2 * rim * (i + 0.5) / steps;
             sum += std::polar(2 * rim / steps, k * y * std::sin(t));
         }
-        return k / (2 * kPi) * std::norm(sum);
+        return k / (2 * std::numbers::pi) * std::norm(sum);
     };
     double worst = 0, peak = 0, zero = 0;
     for (std::size_t i = 0; i < f1->profile.size(); ++i) {
@@ -149,9 +149,10 @@ TEST(WaveField, KnownAnswers) {
          ld::traceExitRays(kStartLens, {1e6, 1e6, -1e6}, ld::ParallelBeam{1, 0}, starts)) {
         for (const double along : {5.0, 10.0}) {
             const wf::Complex u = start.at(r.x + along * r.dx, r.y + along * r.dy);
-            const double d = std::remainder(
-                std::arg(u) - 2 * kPi / shortWave * (r.opticalPath + along), 2 * kPi);
-            phaseError = std::max(phaseError, std::abs(d) / (2 * kPi));
+            const double d = std::remainder(std::arg(u) - 2 * std::numbers::pi / shortWave *
+                                                              (r.opticalPath + along),
+                                            2 * std::numbers::pi);
+            phaseError = std::max(phaseError, std::abs(d) / (2 * std::numbers::pi));
         }
     }
     rows.push_back({"fronts: phase off the optical path / λ", phaseError, 0, 1.0 / 50});
@@ -209,7 +210,7 @@ TEST(WaveField, KnownAnswers) {
         ASSERT_LE(rms, 1.0 / 14);
         rows.push_back({"Maréchal: Strehl off exp(−(2π·RMS/λ)²)",
                         std::abs(strehlOf(startBundle(halfBand, wave)) -
-                                 std::exp(-std::pow(2 * kPi * rms, 2))),
+                                 std::exp(-std::pow(2 * std::numbers::pi * rms, 2))),
                         0, 0.03});
     }
 

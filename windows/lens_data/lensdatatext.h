@@ -1,7 +1,7 @@
 #pragma once
 
 #include "optics/lensdata/lens_data.h"
-#include "windows/common/lensdatacontent.h"
+#include "windows/lens_data/lensdatacontent.h"
 
 #include <optional>
 

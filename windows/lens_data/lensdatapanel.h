@@ -1,6 +1,7 @@
 #pragma once
 
-#include "windows/common/lensdatacontent.h"
+#include "windows/common/formwindow.h"
+#include "windows/lens_data/lensdatacontent.h"
 
 #include <QFont>
 #include <QImage>
@@ -17,11 +18,6 @@ class CanvasWidget;
 
 namespace windows {
 
-// Gives an image the dots per inch of the widget's screen: fonts take their
-// size in pixels from the device they are painted on, so text painted into
-// the image comes out as on that screen.
-void takeScreenDpi(QImage& image, const QWidget& widget);
-
 // The lens-data panel: a small table in the bottom left corner of a drawing
 // window, hidden until asked for, with marks on the drawing at the places it
 // names. It lies over the drawing like a label and takes its own clicks; the
@@ -30,13 +26,13 @@ void takeScreenDpi(QImage& image, const QWidget& widget);
 // What it shows comes from the window (content), worked out again after the
 // window has drawn (the canvas's Refresh) once invalidate has said that the
 // picture changed, and only while the panel shows.
-class LensDataPanel : public QWidget {
+class LensDataPanel : public PictureOverlay {
     Q_OBJECT
   public:
     LensDataPanel(canvas::CanvasWidget& canvas, std::function<LensDataContent()> content);
 
     // F2: shows the panel, up to date, or hides it.
-    void toggle() { setShown(!shown()); }
+    void toggle() override { setShown(!shown()); }
     // Also for a set-up that restores the panel with the picture.
     void setShown(bool shown);
     bool shown() const { return !isHidden(); }
@@ -62,7 +58,7 @@ class LensDataPanel : public QWidget {
     void paintMarks(QPainter& painter) const;
     // The panel at its place over the canvas, for a picture of it (the
     // canvas paints the marks itself). Nothing while hidden.
-    void paintAtPlace(QPainter& painter);
+    void paintAtPlace(QPainter& painter) override;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -97,5 +93,10 @@ class LensDataPanel : public QWidget {
     QImage frame_;         // the frame, caption, labels and rules as painted
     qreal frameRatio_ = 0; // the ratio frame_ was painted at; 0: paint it again
 };
+
+// Gives the window its panel; F2 shows and hides it.
+LensDataPanel& addLensDataPanel(FormWindow& window, std::function<LensDataContent()> content);
+// The window's panel; nullptr on a window without one.
+LensDataPanel* lensDataPanel(const FormWindow& window);
 
 } // namespace windows

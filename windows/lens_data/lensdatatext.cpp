@@ -1,4 +1,4 @@
-#include "windows/common/lensdatatext.h"
+#include "windows/lens_data/lensdatatext.h"
 
 #include "windows/common/numbers.h"
 

@@ -1,6 +1,8 @@
-#include "windows/common/lensdatapanel.h"
+#include "windows/lens_data/lensdatapanel.h"
 
 #include "canvas/qt/canvaswidget.h"
+#include "windows/common/formwindow.h"
+#include "windows/common/picturefile.h"
 
 #include <QEvent>
 #include <QMouseEvent>
@@ -48,14 +50,8 @@ bool onDrawing(double px, double py) {
 
 } // namespace
 
-void takeScreenDpi(QImage& image, const QWidget& widget) {
-    constexpr double kInchesPerMeter = 0.0254;
-    image.setDotsPerMeterX(qRound(widget.logicalDpiX() / kInchesPerMeter));
-    image.setDotsPerMeterY(qRound(widget.logicalDpiY() / kInchesPerMeter));
-}
-
 LensDataPanel::LensDataPanel(canvas::CanvasWidget& canvas, std::function<LensDataContent()> content)
-    : QWidget(&canvas), canvas_(canvas), compute_(std::move(content)), font_(panelFont()),
+    : PictureOverlay(&canvas), canvas_(canvas), compute_(std::move(content)), font_(panelFont()),
       captionFont_(panelFont(true)), caption_(kLensDataCaption),
       lineHeightPx_(QFontMetrics(font_).lineSpacing()) {
     hide();
@@ -266,6 +262,16 @@ void LensDataPanel::mousePressEvent(QMouseEvent* event) {
 
 void LensDataPanel::mouseReleaseEvent(QMouseEvent* event) {
     event->accept();
+}
+
+LensDataPanel& addLensDataPanel(FormWindow& window, std::function<LensDataContent()> content) {
+    auto* panel = new LensDataPanel(window.canvasWidget(), std::move(content));
+    window.addOverlay(panel, QKeySequence(Qt::Key_F2));
+    return *panel;
+}
+
+LensDataPanel* lensDataPanel(const FormWindow& window) {
+    return qobject_cast<LensDataPanel*>(window.overlay());
 }
 
 } // namespace windows
