@@ -421,8 +421,8 @@ void Field::traceExit(const Setup& setup, Wavelets& out) const {
         std::vector<Kept> thin;
         for (std::size_t j = 0; j < count; ++j) {
             const bool fromEnd = 2 * j > count - 1;
-            const double mark =
-                fore[last] * static_cast<double>(fromEnd ? count - 1 - j : j) / (count - 1);
+            const double mark = fore[last] * static_cast<double>(fromEnd ? count - 1 - j : j) /
+                                static_cast<double>(count - 1);
             thin.push_back(fromEnd ? run[last - nearest(back, mark)] : run[nearest(fore, mark)]);
         }
         run = std::move(thin);

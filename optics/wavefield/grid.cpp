@@ -55,7 +55,7 @@ std::vector<Boundary> singlePrecision(const Field& field) {
 
 // The wavelets of b at the points x[0..count) of the row y, added to re/im.
 // Built also for wider vector units, chosen when the program starts.
-[[gnu::target_clones("avx512f", "avx2,fma", "default")]] void
+[[gnu::target_clones("avx512f", "avx2", "default")]] void
 addWavelets(const Boundary& b, const float* x, float y, int count, float* re, float* im) {
     for (std::size_t j = 0; j < b.x.size(); ++j) {
         const float qx = b.x[j], qy = b.y[j], nx = b.nx[j], ny = b.ny[j];
@@ -195,6 +195,7 @@ std::optional<std::vector<ComplexF>> computeGrid(const Field& field, const Grid&
     }
     const int parts = std::clamp(threads, 1, 64);
     std::vector<std::future<bool>> work;
+    work.reserve(static_cast<std::size_t>(parts));
     const std::size_t columns = static_cast<std::size_t>(grid.columns);
     for (int t = 0; t < parts; ++t) {
         work.push_back(std::async(std::launch::async, [&, t] {

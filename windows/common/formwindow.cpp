@@ -74,8 +74,7 @@ void FormWindow::openMenuBar() {
 }
 
 void FormWindow::onChange(QScrollBar* bar, std::function<void()> handler) {
-    connect(bar, &QScrollBar::valueChanged, this,
-            [this, handler = std::move(handler)] { handler(); });
+    connect(bar, &QScrollBar::valueChanged, this, [handler = std::move(handler)] { handler(); });
 }
 
 void FormWindow::place(QWidget* control, int left, int top, int width, int height) const {
