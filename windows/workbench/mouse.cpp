@@ -35,9 +35,9 @@ static Zone zoneAt(const Lentoi& window, const sph::Poreiaaktinon& lens, double 
     const auto nearBlade = [&](const canvas::LineControl& blade) {
         return blade.X1 - w / 120 < x && x < blade.X1 + w / 120;
     };
-    if (nearBlade(window.Line1) && window.Line1.Y2 - h / 120 < y && y < window.Line1.Y1 + h / 120)
+    if (nearBlade(window.upperBlade()) && window.upperBlade().Y2 - h / 120 < y && y < window.upperBlade().Y1 + h / 120)
         return Zone::UpperBlade;
-    if (nearBlade(window.Line2) && window.Line2.Y1 - h / 120 < y && y < window.Line2.Y2 + h / 120)
+    if (nearBlade(window.lowerBlade()) && window.lowerBlade().Y1 - h / 120 < y && y < window.lowerBlade().Y2 + h / 120)
         return Zone::LowerBlade;
     if (std::hypot(x - lens.xa, y) < lens.radius1 / 20)
         return Zone::Centre1;
