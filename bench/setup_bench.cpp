@@ -7,6 +7,7 @@
 #include "bench/benchdialogs.h"
 #include "shell/application.h"
 #include "shell/eisagogiko.h"
+#include "tests/support/controls.h"
 #include "windows/hyperbolic/elsahl.h"
 #include "windows/single_ray/moniaktina.h"
 #include "windows/workbench/lentoi.h"
@@ -23,7 +24,7 @@ struct Program {
 
     Program() {
         app.Main();
-        app.lentoi().Check1->click();
+        checkBox(app.lentoi(), "Check1")->click();
         app.openSingleRay();
         app.openLensChoice();
         drawByHand();
@@ -35,8 +36,8 @@ struct Program {
         lentoi.Form_MouseDown(canvas::LeftButton, canvas::ShiftKey, -280, 30);
         lentoi.Form_MouseUp(canvas::LeftButton, canvas::ShiftKey, -280, 30);
         windows::Moniaktina& single = app.moniaktina();
-        single.Form_MouseDown(canvas::LeftButton, canvas::ShiftKey, single.fos.Left,
-                              single.fos.Top);
+        single.Form_MouseDown(canvas::LeftButton, canvas::ShiftKey, single.sourceMark().Left,
+                              single.sourceMark().Top);
         single.Form_MouseUp(canvas::LeftButton, canvas::ShiftKey, 10, -20);
         app.eisagogiko().Command1_Click();
         app.elSahl().parallilidesmifotos_Click();

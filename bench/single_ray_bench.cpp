@@ -4,6 +4,7 @@
 
 #include "bench/benchdialogs.h"
 #include "shell/application.h"
+#include "tests/support/controls.h"
 #include "windows/single_ray/moniaktina.h"
 
 #include <benchmark/benchmark.h>
@@ -30,14 +31,16 @@ void aimRedraw(benchmark::State& state, Aim (*aimOf)(const windows::Moniaktina&)
 // through both faces near the axis.
 void BM_AimStartRay(benchmark::State& state) {
     aimRedraw(state, [](const windows::Moniaktina& w) {
-        return Aim{w.fos.Left / 2, w.fos.Top / 2};
+        return Aim{w.sourceMark().Left / 2, w.sourceMark().Top / 2};
     });
 }
 BENCHMARK(BM_AimStartRay)->Unit(benchmark::kMicrosecond);
 
 // A ray that misses the lens: the outline and one long segment.
 void BM_AimPastTheLens(benchmark::State& state) {
-    aimRedraw(state, [](const windows::Moniaktina& w) { return Aim{w.fos.Left + 400, w.fos.Top}; });
+    aimRedraw(state, [](const windows::Moniaktina& w) {
+        return Aim{w.sourceMark().Left + 400, w.sourceMark().Top};
+    });
 }
 BENCHMARK(BM_AimPastTheLens)->Unit(benchmark::kMicrosecond);
 

@@ -4,6 +4,7 @@
 
 #include "shell/application.h"
 #include "shell/qtdialogs.h"
+#include "tests/support/controls.h"
 #include "windows/common/picturefile.h"
 #include "windows/lens_data/lensdatapanel.h"
 #include "windows/workbench/lentoi.h"
@@ -31,7 +32,7 @@ struct Program {
 // lens picture and the parallel bundle.
 void redrawWithBundle(windows::Lentoi& lentoi, int& side) {
     side = -side;
-    lentoi.HScroll1->setValue(side);
+    scrollBar(lentoi, "HScroll1")->setValue(side);
 }
 
 void BM_StartPicture(benchmark::State& state) {
@@ -44,8 +45,8 @@ BENCHMARK(BM_StartPicture)->ArgName("ratio")->Arg(1)->Arg(2)->Unit(benchmark::kM
 
 void BM_DensestWaveBundle(benchmark::State& state) {
     Program program(state);
-    program.lentoi.Check1->click();
-    program.lentoi.desmi1->setValue(150); // 151 rays with waves
+    checkBox(program.lentoi, "Check1")->click();
+    scrollBar(program.lentoi, "desmi1")->setValue(150); // 151 rays with waves
     int side = 1;
     for (auto _ : state)
         redrawWithBundle(program.lentoi, side);
@@ -55,9 +56,9 @@ BENCHMARK(BM_DensestWaveBundle)->ArgName("ratio")->Arg(1)->Arg(2)->Unit(benchmar
 void BM_DensestFan(benchmark::State& state) {
     Program program(state);
     windows::Lentoi& lentoi = program.lentoi;
-    lentoi.Check1->click();
-    lentoi.desmi1->setValue(150);
-    lentoi.arvimaton->setValue(5); // 3438 directions, rays and waves
+    checkBox(lentoi, "Check1")->click();
+    scrollBar(lentoi, "desmi1")->setValue(150);
+    scrollBar(lentoi, "arvimaton")->setValue(5); // 3438 directions, rays and waves
     for (auto _ : state) {
         lentoi.Form_MouseDown(1, 1, -250, 30);
         lentoi.Form_MouseUp(1, 1, -250, 30);
@@ -68,9 +69,9 @@ BENCHMARK(BM_DensestFan)->ArgName("ratio")->Arg(1)->Arg(2)->Unit(benchmark::kMil
 // The densest fan, close to the lens, sends more rays through it than the
 // record holds: the whole record (501 rays) is in use.
 bool fillRecord(windows::Lentoi& lentoi, benchmark::State& state) {
-    lentoi.Check1->click();
-    lentoi.desmi1->setValue(150);
-    lentoi.arvimaton->setValue(5);
+    checkBox(lentoi, "Check1")->click();
+    scrollBar(lentoi, "desmi1")->setValue(150);
+    scrollBar(lentoi, "arvimaton")->setValue(5);
     lentoi.Form_MouseDown(1, 1, -150, 10);
     lentoi.Form_MouseUp(1, 1, -150, 10);
     if (lentoi.recordedRays() == optics::spherical::kMaxRecordedRay + 1)
@@ -107,7 +108,7 @@ void BM_RedrawFinishedAnimation(benchmark::State& state) {
     if (!fillRecord(lentoi, state))
         return;
     lentoi.kymatachronika_Click();
-    while (lentoi.Timer1.Enabled())
+    while (formTimer(lentoi, "Timer1")->Enabled())
         lentoi.Timer1_Timer();
     for (auto _ : state)
         lentoi.drawPicture(lentoi.picture());
@@ -124,10 +125,10 @@ BENCHMARK(BM_RedrawFinishedAnimation)
 void BM_DragReleaseRedraw(benchmark::State& state) {
     Program program(state);
     windows::Lentoi& lentoi = program.lentoi;
-    lentoi.Check1->click(); // desmi1 140: 141 rays with waves
+    checkBox(lentoi, "Check1")->click(); // desmi1 140: 141 rays with waves
     double x = 0;
     for (auto _ : state) {
-        const double tip = lentoi.Line1.X1;
+        const double tip = lentoi.upperBlade().X1;
         x = (x == 0) ? 10 : 0;
         lentoi.Form_MouseDown(1, 0, tip, 150);
         lentoi.Form_MouseUp(1, 0, x, 20);
@@ -147,14 +148,15 @@ void BM_LensDataPanel(benchmark::State& state) {
     windows::Lentoi& lentoi = program.lentoi;
     const int scene = static_cast<int>(state.range(1));
     if (scene == 2)
-        lentoi.Check1->click();
-    lentoi.desmi1->setValue(150);
-    lentoi.arvimaton->setValue(5);
+        checkBox(lentoi, "Check1")->click();
+    scrollBar(lentoi, "desmi1")->setValue(150);
+    scrollBar(lentoi, "arvimaton")->setValue(5);
     canvas::CanvasWidget& canvas = lentoi.canvasWidget();
     const auto redraw = [&lentoi, scene](int index) {
-        lentoi.deiktisdiathlasis->setValue(index);
+        scrollBar(lentoi, "deiktisdiathlasis")->setValue(index);
         if (scene == 0) {
-            lentoi.HScroll1->setValue(lentoi.HScroll1->value() == 0 ? 1 : 0);
+            scrollBar(lentoi, "HScroll1")
+                ->setValue(scrollBar(lentoi, "HScroll1")->value() == 0 ? 1 : 0);
             return;
         }
         lentoi.Form_MouseDown(1, 1, -150, 10);
@@ -204,7 +206,7 @@ void BM_RedrawWithPanel(benchmark::State& state) {
     screen.setDevicePixelRatio(ratio);
     int side = 1;
     for (auto _ : state) {
-        lentoi.deiktisdiathlasis->setValue(side > 0 ? 150 : 151);
+        scrollBar(lentoi, "deiktisdiathlasis")->setValue(side > 0 ? 150 : 151);
         redrawWithBundle(lentoi, side);
         canvas.render(&screen);
     }

@@ -27,6 +27,11 @@ Eisagogiko::Eisagogiko(Application& app) : FormWindow(app), app_(app) {
     Command3 = button("ΣΦΑΙΡΙΚΟΙ ΦΑΚΟι SPHERICAL LENSES");
     deiktissahl = windows::makeScrollBar(Qt::Horizontal, kDeiktissahlBar);
     Label1 = windows::makeLabel("", designerFont("Arial", 8.25));
+    windows::nameObjects({{Command1, "Command1"},
+                          {Command2, "Command2"},
+                          {Command3, "Command3"},
+                          {deiktissahl, "deiktissahl"},
+                          {Label1, "Label1"}});
     place(Command1, 120, 600, 2220, 855);
     place(Command2, 2280, 600, 2295, 855);
     place(Command3, 4680, 600, 2175, 855);

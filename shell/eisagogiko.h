@@ -32,16 +32,17 @@ class Eisagogiko : public windows::FormWindow {
     void Command2_Click(); // "PLANE CONVEX HYPERBOLIC"
     void Command3_Click(); // "SPHERICAL LENSES"
 
+  protected:
+    void closeRequested() override { Command3_Click(); }
+
+  private:
+    // The controls, each named as on the form.
     QPushButton* Command1;
     QPushButton* Command2;
     QPushButton* Command3;
     QScrollBar* deiktissahl;
     QLabel* Label1;
 
-  protected:
-    void closeRequested() override { Command3_Click(); }
-
-  private:
     void chooseLens(bool biconvex);
     double index() const { return deiktissahl->value() / 100.0; }
 

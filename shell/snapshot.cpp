@@ -95,8 +95,8 @@ void shiftDrag(canvas::CanvasWidget& drawing, canvas::UserPoint from, canvas::Us
 void snapSingleRay(Application& app, const QDir& dir, Setup& drawn, SnapshotResult& result) {
     app.openSingleRay();
     windows::Moniaktina& window = app.moniaktina();
-    shiftDrag(window.canvasWidget(), {window.fos.Left, window.fos.Top},
-              {window.fos.Left / 2, window.fos.Top / 2});
+    const canvas::ShapeControl& mark = window.sourceMark();
+    shiftDrag(window.canvasWidget(), {mark.Left, mark.Top}, {mark.Left / 2, mark.Top / 2});
     save(window, dir, "moniaktina.png", result);
     drawn.moniaktina = window.setup();
     app.backToWorkbench();

@@ -64,15 +64,16 @@ TEST_F(FrameTest, EveryWindowFitsTheAvailableAreaFrameIncluded) {
     EXPECT_EQ(lentoi().frameGeometry(), area);
     expectCentredScale(lentoi(), "lentoi");
 
-    lentoi().singleray->trigger();
+    menuItem(lentoi(), "singleray")->trigger();
     fits(app->moniaktina(), "moniaktina");
     EXPECT_EQ(app->moniaktina().frameGeometry(), area);
     expectCentredScale(app->moniaktina(), "moniaktina");
-    app->moniaktina().Command1->click();
+    commandButton(app->moniaktina(), "Command1")->click();
 
-    lentoi().SAHLIC->trigger();
+    menuItem(lentoi(), "SAHLIC")->trigger();
     fits(app->eisagogiko(), "eisagogiko");
-    for (QPushButton* lens : {app->eisagogiko().Command1, app->eisagogiko().Command2}) {
+    for (QPushButton* lens : {commandButton(app->eisagogiko(), "Command1"),
+                              commandButton(app->eisagogiko(), "Command2")}) {
         lens->click();
         windows::ElSahl& sahl = app->elSahl();
         fits(sahl, "ElSahl");
@@ -95,9 +96,9 @@ TEST_F(FrameTest, WindowNoLongerMaximisedStillFits) {
 // A window manager may withdraw the maximised state of a window the program
 // hid (as a set-up opening on the single-ray window does): it comes back so.
 TEST_F(FrameTest, HiddenWindowComesBackAsItWasHidden) {
-    lentoi().singleray->trigger();
+    menuItem(lentoi(), "singleray")->trigger();
     lentoi().setWindowState(Qt::WindowNoState); // as the window system reports it
-    app->moniaktina().Command1->click();
+    commandButton(app->moniaktina(), "Command1")->click();
     settle();
     EXPECT_TRUE(lentoi().isMaximized());
     EXPECT_EQ(lentoi().frameGeometry(), availableArea());
@@ -106,13 +107,13 @@ TEST_F(FrameTest, HiddenWindowComesBackAsItWasHidden) {
 // After a resize each drawing window shows its picture for the new size at
 // once: what a full drawing of that picture gives, with the handles on it.
 TEST_F(FrameTest, ResizedWindowsDrawTheirPictureForTheNewSize) {
-    lentoi().singleray->trigger();
+    menuItem(lentoi(), "singleray")->trigger();
     windows::Moniaktina& single = app->moniaktina();
     single.Form_MouseDown(canvas::LeftButton, canvas::ShiftKey, -250, 40);
     single.Form_MouseUp(canvas::LeftButton, canvas::ShiftKey, 0, 20);
-    single.Command1->click();
-    lentoi().SAHLIC->trigger();
-    app->eisagogiko().Command1->click();
+    commandButton(single, "Command1")->click();
+    menuItem(lentoi(), "SAHLIC")->trigger();
+    commandButton(app->eisagogiko(), "Command1")->click();
     struct Row {
         const char* name;
         windows::FormWindow* window;
@@ -145,5 +146,5 @@ TEST_F(FrameTest, ResizedWindowsDrawTheirPictureForTheNewSize) {
     expectCentredScale(lentoi(), "lentoi");
     EXPECT_EQ(testing_support::colorAt(lentoi().surface(), -20, 3), canvas::RGB(220, 220, 195));
     lentoi().Form_MouseDown(canvas::LeftButton, 0, -50, 0);
-    EXPECT_TRUE(lentoi().kentro1);
+    EXPECT_TRUE(lentoi().grips().kentro1);
 }

@@ -43,10 +43,10 @@ class KeyboardTest : public ProgramTest {
   protected:
     windows::Moniaktina& single() { return app->moniaktina(); }
 
-    void openSingleRay() { lentoi().singleray->trigger(); }
+    void openSingleRay() { menuItem(lentoi(), "singleray")->trigger(); }
     void openHyperbolic() {
-        lentoi().SAHLIC->trigger();
-        choice().Command2->click();
+        menuItem(lentoi(), "SAHLIC")->trigger();
+        commandButton(choice(), "Command2")->click();
     }
 };
 
@@ -55,10 +55,13 @@ class KeyboardTest : public ProgramTest {
 TEST_F(KeyboardTest, TabAndShiftTabFollowEachWindowsOrder) {
     windows::Lentoi& w = lentoi();
     const std::vector<QWidget*> workbench = {
-        w.Text5,        w.desmi1,    w.Text1,   w.Text7,         w.Text6,    w.deiktisdiathlasis,
-        w.Text2,        w.Text3,     w.Check1,  w.Text4,         w.Check2,   w.aktina2,
-        w.kentrokykloy, w.arvimaton, w.aktina1, w.kentrokykloy2, w.VScroll1, w.HScroll1,
-        w.VScroll2};
+        textBox(w, "Text5"),           scrollBar(w, "desmi1"),    textBox(w, "Text1"),
+        textBox(w, "Text7"),           textBox(w, "Text6"),       scrollBar(w, "deiktisdiathlasis"),
+        textBox(w, "Text2"),           textBox(w, "Text3"),       checkBox(w, "Check1"),
+        textBox(w, "Text4"),           checkBox(w, "Check2"),     scrollBar(w, "aktina2"),
+        scrollBar(w, "kentrokykloy"),  scrollBar(w, "arvimaton"), scrollBar(w, "aktina1"),
+        scrollBar(w, "kentrokykloy2"), scrollBar(w, "VScroll1"),  scrollBar(w, "HScroll1"),
+        scrollBar(w, "VScroll2")};
     struct Row {
         const char* name;
         std::function<QWidget&()> open;
@@ -74,24 +77,29 @@ TEST_F(KeyboardTest, TabAndShiftTabFollowEachWindowsOrder) {
          {}},
         {"eisagogiko",
          [&]() -> QWidget& {
-             single().Command1->click();
-             lentoi().SAHLIC->trigger();
+             commandButton(single(), "Command1")->click();
+             menuItem(lentoi(), "SAHLIC")->trigger();
              return choice();
          },
-         {choice().Command1, choice().Command2, choice().deiktissahl, choice().Command3}},
+         {commandButton(choice(), "Command1"), commandButton(choice(), "Command2"),
+          scrollBar(choice(), "deiktissahl"), commandButton(choice(), "Command3")}},
         {"ElSahl",
          [&]() -> QWidget& {
-             choice().Command2->click();
+             commandButton(choice(), "Command2")->click();
              return sahl();
          },
-         {sahl().kymataYESNO, sahl().RAYSANDWAVES, sahl().onlyrays}},
+         {optionButton(sahl(), "kymataYESNO"), optionButton(sahl(), "RAYSANDWAVES"),
+          optionButton(sahl(), "onlyrays")}},
     };
     for (Row row : rows) {
         QWidget& window = row.open();
         if (row.order.empty()) // the single-ray window exists once opened
-            row.order = {single().Text6,    single().aktina1, single().Text5,
-                         single().aktina2,  single().Text2,   single().deiktisdiathlasis,
-                         single().Command1, single().Text7,   single().kentrokykloy};
+            row.order = {
+                textBox(single(), "Text6"),          scrollBar(single(), "aktina1"),
+                textBox(single(), "Text5"),          scrollBar(single(), "aktina2"),
+                textBox(single(), "Text2"),          scrollBar(single(), "deiktisdiathlasis"),
+                commandButton(single(), "Command1"), textBox(single(), "Text7"),
+                scrollBar(single(), "kentrokykloy")};
         activate(window);
         std::vector<QWidget*> forward = row.order;
         forward.push_back(row.order.front()); // round to the first again
@@ -131,27 +139,27 @@ TEST_F(KeyboardTest, EveryScrollBarMovesByEachKey) {
     const auto text = [](auto* widget) { return [widget] { return widget->text(); }; };
     // The blades go to the right edge, clear of the lens, so that no blade
     // is pulled back to the glass while its bar moves.
-    lentoi().HScroll1->setValue(100);
+    scrollBar(lentoi(), "HScroll1")->setValue(100);
     windows::Lentoi& w = lentoi();
     std::vector<Bar> bars = {
-        {w.VScroll1, {}, false},
-        {w.VScroll2, {}, false},
-        {w.desmi1, {}, false},
-        {w.deiktisdiathlasis, text(w.Text2), true},
-        {w.aktina2, text(w.Text5), false},
-        {w.aktina1, text(w.Text6), false},
-        {w.kentrokykloy, text(w.Text7), false},
-        {w.kentrokykloy2, {}, false},
-        {w.arvimaton, text(w.Label3), false},
-        {w.HScroll1, {}, false},
+        {scrollBar(w, "VScroll1"), {}, false},
+        {scrollBar(w, "VScroll2"), {}, false},
+        {scrollBar(w, "desmi1"), {}, false},
+        {scrollBar(w, "deiktisdiathlasis"), text(textBox(w, "Text2")), true},
+        {scrollBar(w, "aktina2"), text(textBox(w, "Text5")), false},
+        {scrollBar(w, "aktina1"), text(textBox(w, "Text6")), false},
+        {scrollBar(w, "kentrokykloy"), text(textBox(w, "Text7")), false},
+        {scrollBar(w, "kentrokykloy2"), {}, false},
+        {scrollBar(w, "arvimaton"), text(formLabel(w, "Label3")), false},
+        {scrollBar(w, "HScroll1"), {}, false},
     };
     openSingleRay();
     windows::Moniaktina& m = single();
-    bars.insert(bars.end(), {{m.aktina1, text(m.Text6), false},
-                             {m.aktina2, text(m.Text5), false},
-                             {m.deiktisdiathlasis, text(m.Text2), true},
-                             {m.kentrokykloy, text(m.Text7), false}});
-    bars.push_back({choice().deiktissahl, text(choice().Label1), true});
+    bars.insert(bars.end(), {{scrollBar(m, "aktina1"), text(textBox(m, "Text6")), false},
+                             {scrollBar(m, "aktina2"), text(textBox(m, "Text5")), false},
+                             {scrollBar(m, "deiktisdiathlasis"), text(textBox(m, "Text2")), true},
+                             {scrollBar(m, "kentrokykloy"), text(textBox(m, "Text7")), false}});
+    bars.push_back({scrollBar(choice(), "deiktissahl"), text(formLabel(choice(), "Label1")), true});
     for (const Bar& row : bars) {
         const int start = row.bar->value();
         const int middle = (row.bar->minimum() + row.bar->maximum()) / 2;
@@ -175,21 +183,21 @@ TEST_F(KeyboardTest, EveryScrollBarMovesByEachKey) {
 // Space presses a button, chooses an option button and toggles a check box.
 TEST_F(KeyboardTest, SpaceWorksButtonsOptionsAndCheckBoxes) {
     activate(lentoi());
-    lentoi().Check2->setFocus();
-    QTest::keyClick(lentoi().Check2, Qt::Key_Space);
-    EXPECT_TRUE(lentoi().Check2->isChecked());
-    EXPECT_EQ(lentoi().desmi1->value(), 100); // its Click handler ran
+    checkBox(lentoi(), "Check2")->setFocus();
+    QTest::keyClick(checkBox(lentoi(), "Check2"), Qt::Key_Space);
+    EXPECT_TRUE(checkBox(lentoi(), "Check2")->isChecked());
+    EXPECT_EQ(scrollBar(lentoi(), "desmi1")->value(), 100); // its Click handler ran
 
     openHyperbolic();
     activate(sahl());
-    sahl().onlyrays->setFocus();
-    QTest::keyClick(sahl().onlyrays, Qt::Key_Space);
-    EXPECT_TRUE(sahl().onlyrays->isChecked());
-    EXPECT_FALSE(sahl().RAYSANDWAVES->isChecked());
+    optionButton(sahl(), "onlyrays")->setFocus();
+    QTest::keyClick(optionButton(sahl(), "onlyrays"), Qt::Key_Space);
+    EXPECT_TRUE(optionButton(sahl(), "onlyrays")->isChecked());
+    EXPECT_FALSE(optionButton(sahl(), "RAYSANDWAVES")->isChecked());
 
     activate(choice());
-    choice().Command3->setFocus();
-    QTest::keyClick(choice().Command3, Qt::Key_Space);
+    commandButton(choice(), "Command3")->setFocus();
+    QTest::keyClick(commandButton(choice(), "Command3"), Qt::Key_Space);
     EXPECT_FALSE(choice().isVisible()); // "SPHERICAL LENSES"
 }
 
@@ -198,14 +206,14 @@ TEST_F(KeyboardTest, SpaceWorksButtonsOptionsAndCheckBoxes) {
 TEST_F(KeyboardTest, AltAndF10OpenTheMenuBar) {
     for (Qt::Key key : {Qt::Key_Alt, Qt::Key_F10}) {
         activate(lentoi());
-        lentoi().aktina1->setFocus();
+        scrollBar(lentoi(), "aktina1")->setFocus();
         QTest::keyClick(focused(), key, key == Qt::Key_Alt ? Qt::AltModifier : Qt::NoModifier);
         QMenuBar* bar = lentoi().menuBar();
         EXPECT_EQ(focused(), bar) << key;
-        EXPECT_EQ(bar->activeAction(), lentoi().singleray) << key;
+        EXPECT_EQ(bar->activeAction(), menuItem(lentoi(), "singleray")) << key;
         QTest::keyClick(bar, Qt::Key_Return);
         EXPECT_TRUE(app->hasMoniaktina() && single().isVisible()) << key;
-        single().Command1->click();
+        commandButton(single(), "Command1")->click();
     }
 }
 
@@ -214,16 +222,23 @@ TEST_F(KeyboardTest, AltAndF10OpenTheMenuBar) {
 TEST_F(KeyboardTest, EveryScrollBarsTooltipSaysWhatItSetsNow) {
     openSingleRay();
     windows::Lentoi& w = lentoi();
-    w.HScroll1->setValue(100); // the blades' tips clear of the lens, which would hold them
+    scrollBar(w, "HScroll1")
+        ->setValue(100); // the blades' tips clear of the lens, which would hold them
     const auto after = [](const QString& text) { return text.section('=', -1).trimmed(); };
     const auto units = [](const double& v) { return [&v] { return windows::formatWhole(v); }; };
     const std::map<QScrollBar*, std::function<QString()>> boxless = {
-        {w.kentrokykloy2, units(app->spherical().xa)},
-        {w.arvimaton, [&] { return w.Label3->text().remove(accessibleName(w.arvimaton)); }},
-        {w.HScroll1, units(w.Line1.X1)},
-        {w.VScroll1, units(w.Line1.Y2)},
-        {w.VScroll2, units(w.Line2.Y2)},
-        {choice().deiktissahl, [this, after] { return after(choice().Label1->text()); }}};
+        {scrollBar(w, "kentrokykloy2"), units(app->spherical().xa)},
+        {scrollBar(w, "arvimaton"),
+         [&] {
+             return formLabel(w, "Label3")
+                 ->text()
+                 .remove(accessibleName(scrollBar(w, "arvimaton")));
+         }},
+        {scrollBar(w, "HScroll1"), units(w.upperBlade().X1)},
+        {scrollBar(w, "VScroll1"), units(w.upperBlade().Y2)},
+        {scrollBar(w, "VScroll2"), units(w.lowerBlade().Y2)},
+        {scrollBar(choice(), "deiktissahl"),
+         [this, after] { return after(formLabel(choice(), "Label1")->text()); }}};
     int bars = 0;
     for (windows::FormWindow* window :
          std::initializer_list<windows::FormWindow*>{&w, &single(), &choice()})
@@ -237,29 +252,29 @@ TEST_F(KeyboardTest, EveryScrollBarsTooltipSaysWhatItSetsNow) {
             EXPECT_EQ(bar->toolTip(), accessibleName(bar) + " = " + shown);
         }
     EXPECT_EQ(bars, 10 + 4 + 1);
-    w.aktina1->setSliderDown(true);
-    w.aktina1->setSliderPosition(300);
-    EXPECT_EQ(w.aktina1->toolTip(), "Ακτίνα1 = 300");
+    scrollBar(w, "aktina1")->setSliderDown(true);
+    scrollBar(w, "aktina1")->setSliderPosition(300);
+    EXPECT_EQ(scrollBar(w, "aktina1")->toolTip(), "Ακτίνα1 = 300");
 }
 
 // A screen reader can say what every control and menu is: its caption, or
 // for a scroll bar what the box or label beside it says.
 TEST_F(KeyboardTest, EveryControlAndMenuHasAnAccessibleName) {
     openSingleRay();
-    single().Command1->click();
+    commandButton(single(), "Command1")->click();
     openHyperbolic();
     const std::pair<QScrollBar*, const char*> bars[] = {
-        {lentoi().desmi1, "Number of Rays Αριθμός ακτινών"},
-        {lentoi().deiktisdiathlasis, "Index of Refraction Δείκτης Διάθλασης"},
-        {lentoi().aktina1, "Ακτίνα1"},
-        {lentoi().aktina2, "Ακτίνα2"},
-        {lentoi().kentrokykloy, "Κέντρο δεξί κύκλου"},
-        {lentoi().arvimaton, "Πολλαπλασιαστής ακτίνων"},
-        {single().aktina1, "Ακτίνα 1"},
-        {single().aktina2, "Ακτίνα 2"},
-        {single().deiktisdiathlasis, "Index of Refraction n"},
-        {single().kentrokykloy, "Κέντρο δεξιά"},
-        {choice().deiktissahl, "INDEX OF REFRACTION Δείκτης Διάθλασης"},
+        {scrollBar(lentoi(), "desmi1"), "Number of Rays Αριθμός ακτινών"},
+        {scrollBar(lentoi(), "deiktisdiathlasis"), "Index of Refraction Δείκτης Διάθλασης"},
+        {scrollBar(lentoi(), "aktina1"), "Ακτίνα1"},
+        {scrollBar(lentoi(), "aktina2"), "Ακτίνα2"},
+        {scrollBar(lentoi(), "kentrokykloy"), "Κέντρο δεξί κύκλου"},
+        {scrollBar(lentoi(), "arvimaton"), "Πολλαπλασιαστής ακτίνων"},
+        {scrollBar(single(), "aktina1"), "Ακτίνα 1"},
+        {scrollBar(single(), "aktina2"), "Ακτίνα 2"},
+        {scrollBar(single(), "deiktisdiathlasis"), "Index of Refraction n"},
+        {scrollBar(single(), "kentrokykloy"), "Κέντρο δεξιά"},
+        {scrollBar(choice(), "deiktissahl"), "INDEX OF REFRACTION Δείκτης Διάθλασης"},
     };
     for (const auto& [bar, name] : bars)
         EXPECT_EQ(accessibleName(bar).toStdString(), name);

@@ -4,17 +4,18 @@ class LensChoiceTest : public ProgramTest {};
 
 TEST_F(LensChoiceTest, ButtonCaptionsAndTitle) {
     EXPECT_EQ(choice().windowTitle().toStdString(), "CHOOSE  LENS");
-    EXPECT_EQ(choice().Command1->text().toStdString(),
+    EXPECT_EQ(commandButton(choice(), "Command1")->text().toStdString(),
               "Αμφίκυρτος ΥΠΕΡΒΟΛΙΚΟΣ BICONVEX HYPERBOLIC ");
-    EXPECT_EQ(choice().Command2->text().toStdString(),
+    EXPECT_EQ(commandButton(choice(), "Command2")->text().toStdString(),
               "Επιπεδόκυρτος ΥΠΕΡΒΟΛΙΚΟΣ PLANE CONVEX HYPERBOLIC");
-    EXPECT_EQ(choice().Command3->text().toStdString(), "ΣΦΑΙΡΙΚΟΙ ΦΑΚΟι SPHERICAL LENSES");
+    EXPECT_EQ(commandButton(choice(), "Command3")->text().toStdString(),
+              "ΣΦΑΙΡΙΚΟΙ ΦΑΚΟι SPHERICAL LENSES");
 }
 
 TEST_F(LensChoiceTest, LabelBeforeTheFirstShowAndAfterTheFirstMove) {
-    EXPECT_EQ(choice().Label1->text().toStdString(), "Index of Refraction n=1.50");
-    choice().deiktissahl->setValue(175);
-    EXPECT_EQ(choice().Label1->text().toStdString(),
+    EXPECT_EQ(formLabel(choice(), "Label1")->text().toStdString(), "Index of Refraction n=1.50");
+    scrollBar(choice(), "deiktissahl")->setValue(175);
+    EXPECT_EQ(formLabel(choice(), "Label1")->text().toStdString(),
               "INDEX  OF REFRACTION Δείκτης Διάθλασης= 1.75");
 }
 
@@ -25,13 +26,14 @@ TEST_F(LensChoiceTest, LabelUsesTheLocalesSeparator) {
     testing_support::ScriptedDialogs otherDialogs;
     auto other = testing_support::startProgram(otherDialogs, otherEnded);
     QLocale::setDefault(QLocale::c());
-    EXPECT_EQ(other->eisagogiko().Label1->text().toStdString(), "Index of Refraction n=1,50");
+    EXPECT_EQ(formLabel(other->eisagogiko(), "Label1")->text().toStdString(),
+              "Index of Refraction n=1,50");
 }
 
 TEST_F(LensChoiceTest, IndexFollowsTheScrollBarWithoutARedraw) {
     choice().Command2_Click();
     const auto before = testing_support::pixelsOf(sahl().surface());
-    choice().deiktissahl->setValue(230);
+    scrollBar(choice(), "deiktissahl")->setValue(230);
     EXPECT_DOUBLE_EQ(app->hyperbolic().nsahl, 2.3);
     EXPECT_EQ(testing_support::pixelsOf(sahl().surface()), before);
 }
@@ -46,10 +48,11 @@ TEST_F(LensChoiceTest, EachChoiceSizesScalesAndDrawsElSahl) {
         {"plano-convex", false, "Επιπεδόκυρτος φακός του Ιμπν Σαχλ "},
         {"biconvex", true, "Αμφίκυρτος φακός του Ιμπν Σαχλ με δύο υπερβολές"},
     };
-    lentoi().SAHLIC->trigger();
+    menuItem(lentoi(), "SAHLIC")->trigger();
     for (const Row& row : rows) {
         app->source().pigiX = 0;
-        row.biconvex ? choice().Command1->click() : choice().Command2->click();
+        row.biconvex ? commandButton(choice(), "Command1")->click()
+                     : commandButton(choice(), "Command2")->click();
         EXPECT_EQ(sahl().windowTitle().toStdString(), row.caption) << row.name;
         EXPECT_EQ(app->hyperbolic().amfikyrtos, row.biconvex) << row.name;
         EXPECT_FALSE(app->hyperbolic().monokymata) << row.name;
@@ -62,9 +65,9 @@ TEST_F(LensChoiceTest, EachChoiceSizesScalesAndDrawsElSahl) {
         EXPECT_EQ(sahl().pos(), QPoint(0, 0)) << row.name;
         EXPECT_EQ(sahl().surface().ScaleLeft(), -120) << row.name;
         EXPECT_EQ(sahl().surface().ScaleTop(), 120) << row.name;
-        EXPECT_EQ(sahl().Line1.X1, 130) << row.name;
-        EXPECT_EQ(sahl().Line1.Y2, 10) << row.name;
-        EXPECT_EQ(sahl().Line2.Y2, -10) << row.name;
+        EXPECT_EQ(sahl().upperBlade().X1, 130) << row.name;
+        EXPECT_EQ(sahl().upperBlade().Y2, 10) << row.name;
+        EXPECT_EQ(sahl().lowerBlade().Y2, -10) << row.name;
         EXPECT_TRUE(choice().isVisible()) << row.name;
     }
 }
@@ -93,7 +96,7 @@ TEST_F(LensChoiceTest, BackToMenuThenAChoiceHoldsOnlyTheNewDrawing) {
     fresh->eisagogiko().Command1_Click();
 
     choice().Command2_Click();
-    sahl().BACKFAKO->trigger();
+    menuItem(sahl(), "BACKFAKO")->trigger();
     const auto cleared = testing_support::pixelsOf(sahl().surface());
     EXPECT_TRUE(std::all_of(cleared.begin(), cleared.end(),
                             [](std::uint32_t p) { return p == 0xFFFFFFFFu; }));

@@ -138,17 +138,20 @@ TEST_F(LensDataTest, PanelFollowsEachRedraw) {
     };
     const Row rows[] = {
         // Circle 1 reaches x = −50 + 150: the glass runs from −70 to 100.
-        {"a radius", [this] { lentoi().aktina1->setValue(150); }, thickness, "170,00"},
+        {"a radius", [this] { scrollBar(lentoi(), "aktina1")->setValue(150); }, thickness,
+         "170,00"},
         {"the lens alone", [] {}, "Δεν στάλθηκε φως  No light sent through", ""},
-        {"a blade, which draws the bundle", [this] { lentoi().HScroll1->setValue(5); },
-         "Παράλληλη δέσμη  Parallel beam", "0,00°"},
+        {"a blade, which draws the bundle",
+         [this] { scrollBar(lentoi(), "HScroll1")->setValue(5); }, "Παράλληλη δέσμη  Parallel beam",
+         "0,00°"},
         // Ten steps of the index to 1.6, which draw nothing: the thin lens
         // 1/(0.6·(1/150 + 1/90)) = 93.75; the thick one, d = 170, R1 = 90,
         // R2 = −150: 1/(0.6·(1/90 + 1/150 − 0.6·170/(1.6·90·150))) = 127.66.
         {"ten steps of the index",
          [this] {
              for (int i = 0; i < 10; ++i)
-                 lentoi().deiktisdiathlasis->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+                 scrollBar(lentoi(), "deiktisdiathlasis")
+                     ->triggerAction(QAbstractSlider::SliderSingleStepAdd);
          },
          "Λεπτός φακός f  Thin-lens f", "93,75"},
         {"the thick lens at once", [] {}, "Εστιακή απόσταση  Focal length f", "127,66"},
@@ -156,22 +159,22 @@ TEST_F(LensDataTest, PanelFollowsEachRedraw) {
          "Φως πριν αλλάξει ο φακός  Light sent before the lens changed", ""},
         {"an index of 1",
          [this] {
-             lentoi().deiktisdiathlasis->setValue(100);
+             scrollBar(lentoi(), "deiktisdiathlasis")->setValue(100);
              lentoi().Form_Click();
          },
          "Χωρίς ισχύ, χωρίς εστίες  No power, no foci", ""},
-        {"circles apart", [this] { lentoi().kentrokykloy->setValue(400); },
+        {"circles apart", [this] { scrollBar(lentoi(), "kentrokykloy")->setValue(400); },
          "Δεν υπάρχει φακός  No lens", ""},
         // Circles at ±20, radii 100, n = 0.40: h = ±40 meet the face at the critical angle.
         {"light that stays in the glass",
          [this] {
-             for (auto [bar, value] : {std::pair{lentoi().kentrokykloy, 20},
-                                       {lentoi().kentrokykloy2, -20},
-                                       {lentoi().aktina1, 100},
-                                       {lentoi().aktina2, 100},
-                                       {lentoi().deiktisdiathlasis, 40},
-                                       {lentoi().desmi1, 20},
-                                       {lentoi().HScroll1, 6}})
+             for (auto [bar, value] : {std::pair{scrollBar(lentoi(), "kentrokykloy"), 20},
+                                       {scrollBar(lentoi(), "kentrokykloy2"), -20},
+                                       {scrollBar(lentoi(), "aktina1"), 100},
+                                       {scrollBar(lentoi(), "aktina2"), 100},
+                                       {scrollBar(lentoi(), "deiktisdiathlasis"), 40},
+                                       {scrollBar(lentoi(), "desmi1"), 20},
+                                       {scrollBar(lentoi(), "HScroll1"), 6}})
                  bar->setValue(value);
          },
          "Ακτίνες  Rays", "3"},
@@ -224,14 +227,14 @@ TEST_F(LensDataTest, ScreenShowsThePanelAsPainted) {
     const std::function<void()> changes[] = {
         [] {},
         [&] {
-            window.deiktisdiathlasis->setValue(160);
-            window.HScroll1->setValue(3);
+            scrollBar(window, "deiktisdiathlasis")->setValue(160);
+            scrollBar(window, "HScroll1")->setValue(3);
         },
         [&] {
             window.Form_MouseDown(canvas::LeftButton, canvas::ShiftKey, -250, 30);
             window.Form_MouseUp(canvas::LeftButton, canvas::ShiftKey, -250, 30);
         },
-        [&] { window.kentrokykloy->setValue(400); }};
+        [&] { scrollBar(window, "kentrokykloy")->setValue(400); }};
     QImage before;
     for (std::size_t i = 0; i < std::size(changes); ++i) {
         changes[i]();
@@ -260,7 +263,7 @@ TEST_F(LensDataTest, ClickOnThePanelReachesNoWindowHandler) {
         click(middle, keys);
     EXPECT_TRUE(testing_support::pixelsOf(window.surface()) == before);
     EXPECT_EQ(window.picture(), shown);
-    EXPECT_EQ(window.pigi.Left, -200);
+    EXPECT_EQ(window.sourceMark().Left, -200);
     lensData().toggle();
     click(middle, Qt::ShiftModifier);
     EXPECT_EQ(window.picture().fans.size(), 1u);
@@ -290,10 +293,10 @@ TEST_F(LensDataTest, BiconvexLensFromF2ReadsZeroSpotAndError) {
     // Another index on the lens choice: the light went through the lens before.
     const QString before = "Φως πριν αλλάξει ο φακός  Light sent before the lens changed";
     EXPECT_FALSE(showsLine(panel, before));
-    choice().deiktissahl->setValue(160);
+    scrollBar(choice(), "deiktissahl")->setValue(160);
     EXPECT_TRUE(showsLine(panel, before));
     // Back to the lens choice: no lens is drawn, and the panel says so.
-    sahl().BACKFAKO->trigger();
+    menuItem(sahl(), "BACKFAKO")->trigger();
     EXPECT_TRUE(showsLine(panel, "Δεν υπάρχει φακός  No lens"));
 }
 
@@ -304,10 +307,10 @@ TEST_F(LensDataTest, BiconvexLensFromF2ReadsZeroSpotAndError) {
 // The sign of the source's x alone would put it at x = −173.67.
 TEST_F(LensDataTest, IdealImageLiesAcrossTheLensFromTheSource) {
     windows::Lentoi& window = lentoi();
-    window.deiktisdiathlasis->setValue(250);
-    window.kentrokykloy2->setValue(-300);
-    window.kentrokykloy->setValue(0);
-    window.aktina2->setValue(250);
+    scrollBar(window, "deiktisdiathlasis")->setValue(250);
+    scrollBar(window, "kentrokykloy2")->setValue(-300);
+    scrollBar(window, "kentrokykloy")->setValue(0);
+    scrollBar(window, "aktina2")->setValue(250);
     canvas::Surface& view = window.surface();
     view.Cls();
     window.aktinaideal(-50, 30, -300, 0, 100, 250);

@@ -77,13 +77,13 @@ class PictureExportTest : public ProgramTest {
              }},
             {"moniaktina",
              [](PictureExportTest& t) -> windows::FormWindow& {
-                 t.lentoi().singleray->trigger();
+                 menuItem(t.lentoi(), "singleray")->trigger();
                  return t.app->moniaktina();
              }},
             {"ElSahl",
              [](PictureExportTest& t) -> windows::FormWindow& {
-                 t.lentoi().SAHLIC->trigger();
-                 t.choice().Command1->click();
+                 menuItem(t.lentoi(), "SAHLIC")->trigger();
+                 commandButton(t.choice(), "Command1")->click();
                  return t.sahl();
              }},
         };
@@ -143,7 +143,7 @@ TEST_F(PictureExportTest, SavedCopiedAndPrintedPictureIsTheDrawingAsShown) {
 // A text box with text selected copies its text; without, Ctrl+C in it
 // copies the picture.
 TEST_F(PictureExportTest, ATextBoxWithSelectedTextKeepsItsCtrlC) {
-    QLineEdit* box = lentoi().Text2;
+    QLineEdit* box = textBox(lentoi(), "Text2");
     lentoi().activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&lentoi()));
     box->setFocus();

@@ -53,21 +53,21 @@ TEST_F(SetupControlsTest, IntegerFieldsHaveTheControlsRangesAndStartValues) {
     // VScroll1 and VScroll2 (which turns the upper blade red); their start
     // values are those the window had before it drew.
     const std::tuple<const char*, QScrollBar*, bool> bars[] = {
-        {"lentoi.desmi1", lentoi().desmi1, true},
-        {"lentoi.deiktisdiathlasis", lentoi().deiktisdiathlasis, true},
-        {"lentoi.aktina2", lentoi().aktina2, true},
-        {"lentoi.aktina1", lentoi().aktina1, true},
-        {"lentoi.kentrokykloy", lentoi().kentrokykloy, true},
-        {"lentoi.kentrokykloy2", lentoi().kentrokykloy2, true},
-        {"lentoi.arvimaton", lentoi().arvimaton, true},
-        {"lentoi.HScroll1", lentoi().HScroll1, true},
-        {"lentoi.VScroll1", lentoi().VScroll1, false},
-        {"lentoi.VScroll2", lentoi().VScroll2, false},
-        {"moniaktina.aktina1", single.aktina1, true},
-        {"moniaktina.aktina2", single.aktina2, true},
-        {"moniaktina.deiktisdiathlasis", single.deiktisdiathlasis, true},
-        {"moniaktina.kentrokykloy", single.kentrokykloy, true},
-        {"eisagogiko.deiktissahl", choice().deiktissahl, true},
+        {"lentoi.desmi1", scrollBar(lentoi(), "desmi1"), true},
+        {"lentoi.deiktisdiathlasis", scrollBar(lentoi(), "deiktisdiathlasis"), true},
+        {"lentoi.aktina2", scrollBar(lentoi(), "aktina2"), true},
+        {"lentoi.aktina1", scrollBar(lentoi(), "aktina1"), true},
+        {"lentoi.kentrokykloy", scrollBar(lentoi(), "kentrokykloy"), true},
+        {"lentoi.kentrokykloy2", scrollBar(lentoi(), "kentrokykloy2"), true},
+        {"lentoi.arvimaton", scrollBar(lentoi(), "arvimaton"), true},
+        {"lentoi.HScroll1", scrollBar(lentoi(), "HScroll1"), true},
+        {"lentoi.VScroll1", scrollBar(lentoi(), "VScroll1"), false},
+        {"lentoi.VScroll2", scrollBar(lentoi(), "VScroll2"), false},
+        {"moniaktina.aktina1", scrollBar(single, "aktina1"), true},
+        {"moniaktina.aktina2", scrollBar(single, "aktina2"), true},
+        {"moniaktina.deiktisdiathlasis", scrollBar(single, "deiktisdiathlasis"), true},
+        {"moniaktina.kentrokykloy", scrollBar(single, "kentrokykloy"), true},
+        {"eisagogiko.deiktissahl", scrollBar(choice(), "deiktissahl"), true},
     };
     for (const auto& [name, bar, startShown] : bars) {
         const Ranged field = collected.fields.at(name);
@@ -75,10 +75,12 @@ TEST_F(SetupControlsTest, IntegerFieldsHaveTheControlsRangesAndStartValues) {
         EXPECT_EQ(field.max, bar->maximum()) << name;
         EXPECT_EQ(field.start, startShown ? bar->value() : 0) << name;
     }
-    EXPECT_EQ(collected.fields.at("lentoi.Check1"), (Ranged{0, 1, lentoi().Check1->isChecked()}));
-    EXPECT_EQ(collected.fields.at("lentoi.Check2"), (Ranged{0, 1, lentoi().Check2->isChecked()}));
+    EXPECT_EQ(collected.fields.at("lentoi.Check1"),
+              (Ranged{0, 1, checkBox(lentoi(), "Check1")->isChecked()}));
+    EXPECT_EQ(collected.fields.at("lentoi.Check2"),
+              (Ranged{0, 1, checkBox(lentoi(), "Check2")->isChecked()}));
     EXPECT_EQ(collected.fields.at("lentoi.Line1.BorderColor").start,
-              int(lentoi().Line2.BorderColor));
+              int(lentoi().lowerBlade().BorderColor));
     EXPECT_EQ(collected.fields.at("lentoi.waveSteps"),
               (Ranged{0, windows::WorkbenchPicture::kAnimationSteps, 0}));
     EXPECT_EQ(collected.fields.size(), std::size(bars) + 4) << "an integer field not checked here";
@@ -95,15 +97,16 @@ TEST_F(SetupControlsTest, IntegerFieldsHaveTheControlsRangesAndStartValues) {
 
 TEST_F(SetupControlsTest, PositionsStartWhereTheWindowsPutThem) {
     const shell::Setup start;
-    EXPECT_EQ(start.lentoi.pigi, (shell::SetupPoint{lentoi().pigi.Left, lentoi().pigi.Top}));
-    EXPECT_NEAR(lentoi().Line1.X1, start.lentoi.Line1.x, 1e-9);
-    EXPECT_NEAR(lentoi().Line2.X1, start.lentoi.Line2.x, 1e-9);
+    EXPECT_EQ(start.lentoi.pigi,
+              (shell::SetupPoint{lentoi().sourceMark().Left, lentoi().sourceMark().Top}));
+    EXPECT_NEAR(lentoi().upperBlade().X1, start.lentoi.Line1.x, 1e-9);
+    EXPECT_NEAR(lentoi().lowerBlade().X1, start.lentoi.Line2.x, 1e-9);
     choice().Command2_Click();
     const auto blade = [](const canvas::LineControl& line) {
         return shell::SetupBlade{line.X1, line.Y2};
     };
-    EXPECT_EQ(start.elSahl.Line1, blade(sahl().Line1));
-    EXPECT_EQ(start.elSahl.Line2, blade(sahl().Line2));
+    EXPECT_EQ(start.elSahl.Line1, blade(sahl().upperBlade()));
+    EXPECT_EQ(start.elSahl.Line2, blade(sahl().lowerBlade()));
     EXPECT_EQ(start.elSahl.source, (shell::SetupPoint{app->source().pigiX, app->source().pigiY}));
-    EXPECT_TRUE(sahl().RAYSANDWAVES->isChecked());
+    EXPECT_TRUE(optionButton(sahl(), "RAYSANDWAVES")->isChecked());
 }

@@ -55,10 +55,10 @@ void press(windows::Lentoi& w, double x, double y) {
 
 windows::FormWindow& fanWavesToTheEnd(shell::Application& app) {
     windows::Lentoi& w = app.lentoi();
-    w.Check2->click();
+    checkBox(w, "Check2")->click();
     press(w, -280, 30);
     w.kymatachronika_Click();
-    while (w.Timer1.Enabled())
+    while (formTimer(w, "Timer1")->Enabled())
         w.Timer1_Timer();
     return w;
 }
@@ -66,33 +66,33 @@ windows::FormWindow& fanWavesToTheEnd(shell::Application& app) {
 windows::FormWindow& bundleWavesHalfway(shell::Application& app,
                                         testing_support::ScriptedDialogs& dialogs) {
     windows::Lentoi& w = app.lentoi();
-    w.Check1->click();
+    checkBox(w, "Check1")->click();
     dialogs.answer("-10");
     w.EPANALIPSI_Click();
     w.parallilakymata_Click();
     for (int k = 0; k < 120; ++k)
         w.Timer2_Timer();
     // A Shift-press on a blade moves the source and draws no fan.
-    w.Form_MouseDown(canvas::LeftButton, kShift, w.Line1.X1, w.surface().ScaleTop() - 5);
+    w.Form_MouseDown(canvas::LeftButton, kShift, w.upperBlade().X1, w.surface().ScaleTop() - 5);
     return w;
 }
 
 windows::FormWindow& singleRay(shell::Application& app) {
-    app.lentoi().singleray->trigger();
+    menuItem(app.lentoi(), "singleray")->trigger();
     windows::Moniaktina& w = app.moniaktina();
-    w.aktina2->setValue(150);
-    w.deiktisdiathlasis->setValue(170);
+    scrollBar(w, "aktina2")->setValue(150);
+    scrollBar(w, "deiktisdiathlasis")->setValue(170);
     w.Form_MouseDown(canvas::LeftButton, kShift, -250, 80);
     w.Form_MouseUp(canvas::LeftButton, kShift, 10, -20);
     return w;
 }
 
 windows::FormWindow& movedStop(shell::Application& app) {
-    app.lentoi().SAHLIC->trigger();
-    app.eisagogiko().deiktissahl->setValue(180);
-    app.eisagogiko().Command1->click();
+    menuItem(app.lentoi(), "SAHLIC")->trigger();
+    scrollBar(app.eisagogiko(), "deiktissahl")->setValue(180);
+    commandButton(app.eisagogiko(), "Command1")->click();
     windows::ElSahl& w = app.elSahl();
-    w.onlyrays->click();
+    optionButton(w, "onlyrays")->click();
     w.Form_MouseDown(canvas::LeftButton, 0, 130, 50);
     w.Form_MouseUp(canvas::LeftButton, 0, 120, 30);
     w.Form_MouseDown(canvas::LeftButton, 0, 90, -30);
@@ -101,10 +101,10 @@ windows::FormWindow& movedStop(shell::Application& app) {
 
 windows::FormWindow& beamWithWaves(shell::Application& app,
                                    testing_support::ScriptedDialogs& dialogs) {
-    app.lentoi().SAHLIC->trigger();
-    app.eisagogiko().Command2->click();
+    menuItem(app.lentoi(), "SAHLIC")->trigger();
+    commandButton(app.eisagogiko(), "Command2")->click();
     windows::ElSahl& w = app.elSahl();
-    w.kymataYESNO->click();
+    optionButton(w, "kymataYESNO")->click();
     dialogs.answer("15");
     w.parallilidesmifotos_Click();
     w.kymatikosahl_Click();
@@ -129,33 +129,33 @@ const std::vector<Row>& rows() {
          R"({"format": 1, "lentoi": {"drawn": "lens"}})"},
         {"radius and index bars moved there and back",
          [](App& app, Dialogs&) -> windows::FormWindow& {
-             app.lentoi().aktina2->setValue(91);
-             app.lentoi().aktina2->setValue(90);
-             app.lentoi().singleray->trigger();
-             app.moniaktina().deiktisdiathlasis->setValue(151);
-             app.moniaktina().deiktisdiathlasis->setValue(150);
-             app.eisagogiko().deiktissahl->setValue(151);
-             app.eisagogiko().deiktissahl->setValue(150);
+             scrollBar(app.lentoi(), "aktina2")->setValue(91);
+             scrollBar(app.lentoi(), "aktina2")->setValue(90);
+             menuItem(app.lentoi(), "singleray")->trigger();
+             scrollBar(app.moniaktina(), "deiktisdiathlasis")->setValue(151);
+             scrollBar(app.moniaktina(), "deiktisdiathlasis")->setValue(150);
+             scrollBar(app.eisagogiko(), "deiktissahl")->setValue(151);
+             scrollBar(app.eisagogiko(), "deiktissahl")->setValue(150);
              return app.moniaktina();
          }},
         {"new lens, diaphragm moved, bundle drawn again",
          [](App& app, Dialogs&) -> windows::FormWindow& {
              windows::Lentoi& w = app.lentoi();
-             w.aktina1->setValue(140);
-             w.HScroll1->setValue(-30);
-             w.VScroll2->setValue(20);
+             scrollBar(w, "aktina1")->setValue(140);
+             scrollBar(w, "HScroll1")->setValue(-30);
+             scrollBar(w, "VScroll2")->setValue(20);
              return w;
          }},
         {"bundle at an angle with waves",
          [](App& app, Dialogs& dialogs) -> windows::FormWindow& {
-             app.lentoi().Check1->click();
+             checkBox(app.lentoi(), "Check1")->click();
              dialogs.answer("20");
              app.lentoi().EPANALIPSI_Click();
              return app.lentoi();
          }},
         {"two fans of waves alone",
          [](App& app, Dialogs&) -> windows::FormWindow& {
-             app.lentoi().Check2->click();
+             checkBox(app.lentoi(), "Check2")->click();
              press(app.lentoi(), -300, 60);
              press(app.lentoi(), -250, -40);
              return app.lentoi();
@@ -165,22 +165,23 @@ const std::vector<Row>& rows() {
         {"bundle waves halfway", bundleWavesHalfway},
         {"single ray window as opened",
          [](App& app, Dialogs&) -> windows::FormWindow& {
-             app.lentoi().singleray->trigger();
+             menuItem(app.lentoi(), "singleray")->trigger();
              return app.moniaktina();
          }},
         {"single ray from the mark's layout place",
          [](App& app, Dialogs&) -> windows::FormWindow& {
-             app.lentoi().singleray->trigger();
+             menuItem(app.lentoi(), "singleray")->trigger();
              windows::Moniaktina& w = app.moniaktina();
-             w.Form_MouseUp(canvas::LeftButton, kShift, w.fos.Left / 2, w.fos.Top / 2);
+             w.Form_MouseUp(canvas::LeftButton, kShift, w.sourceMark().Left / 2,
+                            w.sourceMark().Top / 2);
              return w;
          }},
         {"single ray from a moved mark",
          [](App& app, Dialogs&) -> windows::FormWindow& { return singleRay(app); }},
         {"plano-convex lens as chosen",
          [](App& app, Dialogs&) -> windows::FormWindow& {
-             app.lentoi().SAHLIC->trigger();
-             app.eisagogiko().Command2->click();
+             menuItem(app.lentoi(), "SAHLIC")->trigger();
+             commandButton(app.eisagogiko(), "Command2")->click();
              return app.elSahl();
          }},
         {"biconvex lens, stop and source moved, only rays",
@@ -195,16 +196,16 @@ const std::vector<Row>& rows() {
          }},
         {"Ibn Sahl's window with nothing drawn",
          [](App& app, Dialogs&) -> windows::FormWindow& {
-             app.lentoi().SAHLIC->trigger();
-             app.eisagogiko().deiktissahl->setValue(100);
-             app.eisagogiko().Command2->click();
+             menuItem(app.lentoi(), "SAHLIC")->trigger();
+             scrollBar(app.eisagogiko(), "deiktissahl")->setValue(100);
+             commandButton(app.eisagogiko(), "Command2")->click();
              return app.elSahl();
          }},
         {"back to the workbench from Ibn Sahl's lens",
          [](App& app, Dialogs&) -> windows::FormWindow& {
              movedStop(app);
-             app.elSahl().BACKFAKO->trigger();
-             app.eisagogiko().Command3->click();
+             menuItem(app.elSahl(), "BACKFAKO")->trigger();
+             commandButton(app.eisagogiko(), "Command3")->click();
              return app.eisagogiko();
          }},
     };

@@ -49,16 +49,16 @@ class StackingTest : public ProgramTest {
         return {{"lentoi", [this]() -> windows::FormWindow& { return lentoi(); }},
                 {"moniaktina",
                  [this]() -> windows::FormWindow& {
-                     lentoi().singleray->trigger();
+                     menuItem(lentoi(), "singleray")->trigger();
                      return app->moniaktina();
                  }},
                 {"eisagogiko",
                  [this]() -> windows::FormWindow& {
-                     lentoi().SAHLIC->trigger();
+                     menuItem(lentoi(), "SAHLIC")->trigger();
                      return choice();
                  }},
                 {"ElSahl", [this]() -> windows::FormWindow& {
-                     choice().Command2->click();
+                     commandButton(choice(), "Command2")->click();
                      return sahl();
                  }}};
     }
@@ -103,15 +103,15 @@ TEST_F(StackingTest, EveryVisiblePointOfEveryScrollBarAndBoxReachesIt) {
 // Label2 lies over the right circle's centre bar at 1280 x 800: its right
 // arrow and its trough take real clicks, which run its Change handler.
 TEST_F(StackingTest, ClicksUnderALabelMoveTheBarBeneath) {
-    QScrollBar* bar = lentoi().kentrokykloy;
-    const QRect under = bar->geometry() & lentoi().Label2->geometry();
+    QScrollBar* bar = scrollBar(lentoi(), "kentrokykloy");
+    const QRect under = bar->geometry() & formLabel(lentoi(), "Label2")->geometry();
     ASSERT_TRUE(under.contains(bar->geometry().right() - 4, bar->geometry().center().y()));
     for (int i = 0; i < 5; ++i)
         click(lentoi(), {bar->geometry().right() - 4, bar->geometry().center().y()});
     EXPECT_EQ(bar->value(), 25);
-    EXPECT_EQ(lentoi().Text7->text().toStdString(), "Κέντρο δεξί κύκλου=25");
+    EXPECT_EQ(textBox(lentoi(), "Text7")->text().toStdString(), "Κέντρο δεξί κύκλου=25");
     // arvimaton's left arrow lies under Label2 as well.
-    QScrollBar* rays = lentoi().arvimaton;
+    QScrollBar* rays = scrollBar(lentoi(), "arvimaton");
     click(lentoi(), {rays->geometry().left() + 4, rays->geometry().center().y()});
     EXPECT_EQ(rays->value(), 29);
 }
@@ -122,7 +122,8 @@ TEST_F(StackingTest, ClickOnALabelReachesNoWindowHandler) {
     windows::Lentoi& window = lentoi();
     const std::vector<std::uint32_t> before = testing_support::pixelsOf(window.surface());
     const windows::WorkbenchPicture shown = window.picture();
-    for (QLabel* label : {window.Label1, window.Label2, window.Label3})
+    for (QLabel* label :
+         {formLabel(window, "Label1"), formLabel(window, "Label2"), formLabel(window, "Label3")})
         for (Qt::KeyboardModifiers keys :
              {Qt::KeyboardModifiers{}, Qt::KeyboardModifiers{Qt::ShiftModifier}}) {
             // The label's middle, clear of every control above it.
@@ -130,7 +131,7 @@ TEST_F(StackingTest, ClickOnALabelReachesNoWindowHandler) {
         }
     EXPECT_TRUE(testing_support::pixelsOf(window.surface()) == before);
     EXPECT_EQ(window.picture(), shown);
-    EXPECT_EQ(window.pigi.Left, -200);
+    EXPECT_EQ(window.sourceMark().Left, -200);
     EXPECT_EQ(app->source().pigiX, -200);
 }
 
@@ -138,13 +139,13 @@ TEST_F(StackingTest, ClickOnALabelReachesNoWindowHandler) {
 TEST_F(StackingTest, PressOnABladeReachesTheWindow) {
     windows::Lentoi& window = lentoi();
     const canvas::Surface& view = window.surface();
-    const QPoint blade(static_cast<int>(view.toPixelX(window.Line1.X1)),
+    const QPoint blade(static_cast<int>(view.toPixelX(window.upperBlade().X1)),
                        static_cast<int>(view.toPixelY(110)));
     ASSERT_EQ(window.canvasWidget().childAt(blade), nullptr);
     QTest::mousePress(window.windowHandle(), Qt::LeftButton, {}, inWindow(window, blade));
-    EXPECT_TRUE(window.diafragma1);
+    EXPECT_TRUE(window.grips().diafragma1);
     QTest::mouseRelease(window.windowHandle(), Qt::LeftButton, {}, inWindow(window, blade));
-    EXPECT_FALSE(window.diafragma1);
+    EXPECT_FALSE(window.grips().diafragma1);
 }
 
 // The blade runs down the middle of the window, through Check1, Check2 and
@@ -153,8 +154,8 @@ TEST_F(StackingTest, BladesAreNotDrawnOverTheControls) {
     windows::Lentoi& window = lentoi();
     QCoreApplication::processEvents();
     const QImage shot = window.canvasWidget().grab().toImage();
-    const int bladeX = static_cast<int>(window.surface().toPixelX(window.Line1.X1));
-    const canvas::Color colour = window.Line1.BorderColor;
+    const int bladeX = static_cast<int>(window.surface().toPixelX(window.upperBlade().X1));
+    const canvas::Color colour = window.upperBlade().BorderColor;
     const QColor blade(canvas::redOf(colour), canvas::greenOf(colour), canvas::blueOf(colour));
     const auto bladePixels = [&](const QRect& area) {
         int count = 0;
@@ -163,12 +164,12 @@ TEST_F(StackingTest, BladesAreNotDrawnOverTheControls) {
                 count += shot.pixelColor(x, y) == blade;
         return count;
     };
-    for (QWidget* control :
-         std::initializer_list<QWidget*>{window.Check1, window.Check2, window.Label3}) {
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             checkBox(window, "Check1"), checkBox(window, "Check2"), formLabel(window, "Label3")}) {
         ASSERT_TRUE(control->geometry().left() < bladeX && bladeX < control->geometry().right());
         EXPECT_EQ(bladePixels(control->geometry()), 0) << control->metaObject()->className();
     }
     // Below them the blade shows, down to its tip on the lens.
-    const int tip = static_cast<int>(window.surface().toPixelY(window.Line1.Y2));
+    const int tip = static_cast<int>(window.surface().toPixelY(window.upperBlade().Y2));
     EXPECT_GT(bladePixels(QRect(bladeX - 3, tip - 40, 7, 20)), 0);
 }

@@ -45,8 +45,8 @@ TEST_F(WindowGraphTest, StartShowsOnlyTheWorkbenchFullScreen) {
     EXPECT_FALSE(app->hasMoniaktina()); // loaded only when first asked for
     EXPECT_EQ(lentoi().width(), 1280);
     // ElSahl was prepared hidden with its blades at x = 200.
-    EXPECT_EQ(sahl().Line1.X1, 200);
-    EXPECT_EQ(sahl().Line2.Y2, -10);
+    EXPECT_EQ(sahl().upperBlade().X1, 200);
+    EXPECT_EQ(sahl().lowerBlade().Y2, -10);
     EXPECT_DOUBLE_EQ(app->hyperbolic().nsahl, 1.5);
 }
 
@@ -67,7 +67,7 @@ TEST_F(WindowGraphTest, EveryEdgeOfTheWindowGraph) {
          {false, true, false, false},
          single},
         {"Πίσω",
-         [&] { app->moniaktina().Command1->click(); },
+         [&] { commandButton(app->moniaktina(), "Command1")->click(); },
          {true, false, false, false},
          workbench},
         {"IBN SAHL",
@@ -75,7 +75,7 @@ TEST_F(WindowGraphTest, EveryEdgeOfTheWindowGraph) {
          {true, false, false, true},
          lensChoice},
         {"SPHERICAL LENSES",
-         [&] { choice().Command3->click(); },
+         [&] { commandButton(choice(), "Command3")->click(); },
          {true, false, false, false},
          workbench},
         {"IBN SAHL again",
@@ -83,14 +83,17 @@ TEST_F(WindowGraphTest, EveryEdgeOfTheWindowGraph) {
          {true, false, false, true},
          lensChoice},
         {"PLANE CONVEX",
-         [&] { choice().Command2->click(); },
+         [&] { commandButton(choice(), "Command2")->click(); },
          {true, false, true, true},
          hyperbolic},
         {"BACK TO MENU",
          [&] { menu(sahl(), "BACK TO MENU")->trigger(); },
          {true, false, false, true},
          lensChoice},
-        {"BICONVEX", [&] { choice().Command1->click(); }, {true, false, true, true}, hyperbolic},
+        {"BICONVEX",
+         [&] { commandButton(choice(), "Command1")->click(); },
+         {true, false, true, true},
+         hyperbolic},
     };
     for (const Step& step : steps) {
         step.run();
@@ -104,22 +107,22 @@ TEST_F(WindowGraphTest, EveryEdgeOfTheWindowGraph) {
 }
 
 TEST_F(WindowGraphTest, EndOnTheWorkbenchEndsWhateverIsVisible) {
-    lentoi().SAHLIC->trigger();
-    choice().Command1->click();
+    menuItem(lentoi(), "SAHLIC")->trigger();
+    commandButton(choice(), "Command1")->click();
     ASSERT_TRUE(sahl().isVisible());
-    lentoi().TELIOMA->trigger();
+    menuItem(lentoi(), "TELIOMA")->trigger();
     EXPECT_TRUE(ended);
     EXPECT_EQ(visible(), (Visible{false, false, false, false}));
 }
 
 TEST_F(WindowGraphTest, CloseButtonsDoWhatTheirWindowsBackButtonDoes) {
-    lentoi().singleray->trigger();
+    menuItem(lentoi(), "singleray")->trigger();
     app->moniaktina().close();
     EXPECT_EQ(visible(), (Visible{true, false, false, false})) << "moniaktina closed";
     EXPECT_TRUE(app->hasMoniaktina());
 
-    lentoi().SAHLIC->trigger();
-    choice().Command2->click();
+    menuItem(lentoi(), "SAHLIC")->trigger();
+    commandButton(choice(), "Command2")->click();
     sahl().close();
     EXPECT_EQ(visible(), (Visible{true, false, false, true})) << "ElSahl closed";
 
@@ -132,11 +135,11 @@ TEST_F(WindowGraphTest, CloseButtonsDoWhatTheirWindowsBackButtonDoes) {
 }
 
 TEST_F(WindowGraphTest, ClosedWindowsKeepTheirState) {
-    lentoi().SAHLIC->trigger();
-    choice().deiktissahl->setValue(180);
+    menuItem(lentoi(), "SAHLIC")->trigger();
+    scrollBar(choice(), "deiktissahl")->setValue(180);
     choice().close();
-    lentoi().SAHLIC->trigger();
-    EXPECT_EQ(choice().deiktissahl->value(), 180);
-    EXPECT_EQ(choice().Label1->text().toStdString(),
+    menuItem(lentoi(), "SAHLIC")->trigger();
+    EXPECT_EQ(scrollBar(choice(), "deiktissahl")->value(), 180);
+    EXPECT_EQ(formLabel(choice(), "Label1")->text().toStdString(),
               "INDEX  OF REFRACTION Δείκτης Διάθλασης= 1.80");
 }

@@ -22,7 +22,7 @@ class WorkbenchAnimationPictureTest : public ProgramTest {
 
     // "SHOW ONLY WAVES" and a Shift-click fan from (-250, 20).
     static void recordFan(windows::Lentoi& window) {
-        window.Check2->click();
+        checkBox(window, "Check2")->click();
         shiftClick(window, -250, 20);
     }
 
@@ -34,15 +34,15 @@ class WorkbenchAnimationPictureTest : public ProgramTest {
 
     // "SHOW WAVES AND RAYS" and a bundle at the angle the dialogs answer.
     static void recordBundle(windows::Lentoi& window) {
-        window.Check1->click();
-        window.EPANALIPSI->trigger();
+        checkBox(window, "Check1")->click();
+        menuItem(window, "EPANALIPSI")->trigger();
     }
 
     static void tick(windows::Lentoi& window, int times) {
         for (int k = 0; k < times; ++k) {
-            if (window.Timer1.ticking())
+            if (formTimer(window, "Timer1")->ticking())
                 window.Timer1_Timer();
-            if (window.Timer2.ticking())
+            if (formTimer(window, "Timer2")->ticking())
                 window.Timer2_Timer();
         }
     }
@@ -71,9 +71,9 @@ TEST_F(WorkbenchAnimationPictureTest, RestartMidRunGivesTheFramesOfAFreshRun) {
     };
     const Row rows[] = {
         {"WAVES IN  TIME  XPONIKA", recordFan,
-         [](windows::Lentoi& w) { w.kymatachronika->trigger(); }},
+         [](windows::Lentoi& w) { menuItem(w, "kymatachronika")->trigger(); }},
         {"// WAVES  KYMATA", recordBundle,
-         [](windows::Lentoi& w) { w.parallilakymata->trigger(); }},
+         [](windows::Lentoi& w) { menuItem(w, "parallilakymata")->trigger(); }},
     };
     for (const Row& row : rows) {
         bool rowEnded = false;
@@ -98,14 +98,14 @@ TEST_F(WorkbenchAnimationPictureTest, RestartMidRunGivesTheFramesOfAFreshRun) {
 // from its first step.
 TEST_F(WorkbenchAnimationPictureTest, BundleInterruptsAFanAndTheNextFanStartsAfresh) {
     recordFan(lentoi());
-    lentoi().kymatachronika->trigger();
+    menuItem(lentoi(), "kymatachronika")->trigger();
     tick(lentoi(), 80);
     dialogs.answer("0");
-    lentoi().EPANALIPSI->trigger();
+    menuItem(lentoi(), "EPANALIPSI")->trigger();
     shiftClick(lentoi(), -250, 20);
-    lentoi().kymatachronika->trigger();
+    menuItem(lentoi(), "kymatachronika")->trigger();
     tick(lentoi(), 40);
-    const Step animate = [](windows::Lentoi& w) { w.kymatachronika->trigger(); };
+    const Step animate = [](windows::Lentoi& w) { menuItem(w, "kymatachronika")->trigger(); };
     EXPECT_TRUE(testing_support::pixelsOf(lentoi().surface()) == freshRun(recordFan, animate, 40));
 }
 
@@ -115,16 +115,16 @@ TEST_F(WorkbenchAnimationPictureTest, FanAnimationIsTheSameAfterAnIbnSahlDrawing
     recordFan(lentoi());
     const int recorded = lentoi().recordedRays();
     ASSERT_GT(recorded, 20);
-    lentoi().kymatachronika->trigger();
+    menuItem(lentoi(), "kymatachronika")->trigger();
     tick(lentoi(), 241);
     const Pixels before = testing_support::pixelsOf(lentoi().surface());
 
-    lentoi().SAHLIC->trigger();
-    choice().Command1->click();
+    menuItem(lentoi(), "SAHLIC")->trigger();
+    commandButton(choice(), "Command1")->click();
     ASSERT_NE(app->source().plithosaktinon, recorded);
-    sahl().BACKFAKO->trigger();
-    choice().Command3->click();
-    lentoi().kymatachronika->trigger();
+    menuItem(sahl(), "BACKFAKO")->trigger();
+    commandButton(choice(), "Command3")->click();
+    menuItem(lentoi(), "kymatachronika")->trigger();
     tick(lentoi(), 241);
     EXPECT_EQ(lentoi().recordedRays(), recorded);
     EXPECT_TRUE(testing_support::pixelsOf(lentoi().surface()) == before);
@@ -134,18 +134,18 @@ TEST_F(WorkbenchAnimationPictureTest, FanAnimationIsTheSameAfterAnIbnSahlDrawing
 // of the single-ray window's, and its menus are as after a finished run.
 TEST_F(WorkbenchAnimationPictureTest, OpeningTheSingleRayWindowStopsTheAnimation) {
     recordFan(lentoi());
-    lentoi().kymatachronika->trigger();
+    menuItem(lentoi(), "kymatachronika")->trigger();
     tick(lentoi(), 60);
     const Pixels midRun = testing_support::pixelsOf(lentoi().surface());
-    lentoi().singleray->trigger();
-    app->moniaktina().aktina1->setValue(300);
-    EXPECT_FALSE(lentoi().Timer1.ticking());
-    EXPECT_FALSE(lentoi().Timer2.ticking());
+    menuItem(lentoi(), "singleray")->trigger();
+    scrollBar(app->moniaktina(), "aktina1")->setValue(300);
+    EXPECT_FALSE(formTimer(lentoi(), "Timer1")->ticking());
+    EXPECT_FALSE(formTimer(lentoi(), "Timer2")->ticking());
     EXPECT_EQ(lentoi().timer1Step(), 0);
     QTest::qWait(100); // several periods of the platform timer
     EXPECT_TRUE(testing_support::pixelsOf(lentoi().surface()) == midRun);
-    EXPECT_TRUE(lentoi().kymatachronika->isEnabled());
-    EXPECT_FALSE(lentoi().parallilakymata->isEnabled());
-    app->moniaktina().Command1->click();
+    EXPECT_TRUE(menuItem(lentoi(), "kymatachronika")->isEnabled());
+    EXPECT_FALSE(menuItem(lentoi(), "parallilakymata")->isEnabled());
+    commandButton(app->moniaktina(), "Command1")->click();
     EXPECT_TRUE(testing_support::pixelsOf(lentoi().surface()) == midRun);
 }

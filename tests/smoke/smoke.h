@@ -1,6 +1,7 @@
 #pragma once
 
 #include "shell/application.h"
+#include "tests/support/controls.h"
 
 #include <QPoint>
 

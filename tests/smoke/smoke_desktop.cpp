@@ -59,14 +59,14 @@ void walkFrames(shell::Application& app) {
     clickMenu(lentoi, "AKTINA RAY");
     checkFits(app.moniaktina(), "moniaktina");
     checkScale(app.moniaktina(), "moniaktina");
-    clickButton(app.moniaktina().Command1);
+    clickButton(commandButton(app.moniaktina(), "Command1"));
     clickMenu(lentoi, "IBN SAHL");
     checkFits(app.eisagogiko(), "eisagogiko");
-    clickButton(app.eisagogiko().Command2);
+    clickButton(commandButton(app.eisagogiko(), "Command2"));
     checkFits(app.elSahl(), "ElSahl");
     checkSahlSquare(app.elSahl());
     clickMenu(app.elSahl(), "BACK TO MENU");
-    clickButton(app.eisagogiko().Command3);
+    clickButton(commandButton(app.eisagogiko(), "Command3"));
     settle(lentoi);
 }
 

@@ -30,17 +30,19 @@ QPoint pixelOf(const canvas::Surface& view, double x, double y) {
 
 void walkStacking(shell::Application& app) {
     windows::Lentoi& lentoi = app.lentoi();
-    QScrollBar* bar = lentoi.kentrokykloy;
+    QScrollBar* bar = scrollBar(lentoi, "kentrokykloy");
     const QPoint arrow(bar->geometry().right() - 4, bar->geometry().center().y());
-    check(lentoi.Label2->geometry().contains(arrow), "Label2 lies over kentrokykloy's right arrow");
+    check(formLabel(lentoi, "Label2")->geometry().contains(arrow),
+          "Label2 lies over kentrokykloy's right arrow");
     const int before = bar->value();
     for (int i = 0; i < 5; ++i)
         clickClient(lentoi, arrow);
     check(bar->value() == before + 5 &&
-              lentoi.Text7->text() == "Κέντρο δεξί κύκλου=" + windows::formatWhole(before + 5),
+              textBox(lentoi, "Text7")->text() ==
+                  "Κέντρο δεξί κύκλου=" + windows::formatWhole(before + 5),
           "five clicks on the arrow under the label move the bar five steps");
     const auto picture = pixelsOf(lentoi.surface());
-    const QRect label = lentoi.Label1->geometry();
+    const QRect label = formLabel(lentoi, "Label1")->geometry();
     clickClient(lentoi, label.topLeft() + QPoint(label.width() / 2, 6), Qt::ShiftModifier);
     check(pixelsOf(lentoi.surface()) == picture && lentoi.picture().fans.empty(),
           "a Shift-click on a label draws no fan and leaves the picture");
@@ -49,12 +51,12 @@ void walkStacking(shell::Application& app) {
 
 void walkAnimationRestart(shell::Application& app) {
     windows::Lentoi& lentoi = app.lentoi();
-    clickButton(lentoi.Check2);
+    clickButton(checkBox(lentoi, "Check2"));
     const QPoint source = pixelOf(lentoi.surface(), -250, 20);
     check(lentoi.canvasWidget().childAt(source) == nullptr,
           "the source point is clear of controls");
     clickClient(lentoi, source, Qt::ShiftModifier);
-    check(lentoi.recordedRays() > 10 && lentoi.kymatachronika->isEnabled(),
+    check(lentoi.recordedRays() > 10 && menuItem(lentoi, "kymatachronika")->isEnabled(),
           "a Shift-click with SHOW ONLY WAVES records a fan");
     clickMenu(lentoi, "WAVES IN  TIME  XPONIKA");
     QTest::qWait(400);
@@ -67,9 +69,10 @@ void walkAnimationRestart(shell::Application& app) {
           "WAVES IN TIME chosen again restarts from the first step");
     clickMenu(lentoi, "AKTINA RAY");
     shown(app.moniaktina());
-    check(!lentoi.Timer1.ticking() && lentoi.kymatachronika->isEnabled(),
+    check(!formTimer(lentoi, "Timer1")->ticking() &&
+              menuItem(lentoi, "kymatachronika")->isEnabled(),
           "AKTINA RAY stops the workbench's animation");
-    clickButton(app.moniaktina().Command1);
+    clickButton(commandButton(app.moniaktina(), "Command1"));
     shown(lentoi);
 }
 
@@ -77,20 +80,21 @@ void walkKeyboard(shell::Application& app) {
     windows::Lentoi& lentoi = app.lentoi();
     check(QTest::qWaitForWindowActive(&lentoi, kWindowManagerMs),
           "the workbench is the active window");
-    lentoi.Text5->setFocus();
+    textBox(lentoi, "Text5")->setFocus();
     for (int i = 0; i < 14; ++i)
         pressKey(lentoi, Qt::Key_Tab);
-    check(QApplication::focusWidget() == lentoi.aktina1, "Tab reaches aktina1 in reading order");
-    const int radius = lentoi.aktina1->value();
+    check(QApplication::focusWidget() == scrollBar(lentoi, "aktina1"),
+          "Tab reaches aktina1 in reading order");
+    const int radius = scrollBar(lentoi, "aktina1")->value();
     pressKey(lentoi, Qt::Key_Right);
-    check(lentoi.aktina1->value() == radius + 1 &&
-              lentoi.Text6->text() == "Ακτίνα1 =" + windows::formatWhole(radius + 1),
+    check(scrollBar(lentoi, "aktina1")->value() == radius + 1 &&
+              textBox(lentoi, "Text6")->text() == "Ακτίνα1 =" + windows::formatWhole(radius + 1),
           "the right arrow moves the focused bar and runs its Change handler");
     pressKey(lentoi, Qt::Key_Backtab, Qt::ShiftModifier);
-    check(QApplication::focusWidget() == lentoi.arvimaton, "Shift+Tab goes back");
+    check(QApplication::focusWidget() == scrollBar(lentoi, "arvimaton"), "Shift+Tab goes back");
     for (Qt::Key key : {Qt::Key_F10, Qt::Key_Alt}) {
         pressKey(lentoi, key, key == Qt::Key_Alt ? Qt::AltModifier : Qt::NoModifier);
-        check(lentoi.menuBar()->activeAction() == lentoi.singleray,
+        check(lentoi.menuBar()->activeAction() == menuItem(lentoi, "singleray"),
               key == Qt::Key_F10 ? "F10 opens the menu bar" : "Alt opens the menu bar");
         pressKey(lentoi, Qt::Key_Escape);
     }
@@ -98,10 +102,11 @@ void walkKeyboard(shell::Application& app) {
     shell::Eisagogiko& choice = app.eisagogiko();
     check(QTest::qWaitForWindowActive(&choice, kWindowManagerMs),
           "the lens choice is the active window");
-    choice.Command1->setFocus();
+    commandButton(choice, "Command1")->setFocus();
     pressKey(choice, Qt::Key_Tab);
     pressKey(choice, Qt::Key_Tab);
-    check(QApplication::focusWidget() == choice.deiktissahl, "the lens choice's bar is third");
+    check(QApplication::focusWidget() == scrollBar(choice, "deiktissahl"),
+          "the lens choice's bar is third");
     pressKey(choice, Qt::Key_Tab);
     pressKey(choice, Qt::Key_Space);
     QTest::qWait(50);

@@ -2,6 +2,7 @@
 
 #include "shell/application.h"
 #include "shell/eisagogiko.h"
+#include "tests/support/controls.h"
 #include "tests/support/pixels.h"
 #include "tests/support/scripteddialogs.h"
 #include "windows/hyperbolic/elsahl.h"

@@ -63,7 +63,7 @@ class ElSahlTest : public testing_support::ProgramFixture<> {
 
     void beam(std::optional<QString> answer) {
         dialogs.answer(std::move(answer));
-        window->parallilidesmifotos->trigger();
+        menuItem(*window, "parallilidesmifotos")->trigger();
     }
 
     windows::ElSahl* window = nullptr;
@@ -72,18 +72,18 @@ class ElSahlTest : public testing_support::ProgramFixture<> {
 TEST_F(ElSahlTest, DesignerControlsAndMenus) {
     EXPECT_EQ(caption(), "Φακός Ιμπν Σαχλ 2 υπεροβλές");
     EXPECT_EQ(surface().BackColor, canvas::colors::white);
-    EXPECT_TRUE(window->RAYSANDWAVES->isChecked());
-    EXPECT_FALSE(window->kymataYESNO->isChecked());
-    EXPECT_FALSE(window->onlyrays->isChecked());
+    EXPECT_TRUE(optionButton(*window, "RAYSANDWAVES")->isChecked());
+    EXPECT_FALSE(optionButton(*window, "kymataYESNO")->isChecked());
+    EXPECT_FALSE(optionButton(*window, "onlyrays")->isChecked());
     struct Row {
         QRadioButton* option;
         const char* text;
         QRect pixels; // twips / 15 at 96 dpi
     };
     const Row rows[] = {
-        {window->kymataYESNO, "ONLY WAVES", {8, 0, 97, 25}},
-        {window->RAYSANDWAVES, "RAYS WAVES", {104, 0, 89, 25}},
-        {window->onlyrays, "Only Rays", {192, 0, 81, 25}},
+        {optionButton(*window, "kymataYESNO"), "ONLY WAVES", {8, 0, 97, 25}},
+        {optionButton(*window, "RAYSANDWAVES"), "RAYS WAVES", {104, 0, 89, 25}},
+        {optionButton(*window, "onlyrays"), "Only Rays", {192, 0, 81, 25}},
     };
     for (const Row& row : rows) {
         EXPECT_EQ(row.option->text(), row.text);
@@ -94,7 +94,7 @@ TEST_F(ElSahlTest, DesignerControlsAndMenus) {
     for (QAction* action : window->menuBar()->actions())
         menus << action->text();
     EXPECT_EQ(menus, QStringList({"PARALLILI  DESMH", "END", "WAVES", "BACK TO MENU"}));
-    for (const canvas::LineControl* blade : {&window->Line1, &window->Line2}) {
+    for (const canvas::LineControl* blade : {&window->upperBlade(), &window->lowerBlade()}) {
         EXPECT_EQ(blade->BorderColor, canvas::RGB(0, 0, 192));
         EXPECT_EQ(blade->BorderWidth, 3);
     }
@@ -102,13 +102,13 @@ TEST_F(ElSahlTest, DesignerControlsAndMenus) {
 
 TEST_F(ElSahlTest, StartUpLeavesTheWindowHiddenWithTheBladesAt200) {
     EXPECT_FALSE(window->isVisible());
-    EXPECT_EQ(window->Line1.X1, 200);
-    EXPECT_EQ(window->Line1.X2, 200);
-    EXPECT_EQ(window->Line1.Y1, 200);
-    EXPECT_EQ(window->Line1.Y2, 10);
-    EXPECT_EQ(window->Line2.X1, 200);
-    EXPECT_EQ(window->Line2.Y1, -200);
-    EXPECT_EQ(window->Line2.Y2, -10);
+    EXPECT_EQ(window->upperBlade().X1, 200);
+    EXPECT_EQ(window->upperBlade().X2, 200);
+    EXPECT_EQ(window->upperBlade().Y1, 200);
+    EXPECT_EQ(window->upperBlade().Y2, 10);
+    EXPECT_EQ(window->lowerBlade().X1, 200);
+    EXPECT_EQ(window->lowerBlade().Y1, -200);
+    EXPECT_EQ(window->lowerBlade().Y2, -10);
 }
 
 TEST_F(ElSahlTest, LensChoiceSizesScalesAndPlacesTheStop) {
@@ -123,10 +123,10 @@ TEST_F(ElSahlTest, LensChoiceSizesScalesAndPlacesTheStop) {
     EXPECT_EQ(surface().ScaleTop(), 120);
     EXPECT_EQ(surface().ScaleWidth(), 270);
     EXPECT_EQ(surface().ScaleHeight(), -240);
-    EXPECT_EQ(window->Line1.X1, 130);
-    EXPECT_EQ(window->Line2.X2, 130);
-    EXPECT_EQ(window->Line1.Y1, 200);
-    EXPECT_EQ(window->Line2.Y2, -10);
+    EXPECT_EQ(window->upperBlade().X1, 130);
+    EXPECT_EQ(window->lowerBlade().X2, 130);
+    EXPECT_EQ(window->upperBlade().Y1, 200);
+    EXPECT_EQ(window->lowerBlade().Y2, -10);
     EXPECT_EQ(caption(), kPlanoPointCaption);
     EXPECT_GT(countColor(surface(), kCyan), 0);
     openBiconvex();
@@ -135,31 +135,31 @@ TEST_F(ElSahlTest, LensChoiceSizesScalesAndPlacesTheStop) {
 
 TEST_F(ElSahlTest, OptionButtonsSetMonokymataAndStayExclusive) {
     openPlanoConvex();
-    QTest::mouseClick(window->kymataYESNO, Qt::LeftButton);
+    QTest::mouseClick(optionButton(*window, "kymataYESNO"), Qt::LeftButton);
     EXPECT_TRUE(lens().monokymata);
-    EXPECT_TRUE(window->kymataYESNO->isChecked());
-    EXPECT_FALSE(window->RAYSANDWAVES->isChecked());
+    EXPECT_TRUE(optionButton(*window, "kymataYESNO")->isChecked());
+    EXPECT_FALSE(optionButton(*window, "RAYSANDWAVES")->isChecked());
     // "Only Rays" has no handler of its own: monokymata keeps its value.
-    QTest::mouseClick(window->onlyrays, Qt::LeftButton);
+    QTest::mouseClick(optionButton(*window, "onlyrays"), Qt::LeftButton);
     EXPECT_TRUE(lens().monokymata);
-    EXPECT_FALSE(window->kymataYESNO->isChecked());
-    QTest::mouseClick(window->RAYSANDWAVES, Qt::LeftButton);
+    EXPECT_FALSE(optionButton(*window, "kymataYESNO")->isChecked());
+    QTest::mouseClick(optionButton(*window, "RAYSANDWAVES"), Qt::LeftButton);
     EXPECT_FALSE(lens().monokymata);
-    EXPECT_TRUE(window->RAYSANDWAVES->isChecked());
-    EXPECT_FALSE(window->onlyrays->isChecked());
+    EXPECT_TRUE(optionButton(*window, "RAYSANDWAVES")->isChecked());
+    EXPECT_FALSE(optionButton(*window, "onlyrays")->isChecked());
 }
 
 TEST_F(ElSahlTest, OnlyWavesThenClickStillLeavesOutTheRays) {
     openPlanoConvex();
-    QTest::mouseClick(window->kymataYESNO, Qt::LeftButton);
+    QTest::mouseClick(optionButton(*window, "kymataYESNO"), Qt::LeftButton);
     window->Form_MouseDown(1, 0, 108, 25);
     window->Form_MouseUp(1, 0, 108, 25);
     EXPECT_FALSE(lens().monokymata);
-    EXPECT_TRUE(window->kymataYESNO->isChecked());
+    EXPECT_TRUE(optionButton(*window, "kymataYESNO")->isChecked());
     EXPECT_EQ(countColor(surface(), kCyan), 0);
     EXPECT_EQ(countColor(surface(), kGreen), 0);
     EXPECT_GT(countColor(surface(), kBlue), 0); // the fronts are still joined
-    QTest::mouseClick(window->RAYSANDWAVES, Qt::LeftButton);
+    QTest::mouseClick(optionButton(*window, "RAYSANDWAVES"), Qt::LeftButton);
     window->Form_MouseDown(1, 0, 108, 25);
     EXPECT_GT(countColor(surface(), kCyan), 0);
     EXPECT_GT(countColor(surface(), kGreen), 0);
@@ -189,12 +189,12 @@ TEST_F(ElSahlTest, BladeHitTest) {
         {"on the axis", 130, 0, None},
     };
     for (const Row& row : rows) {
-        window->dragLine1 = window->dragLine2 = false;
         source().pigiX = source().pigiY = -1;
         window->Form_MouseDown(1, 0, row.x, row.y);
-        EXPECT_EQ(window->dragLine1, row.hit == Upper) << row.name;
-        EXPECT_EQ(window->dragLine2, row.hit == Lower) << row.name;
+        EXPECT_EQ(window->draggingUpper(), row.hit == Upper) << row.name;
+        EXPECT_EQ(window->draggingLower(), row.hit == Lower) << row.name;
         EXPECT_EQ(source().pigiX, row.hit == None ? row.x : -1) << row.name;
+        window->Form_MouseUp(1, 0, std::nan(""), std::nan("")); // dropped nowhere: blades stay
     }
 }
 
@@ -204,7 +204,7 @@ TEST_F(ElSahlTest, PressOnABladeRestoresTheScaleAndDrawsNothing) {
     surface().Scale(0, 0, 10, 10);
     const auto before = picture();
     window->Form_MouseDown(2, 1, 130, 50);
-    EXPECT_TRUE(window->dragLine1);
+    EXPECT_TRUE(window->draggingUpper());
     EXPECT_FALSE(lens().monokymata);
     EXPECT_EQ(surface().ScaleLeft(), -120);
     EXPECT_EQ(surface().ScaleHeight(), -240);
@@ -227,36 +227,36 @@ TEST_F(ElSahlTest, PointerIsACrossOnAndWhileDraggingABlade) {
 TEST_F(ElSahlTest, UpperBladeDropAboveTheLowerTip) {
     openPlanoConvex();
     drag(130, 50, 100, 30);
-    EXPECT_FALSE(window->dragLine1);
-    for (const canvas::LineControl* blade : {&window->Line1, &window->Line2}) {
+    EXPECT_FALSE(window->draggingUpper());
+    for (const canvas::LineControl* blade : {&window->upperBlade(), &window->lowerBlade()}) {
         EXPECT_EQ(blade->X1, 100);
         EXPECT_EQ(blade->X2, 100);
     }
-    EXPECT_EQ(window->Line1.Y1, 120); // the window's top edge
-    EXPECT_EQ(window->Line1.Y2, 30);
-    EXPECT_EQ(window->Line2.Y1, -200);
-    EXPECT_EQ(window->Line2.Y2, -10);
+    EXPECT_EQ(window->upperBlade().Y1, 120); // the window's top edge
+    EXPECT_EQ(window->upperBlade().Y2, 30);
+    EXPECT_EQ(window->lowerBlade().Y1, -200);
+    EXPECT_EQ(window->lowerBlade().Y2, -10);
     EXPECT_EQ(caption(), kPlanoPointCaption); // redrawn with the new stop
 }
 
 TEST_F(ElSahlTest, UpperBladeDroppedBelowTheLowerTipKeepsA24UnitOpening) {
     openPlanoConvex();
     drag(130, 50, 120, -30);
-    EXPECT_EQ(window->Line2.Y2, -30);
-    EXPECT_EQ(window->Line1.Y2, -6); // a tenth of 240 above the drop
-    EXPECT_EQ(window->Line1.Y1, 120);
-    EXPECT_EQ(window->Line2.Y1, -200);
-    EXPECT_EQ(window->Line2.X1, 120);
+    EXPECT_EQ(window->lowerBlade().Y2, -30);
+    EXPECT_EQ(window->upperBlade().Y2, -6); // a tenth of 240 above the drop
+    EXPECT_EQ(window->upperBlade().Y1, 120);
+    EXPECT_EQ(window->lowerBlade().Y1, -200);
+    EXPECT_EQ(window->lowerBlade().X1, 120);
 }
 
 TEST_F(ElSahlTest, LowerBladeAboveTheUpperTipClosesTheStop) {
     openPlanoConvex();
     drag(130, -50, 110, 40);
-    EXPECT_FALSE(window->dragLine2);
-    EXPECT_EQ(window->Line2.Y1, -120); // the window's bottom edge
-    EXPECT_EQ(window->Line2.Y2, 40);
-    EXPECT_EQ(window->Line1.Y2, 10); // not corrected
-    EXPECT_EQ(window->Line1.X1, 110);
+    EXPECT_FALSE(window->draggingLower());
+    EXPECT_EQ(window->lowerBlade().Y1, -120); // the window's bottom edge
+    EXPECT_EQ(window->lowerBlade().Y2, 40);
+    EXPECT_EQ(window->upperBlade().Y2, 10); // not corrected
+    EXPECT_EQ(window->upperBlade().X1, 110);
     // A source right of the closed stop: every ray ends on the stop.
     window->Form_MouseDown(1, 0, 140, 0);
     EXPECT_GT(countColor(surface(), kMagenta), 0);
@@ -270,7 +270,7 @@ TEST_F(ElSahlTest, ReleaseWithoutADragChangesNothing) {
     const auto before = picture();
     window->Form_MouseUp(1, 0, 130, 50);
     EXPECT_TRUE(picture() == before);
-    EXPECT_EQ(window->Line1.X1, 130);
+    EXPECT_EQ(window->upperBlade().X1, 130);
 }
 
 TEST_F(ElSahlTest, ADropOutsideTheWindowKeepsTheBladeOnItsEdge) {
@@ -278,25 +278,25 @@ TEST_F(ElSahlTest, ADropOutsideTheWindowKeepsTheBladeOnItsEdge) {
     canvas::CanvasWidget& client = window->canvasWidget();
     const QPoint onBlade(int(surface().toPixelX(130)), int(surface().toPixelY(50)));
     QTest::mousePress(&client, Qt::LeftButton, Qt::NoModifier, onBlade);
-    EXPECT_TRUE(window->dragLine1);
+    EXPECT_TRUE(window->draggingUpper());
     QTest::mouseRelease(&client, Qt::LeftButton, Qt::NoModifier,
                         QPoint(client.width() + 500, -300));
-    EXPECT_FALSE(window->dragLine1);
-    EXPECT_EQ(window->Line1.X1, 150);
-    EXPECT_EQ(window->Line2.X1, 150);
-    EXPECT_EQ(window->Line1.Y2, 120);
+    EXPECT_FALSE(window->draggingUpper());
+    EXPECT_EQ(window->upperBlade().X1, 150);
+    EXPECT_EQ(window->lowerBlade().X1, 150);
+    EXPECT_EQ(window->upperBlade().Y2, 120);
     // Still within reach: it can be taken again.
     window->Form_MouseDown(1, 0, 149, 119);
-    EXPECT_TRUE(window->dragLine1);
+    EXPECT_TRUE(window->draggingUpper());
 }
 
 TEST_F(ElSahlTest, AReleaseAtNoPointLeavesTheBladesWhereTheyWere) {
     openPlanoConvex();
     window->Form_MouseDown(1, 0, 130, 50);
     window->Form_MouseUp(1, 0, kNaN, 0);
-    EXPECT_FALSE(window->dragLine1);
-    EXPECT_EQ(window->Line1.X1, 130);
-    EXPECT_EQ(window->Line1.Y2, 10);
+    EXPECT_FALSE(window->draggingUpper());
+    EXPECT_EQ(window->upperBlade().X1, 130);
+    EXPECT_EQ(window->upperBlade().Y2, 10);
 }
 
 TEST_F(ElSahlTest, AnyPressOffTheBladesMovesTheSourceAndRedraws) {
@@ -328,7 +328,7 @@ TEST_F(ElSahlTest, IndexGuardsRefuseOneAndBelow) {
     };
     const Action actions[] = {
         {"click", kIndexRefusal, [this] { window->Form_MouseDown(1, 0, 60, 10); }},
-        {"WAVES", kIndexRefusal, [this] { window->kymatikosahl->trigger(); }},
+        {"WAVES", kIndexRefusal, [this] { menuItem(*window, "kymatikosahl")->trigger(); }},
         {"beam", kBeamRefusal, [this] { beam(QString("30")); }},
         {"blade drop", kIndexRefusal, [this] { drag(130, 50, 100, 30); }},
     };
@@ -422,23 +422,23 @@ TEST_F(ElSahlTest, NearlyVerticalBeamsDrawAndReturn) {
 
 TEST_F(ElSahlTest, WavesDrawsFrontsFromTheSourceEvenWithOnlyRays) {
     openPlanoConvex();
-    QTest::mouseClick(window->onlyrays, Qt::LeftButton);
+    QTest::mouseClick(optionButton(*window, "onlyrays"), Qt::LeftButton);
     window->Form_MouseDown(1, 0, 100, 20);
     const int blackBefore = countColor(surface(), kBlack);
     app->spherical().isepanalipsi = true; // the workbench's beam mode must not matter
-    window->kymatikosahl->trigger();
+    menuItem(*window, "kymatikosahl")->trigger();
     EXPECT_GT(countColor(surface(), kBlack), blackBefore);
     EXPECT_EQ(lens().metopoX(0, 0), 100);
     EXPECT_EQ(lens().metopoY(0, 0), 20);
     EXPECT_EQ(caption(), kPlanoPointCaption);
     openBiconvex();
-    window->kymatikosahl->trigger();
+    menuItem(*window, "kymatikosahl")->trigger();
     EXPECT_EQ(caption(), kBiconvexCaption);
 }
 
 TEST_F(ElSahlTest, EndEndsTheProgram) {
     openPlanoConvex();
-    window->TELOS->trigger();
+    menuItem(*window, "TELOS")->trigger();
     EXPECT_TRUE(ended);
 }
 
@@ -449,7 +449,7 @@ TEST_F(ElSahlTest, BackToMenuAndTheCloseButtonReturnToTheLensChoice) {
         if (closeButton)
             window->close();
         else
-            window->BACKFAKO->trigger();
+            menuItem(*window, "BACKFAKO")->trigger();
         EXPECT_FALSE(window->isVisible()) << closeButton;
         EXPECT_TRUE(app->eisagogiko().isVisible()) << closeButton;
         EXPECT_EQ(countColor(surface(), kRed), 0) << closeButton;
@@ -474,5 +474,5 @@ TEST_F(ElSahlTest, MouseEventsAtAnyPointWithAnyButtons) {
     openPlanoConvex();
     window->Form_MouseDown(1, 0, 108, 25);
     EXPECT_GT(countColor(surface(), kCyan), 0);
-    EXPECT_EQ(window->Line1.X1, 130);
+    EXPECT_EQ(window->upperBlade().X1, 130);
 }

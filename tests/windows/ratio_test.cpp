@@ -82,8 +82,8 @@ class RatioTest : public testing_support::ProgramFixture<testing_support::Start:
         windows::Moniaktina& window = app->moniaktina();
         moveTo(window, ratio);
         app->openSingleRay();
-        window.Form_MouseUp(canvas::LeftButton, canvas::ShiftKey, window.fos.Left / 2,
-                            window.fos.Top / 2);
+        window.Form_MouseUp(canvas::LeftButton, canvas::ShiftKey, window.sourceMark().Left / 2,
+                            window.sourceMark().Top / 2);
         return censusAt(window, ratio);
     }
 
@@ -130,30 +130,30 @@ TEST_P(RatioTest, MouseHitsLandOnTheSameUserPoints) {
     const struct {
         const char* name;
         double x, y;
-        bool windows::Lentoi::*flag;
+        bool windows::Lentoi::Grips::*flag;
     } hits[] = {
-        {"upper blade", 2, 150, &windows::Lentoi::diafragma1},
-        {"lower blade", -2, -200, &windows::Lentoi::diafragma2},
-        {"centre 1", -47, 3, &windows::Lentoi::kentro1},
-        {"centre 2", 23, -3, &windows::Lentoi::kentro2},
-        {"vertex 1", 50, 30, &windows::Lentoi::koryfi1},
+        {"upper blade", 2, 150, &windows::Lentoi::Grips::diafragma1},
+        {"lower blade", -2, -200, &windows::Lentoi::Grips::diafragma2},
+        {"centre 1", -47, 3, &windows::Lentoi::Grips::kentro1},
+        {"centre 2", 23, -3, &windows::Lentoi::Grips::kentro2},
+        {"vertex 1", 50, 30, &windows::Lentoi::Grips::koryfi1},
     };
     canvas::CanvasWidget& canvas = lentoi.canvasWidget();
     const canvas::Surface& view = lentoi.surface();
+    const windows::LentoiSetup start = lentoi.setup();
     for (const auto& hit : hits) {
         QSignalSpy pressed(&canvas, &canvas::CanvasWidget::mouseDown);
         const QPoint at(static_cast<int>(view.toPixelX(hit.x)),
                         static_cast<int>(view.toPixelY(hit.y)));
         QTest::mousePress(&canvas, Qt::LeftButton, {}, at);
-        EXPECT_TRUE(lentoi.*hit.flag) << hit.name;
+        EXPECT_TRUE(lentoi.grips().*hit.flag) << hit.name;
         ASSERT_EQ(pressed.count(), 1) << hit.name;
         const canvas::UserPoint user = view.toUser(at.x(), at.y());
         EXPECT_EQ(pressed.at(0).at(2).toDouble(), user.x) << hit.name;
         EXPECT_EQ(pressed.at(0).at(3).toDouble(), user.y) << hit.name;
-        // Released without its flag, the press drops nothing: the handles
-        // stay where they are for the next row.
-        lentoi.*hit.flag = false;
+        // The handles go back where they were for the next row.
         QTest::mouseRelease(&canvas, Qt::LeftButton, {}, at);
+        lentoi.apply(start);
     }
 
     windows::ElSahl& sahl = app->elSahl();
@@ -161,13 +161,12 @@ TEST_P(RatioTest, MouseHitsLandOnTheSameUserPoints) {
     app->eisagogiko().Command2_Click();
     const canvas::Surface& sahlView = sahl.surface();
     // Line1 runs from (130, 200) to (130, 10), Line2 from (130, -200) to (130, -10).
-    for (const auto& [y, flag] : {std::pair{100.0, &windows::ElSahl::dragLine1},
-                                  std::pair{-100.0, &windows::ElSahl::dragLine2}}) {
+    for (const auto& [y, dragging] : {std::pair{100.0, &windows::ElSahl::draggingUpper},
+                                      std::pair{-100.0, &windows::ElSahl::draggingLower}}) {
         const QPoint at(static_cast<int>(sahlView.toPixelX(130)),
                         static_cast<int>(sahlView.toPixelY(y)));
         QTest::mousePress(&sahl.canvasWidget(), Qt::LeftButton, {}, at);
-        EXPECT_TRUE(sahl.*flag) << y;
-        sahl.*flag = false;
+        EXPECT_TRUE((sahl.*dragging)()) << y;
         QTest::mouseRelease(&sahl.canvasWidget(), Qt::LeftButton, {}, at);
     }
 }
@@ -223,17 +222,17 @@ TEST_P(EveryRatioTest, TheFocusedScrollBarIsFramed) {
     moveTo(lentoi, GetParam());
     lentoi.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&lentoi));
-    const QImage plain = lentoi.aktina1->grab().toImage();
-    lentoi.aktina1->setFocus();
-    const QImage framed = lentoi.aktina1->grab().toImage();
+    const QImage plain = scrollBar(lentoi, "aktina1")->grab().toImage();
+    scrollBar(lentoi, "aktina1")->setFocus();
+    const QImage framed = scrollBar(lentoi, "aktina1")->grab().toImage();
     const int right = framed.width() - 1, bottom = framed.height() - 1;
     int changed = 0;
     for (int x = 0; x <= right; ++x)
         for (int y = 0; y <= bottom; y += (x == 0 || x == right) ? 1 : bottom)
             changed += framed.pixel(x, y) != plain.pixel(x, y);
     EXPECT_GT(changed, 0.9 * 2 * (right + bottom));
-    lentoi.aktina2->setFocus();
-    EXPECT_TRUE(lentoi.aktina1->grab().toImage() == plain);
+    scrollBar(lentoi, "aktina2")->setFocus();
+    EXPECT_TRUE(scrollBar(lentoi, "aktina1")->grab().toImage() == plain);
 }
 
 namespace {

@@ -100,7 +100,7 @@ class SingleRayTest : public testing_support::ProgramFixture<> {
     void SetUp() override {
         ProgramFixture::SetUp();
         lentoi = &app->lentoi();
-        lentoi->singleray->trigger();
+        menuItem(*lentoi, "singleray")->trigger();
         window = &app->moniaktina();
     }
 
@@ -109,15 +109,18 @@ class SingleRayTest : public testing_support::ProgramFixture<> {
     // A Shift-press that puts the mark's centre at (x, y), then a
     // Shift-release at the source plus (dx, dy).
     canvas::UserPoint shoot(double x, double y, double dx, double dy) {
-        window->Form_MouseDown(1, kShift, x - window->fos.Width / 2, y + window->fos.Height / 2);
+        window->Form_MouseDown(1, kShift, x - window->sourceMark().Width / 2,
+                               y + window->sourceMark().Height / 2);
         const canvas::UserPoint source = window->sourceCentre();
         window->Form_MouseUp(1, kShift, source.x + dx, source.y + dy);
         return source;
     }
 
     std::vector<Bend> path(canvas::UserPoint source, double dx, double dy) const {
-        return pathOf(source, dx, dy, window->kentrokykloy->value(), window->aktina1->value(),
-                      window->aktina2->value(), window->deiktisdiathlasis->value() / 100.0);
+        return pathOf(source, dx, dy, scrollBar(*window, "kentrokykloy")->value(),
+                      scrollBar(*window, "aktina1")->value(),
+                      scrollBar(*window, "aktina2")->value(),
+                      scrollBar(*window, "deiktisdiathlasis")->value() / 100.0);
     }
 
     windows::Lentoi* lentoi = nullptr;
@@ -126,11 +129,11 @@ class SingleRayTest : public testing_support::ProgramFixture<> {
 
 TEST_F(SingleRayTest, StartTextsAndCaptions) {
     const std::pair<QString, QString> rows[] = {
-        {window->Text6->text(), "Ακτίνα 1 =90"},
-        {window->Text5->text(), "Ακτίνα 2 =100"},
-        {window->Text7->text(), "Κέντρο δεξιά=100"},
-        {window->Text2->text(), "Index of Refraction n = 1.50"},
-        {window->Command1->text(), "Πίσω"},
+        {textBox(*window, "Text6")->text(), "Ακτίνα 1 =90"},
+        {textBox(*window, "Text5")->text(), "Ακτίνα 2 =100"},
+        {textBox(*window, "Text7")->text(), "Κέντρο δεξιά=100"},
+        {textBox(*window, "Text2")->text(), "Index of Refraction n = 1.50"},
+        {commandButton(*window, "Command1")->text(), "Πίσω"},
         {window->windowTitle(), "ΜΙΑ ΑΚΤΙΝΑ"},
     };
     for (const auto& [actual, expected] : rows)
@@ -138,15 +141,15 @@ TEST_F(SingleRayTest, StartTextsAndCaptions) {
 }
 
 TEST_F(SingleRayTest, IndexBarWritesItsOwnCaptionInTheUsersLocale) {
-    window->deiktisdiathlasis->setValue(200);
-    EXPECT_EQ(window->Text2->text().toStdString(), "Index of refraction n= 2.00");
+    scrollBar(*window, "deiktisdiathlasis")->setValue(200);
+    EXPECT_EQ(textBox(*window, "Text2")->text().toStdString(), "Index of refraction n= 2.00");
     EXPECT_DOUBLE_EQ(app->spherical().deiktis, 2.0);
     QLocale::setDefault(QLocale(QLocale::Greek, QLocale::Greece));
-    window->deiktisdiathlasis->setValue(133);
-    window->aktina1->setValue(120);
+    scrollBar(*window, "deiktisdiathlasis")->setValue(133);
+    scrollBar(*window, "aktina1")->setValue(120);
     QLocale::setDefault(QLocale::c());
-    EXPECT_EQ(window->Text2->text().toStdString(), "Index of refraction n= 1,33");
-    EXPECT_EQ(window->Text6->text().toStdString(), "Ακτίνα 1 =120");
+    EXPECT_EQ(textBox(*window, "Text2")->text().toStdString(), "Index of refraction n= 1,33");
+    EXPECT_EQ(textBox(*window, "Text6")->text().toStdString(), "Ακτίνα 1 =120");
 }
 
 TEST_F(SingleRayTest, OpeningScalesTheScreenAndKeepsTheMarksPlace) {
@@ -155,10 +158,10 @@ TEST_F(SingleRayTest, OpeningScalesTheScreenAndKeepsTheMarksPlace) {
     EXPECT_NEAR(view().ScaleWidth(), 738.4615, 1e-4);
     EXPECT_NEAR(view().ScaleHeight(), -461.5385, 1e-4);
     // Designer place 1080, 2160 twips = pixel 72, 144; size 135 twips = 9 px.
-    EXPECT_NEAR(window->fos.Left, -369.2308 + 72 * kUnitsPerPixel, 1e-4);
-    EXPECT_NEAR(window->fos.Top, 230.7692 - 144 * kUnitsPerPixel, 1e-4);
-    EXPECT_NEAR(window->fos.Width, 9 * kUnitsPerPixel, 1e-9);
-    EXPECT_NEAR(window->fos.Height, 9 * kUnitsPerPixel, 1e-9);
+    EXPECT_NEAR(window->sourceMark().Left, -369.2308 + 72 * kUnitsPerPixel, 1e-4);
+    EXPECT_NEAR(window->sourceMark().Top, 230.7692 - 144 * kUnitsPerPixel, 1e-4);
+    EXPECT_NEAR(window->sourceMark().Width, 9 * kUnitsPerPixel, 1e-9);
+    EXPECT_NEAR(window->sourceMark().Height, 9 * kUnitsPerPixel, 1e-9);
 }
 
 TEST(SingleRayLoad, FirstAimRunsInTheDesignersTwips) {
@@ -193,7 +196,7 @@ TEST_F(SingleRayTest, OpensWithTheOutlineAndNoRay) {
 
 TEST_F(SingleRayTest, RayAlongTheAxisIsOneStraightLineInThreeSegments) {
     // Circle 2 about (120, 0): the faces meet the axis at 20 and 90.
-    window->kentrokykloy->setValue(120);
+    scrollBar(*window, "kentrokykloy")->setValue(120);
     const canvas::UserPoint source = shoot(-300, 0, 600, 0);
     ASSERT_EQ(source.y, 0);
     const std::vector<Bend> bends = path(source, 600, 0);
@@ -223,7 +226,7 @@ TEST_F(SingleRayTest, TotalReflectionAtTheSecondFaceEndsTheRay) {
         bool reflected;
     };
     for (const Row row : {Row{150, false}, Row{250, true}}) {
-        window->deiktisdiathlasis->setValue(row.index);
+        scrollBar(*window, "deiktisdiathlasis")->setValue(row.index);
         const canvas::UserPoint source = shoot(-300, 50, 600, 0);
         const std::vector<Bend> bends = path(source, 600, 0);
         ASSERT_EQ(bends.size(), 2u);
@@ -257,7 +260,7 @@ TEST_F(SingleRayTest, EveryBendObeysSnellsLawAndIsDrawn) {
         {"glass thinner than air", 60, -300, 20, 300, 0, 1},
     };
     for (const Row& row : rows) {
-        window->deiktisdiathlasis->setValue(row.index);
+        scrollBar(*window, "deiktisdiathlasis")->setValue(row.index);
         const double n = row.index / 100.0;
         const canvas::UserPoint source = shoot(row.x, row.y, row.dx, row.dy);
         const std::vector<Bend> bends = path(source, row.dx, row.dy);
@@ -288,7 +291,7 @@ TEST_F(SingleRayTest, EveryBendObeysSnellsLawAndIsDrawn) {
 TEST_F(SingleRayTest, MouseWithoutShiftAloneChangesNothing) {
     canvas::CanvasWidget& canvasView = window->canvasWidget();
     const std::vector<std::uint32_t> before = testing_support::pixelsOf(view());
-    const double left = window->fos.Left, top = window->fos.Top;
+    const double left = window->sourceMark().Left, top = window->sourceMark().Top;
     const Qt::KeyboardModifiers modifiers[] = {
         Qt::NoModifier, Qt::ShiftModifier | Qt::ControlModifier,
         Qt::ShiftModifier | Qt::AltModifier, Qt::ControlModifier};
@@ -298,8 +301,8 @@ TEST_F(SingleRayTest, MouseWithoutShiftAloneChangesNothing) {
     }
     window->Form_MouseDown(1, 0, 10, 10);
     window->Form_MouseUp(1, 3, 100, 10);
-    EXPECT_EQ(window->fos.Left, left);
-    EXPECT_EQ(window->fos.Top, top);
+    EXPECT_EQ(window->sourceMark().Left, left);
+    EXPECT_EQ(window->sourceMark().Top, top);
     EXPECT_TRUE(testing_support::pixelsOf(view()) == before);
 }
 
@@ -308,8 +311,8 @@ TEST_F(SingleRayTest, ShiftDragMovesTheSourceThenAims) {
     const std::vector<std::uint32_t> before = testing_support::pixelsOf(view());
     QTest::mousePress(&canvasView, Qt::RightButton, Qt::ShiftModifier, QPoint(200, 200));
     // Pixel (200, 200) is (-369.2308 + 115.3846, 230.7692 - 115.3846).
-    EXPECT_NEAR(window->fos.Left, -253.8462, 1e-3);
-    EXPECT_NEAR(window->fos.Top, 115.3846, 1e-3);
+    EXPECT_NEAR(window->sourceMark().Left, -253.8462, 1e-3);
+    EXPECT_NEAR(window->sourceMark().Top, 115.3846, 1e-3);
     EXPECT_TRUE(testing_support::pixelsOf(view()) == before); // the press draws nothing
     QTest::mouseRelease(&canvasView, Qt::RightButton, Qt::ShiftModifier, QPoint(400, 150));
     // From the mark's centre (-251.25, 112.79) through the release point
@@ -326,32 +329,32 @@ TEST_F(SingleRayTest, BackToTheWorkbenchAndOpeningAgain) {
     EXPECT_EQ(lens.radius2, 100);
     EXPECT_EQ(lens.xa, 0);
     EXPECT_EQ(lens.xb, 100);
-    window->aktina1->setValue(120);
-    window->deiktisdiathlasis->setValue(200);
+    scrollBar(*window, "aktina1")->setValue(120);
+    scrollBar(*window, "deiktisdiathlasis")->setValue(200);
     shoot(-300, 50, 300, -50);
-    const double left = window->fos.Left, top = window->fos.Top;
+    const double left = window->sourceMark().Left, top = window->sourceMark().Top;
     const std::vector<std::uint32_t> picture = testing_support::pixelsOf(view());
 
-    window->Command1->click();
+    commandButton(*window, "Command1")->click();
     EXPECT_FALSE(window->isVisible());
     EXPECT_TRUE(lentoi->isVisible());
     EXPECT_TRUE(testing_support::pixelsOf(view()) == picture); // hidden with its drawing
     EXPECT_EQ(lens.radius1, 120);
     EXPECT_EQ(lens.xa, 0);
     EXPECT_DOUBLE_EQ(lens.deiktis, 2.0);
-    lentoi->aktina2->setValue(95);
+    scrollBar(*lentoi, "aktina2")->setValue(95);
     EXPECT_EQ(lens.radius1, 100);
     EXPECT_EQ(lens.radius2, 95);
     EXPECT_EQ(lens.xa, -50);
     EXPECT_EQ(lens.xb, 20);
 
-    lentoi->singleray->trigger();
+    menuItem(*lentoi, "singleray")->trigger();
     EXPECT_TRUE(window->isVisible());
     EXPECT_FALSE(lentoi->isVisible());
-    EXPECT_EQ(window->aktina1->value(), 120);
-    EXPECT_EQ(window->deiktisdiathlasis->value(), 200);
-    EXPECT_NEAR(window->fos.Left, left, 1e-9);
-    EXPECT_NEAR(window->fos.Top, top, 1e-9);
+    EXPECT_EQ(scrollBar(*window, "aktina1")->value(), 120);
+    EXPECT_EQ(scrollBar(*window, "deiktisdiathlasis")->value(), 200);
+    EXPECT_NEAR(window->sourceMark().Left, left, 1e-9);
+    EXPECT_NEAR(window->sourceMark().Top, top, 1e-9);
     EXPECT_EQ(lens.radius1, 120);
     EXPECT_EQ(lens.radius2, 100);
     EXPECT_EQ(lens.xa, 0);
@@ -364,18 +367,18 @@ TEST_F(SingleRayTest, BackToTheWorkbenchAndOpeningAgain) {
 
 TEST_F(SingleRayTest, GeometryBarsShowTheNewOutlineWithoutTheRay) {
     struct Row {
-        QScrollBar* windows::Moniaktina::*bar;
+        const char* bar;
         int value;
         double rimX, focal; // rim x and focal length of the new lens, n = 1.5
     };
     // Rim x = (xb^2 + r1^2 - r2^2) / (2 xb); f = 2 / (1/r1 + 1/r2).
     const Row rows[] = {
-        {&windows::Moniaktina::aktina1, 120, 72, 109.0909},
-        {&windows::Moniaktina::aktina2, 120, 18.5, 102.8571},
-        {&windows::Moniaktina::kentrokykloy, 150, 68.6667, kFocal},
+        {"aktina1", 120, 72, 109.0909},
+        {"aktina2", 120, 18.5, 102.8571},
+        {"kentrokykloy", 150, 68.6667, kFocal},
     };
     for (const Row& row : rows) {
-        QScrollBar* bar = window->*row.bar;
+        QScrollBar* bar = scrollBar(*window, row.bar);
         const int start = bar->value();
         shoot(-300, 30, 300, -30);
         ASSERT_GT(redRightOf(view(), 200), 0);
@@ -390,13 +393,13 @@ TEST_F(SingleRayTest, GeometryBarsShowTheNewOutlineWithoutTheRay) {
 TEST_F(SingleRayTest, IndexBarRedrawsNothing) {
     shoot(-300, 30, 300, -30);
     const std::vector<std::uint32_t> before = testing_support::pixelsOf(view());
-    window->deiktisdiathlasis->setValue(180);
+    scrollBar(*window, "deiktisdiathlasis")->setValue(180);
     EXPECT_TRUE(testing_support::pixelsOf(view()) == before);
 }
 
 TEST_F(SingleRayTest, IndexOneMarksBothFociOnTheRim) {
-    window->deiktisdiathlasis->setValue(100);
-    window->aktina1->setValue(91);
+    scrollBar(*window, "deiktisdiathlasis")->setValue(100);
+    scrollBar(*window, "aktina1")->setValue(91);
     // Rim x = (100^2 + 91^2 - 100^2) / 200 = 41.405.
     EXPECT_TRUE(redNear(view(), 41.405 + 3, 0));
     EXPECT_EQ(redAwayFrom(view(), {{41.405, 0}}), 0);
@@ -413,21 +416,15 @@ TEST_F(SingleRayTest, AimAtTheSourceDrawsOnlyTheAimingLine) {
 
 TEST_F(SingleRayTest, ScrollBarsAtTheirEndsKeepTheWindowWorking) {
     struct Row {
-        QScrollBar* windows::Moniaktina::*bar;
+        const char* bar;
         int value;
     };
     const Row rows[] = {
-        {&windows::Moniaktina::aktina2, 0},
-        {&windows::Moniaktina::aktina2, 500},
-        {&windows::Moniaktina::kentrokykloy, 0},
-        {&windows::Moniaktina::kentrokykloy, 500},
-        {&windows::Moniaktina::aktina1, 50},
-        {&windows::Moniaktina::aktina1, 500},
-        {&windows::Moniaktina::deiktisdiathlasis, 40},
-        {&windows::Moniaktina::deiktisdiathlasis, 250},
+        {"aktina2", 0},  {"aktina2", 500}, {"kentrokykloy", 0},       {"kentrokykloy", 500},
+        {"aktina1", 50}, {"aktina1", 500}, {"deiktisdiathlasis", 40}, {"deiktisdiathlasis", 250},
     };
     for (const Row& row : rows) {
-        (window->*row.bar)->setValue(row.value);
+        scrollBar(*window, row.bar)->setValue(row.value);
         EXPECT_GT(countColor(view(), kGreen), 0) << row.value;
         // Each ray starts at its source, whatever the lens does to it.
         shoot(-300, 20, 300, -10);

@@ -8,7 +8,7 @@ class WorkbenchAnimationTest : public WorkbenchTest {
   protected:
     // A horizontal wave bundle, then its animation armed.
     void startBundleWaves() {
-        lentoi->Check1->click();
+        checkBox(*lentoi, "Check1")->click();
         dialogs.answer("0");
         lentoi->EPANALIPSI_Click();
         lentoi->parallilakymata_Click();
@@ -20,7 +20,7 @@ class WorkbenchAnimationTest : public WorkbenchTest {
     // Ticks Timer2 until it stops itself; returns the number of ticks.
     int runTimer2() {
         int ticks = 0;
-        while (lentoi->Timer2.Enabled() && ticks < 1000) {
+        while (formTimer(*lentoi, "Timer2")->Enabled() && ticks < 1000) {
             lentoi->Timer2_Timer();
             ++ticks;
         }
@@ -79,7 +79,7 @@ TEST_F(WorkbenchAnimationTest, StepAcrossAFaceGoesOnAtTheNewSpeed) {
 TEST_F(WorkbenchAnimationTest, RunStopsAfter240DrawingTicksAndRestartsFromZero) {
     startBundleWaves();
     EXPECT_EQ(runTimer2(), 241); // 240 that draw, one that stops
-    EXPECT_FALSE(lentoi->Timer2.Enabled());
+    EXPECT_FALSE(formTimer(*lentoi, "Timer2")->Enabled());
     EXPECT_EQ(lentoi->timer2Step(), 0);
     lentoi->parallilakymata_Click();
     lentoi->Timer2_Timer();
@@ -88,7 +88,7 @@ TEST_F(WorkbenchAnimationTest, RunStopsAfter240DrawingTicksAndRestartsFromZero) 
 }
 
 TEST_F(WorkbenchAnimationTest, LongIntervalDrawsOneDelayedFrame) {
-    lentoi->Check1->click();
+    checkBox(*lentoi, "Check1")->click();
     dialogs.answer("0");
     lentoi->EPANALIPSI_Click(); // Timer2: Interval 1550, enabled
     EXPECT_EQ(runTimer2(), 2);
@@ -112,7 +112,7 @@ TEST_F(WorkbenchAnimationTest, PointSourceAnimationWithoutRecordedRaysDrawsNothi
     const std::vector<std::uint32_t> before(
         surface().pixels(), surface().pixels() + surface().widthPx() * surface().heightPx());
     int ticks = 0;
-    while (lentoi->Timer1.Enabled() && ticks < 1000) {
+    while (formTimer(*lentoi, "Timer1")->Enabled() && ticks < 1000) {
         lentoi->Timer1_Timer();
         ++ticks;
     }
@@ -121,7 +121,7 @@ TEST_F(WorkbenchAnimationTest, PointSourceAnimationWithoutRecordedRaysDrawsNothi
 }
 
 TEST_F(WorkbenchAnimationTest, PointSourceFanAnimates) {
-    lentoi->Check2->click();
+    checkBox(*lentoi, "Check2")->click();
     lentoi->Form_MouseDown(1, 1, -250, 20);
     lentoi->Form_MouseUp(1, 1, -250, 20);
     ASSERT_GT(source().plithosaktinon, 2);
@@ -135,10 +135,10 @@ TEST_F(WorkbenchAnimationTest, NestedCirclesAnimateThroughTheInnerDisc) {
     // Circle 2 (radius 50 about x = 20) inside circle 1 (radius 100 about 0):
     // the glass is the inner disc. The bundle's rays enter it on its circle,
     // and the animation outlines the whole inner circle as the lens face.
-    lentoi->aktina1->setValue(100);
-    lentoi->kentrokykloy2->setValue(0);
-    lentoi->aktina2->setValue(50);
-    lentoi->kentrokykloy->setValue(20);
+    scrollBar(*lentoi, "aktina1")->setValue(100);
+    scrollBar(*lentoi, "kentrokykloy2")->setValue(0);
+    scrollBar(*lentoi, "aktina2")->setValue(50);
+    scrollBar(*lentoi, "kentrokykloy")->setValue(20);
     startBundleWaves();
     ASSERT_GT(source().plithosaktinon, 3);
     for (int i = 0; i < source().plithosaktinon; ++i) {

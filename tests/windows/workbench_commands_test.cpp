@@ -27,12 +27,12 @@ std::ostream& operator<<(std::ostream& out, const TimerState& s) {
 class WorkbenchCommandsTest : public WorkbenchTest {
   protected:
     TimerState timers() const {
-        return {lentoi->Timer1.Interval(),
-                lentoi->Timer1.Enabled(),
-                lentoi->Timer2.Interval(),
-                lentoi->Timer2.Enabled(),
-                lentoi->parallilakymata->isEnabled(),
-                lentoi->kymatachronika->isEnabled()};
+        return {formTimer(*lentoi, "Timer1")->Interval(),
+                formTimer(*lentoi, "Timer1")->Enabled(),
+                formTimer(*lentoi, "Timer2")->Interval(),
+                formTimer(*lentoi, "Timer2")->Enabled(),
+                menuItem(*lentoi, "parallilakymata")->isEnabled(),
+                menuItem(*lentoi, "kymatachronika")->isEnabled()};
     }
 
     void bundle(const QString& angle) {
@@ -43,7 +43,7 @@ class WorkbenchCommandsTest : public WorkbenchTest {
 
 TEST_F(WorkbenchCommandsTest, LoadStateHasTimer1EnabledWithoutInterval) {
     EXPECT_EQ(timers(), (TimerState{0, true, 0, false, false, false}));
-    EXPECT_FALSE(lentoi->Timer1.ticking());
+    EXPECT_FALSE(formTimer(*lentoi, "Timer1")->ticking());
 }
 
 TEST_F(WorkbenchCommandsTest, StateTableRowByRow) {
@@ -60,7 +60,7 @@ TEST_F(WorkbenchCommandsTest, StateTableRowByRow) {
     EXPECT_EQ(timers(), (TimerState{1, true, 11500, false, true, false})) << "Shift-press";
     lentoi->Form_MouseUp(1, 1, 250, 60);
 
-    lentoi->Check2->click();
+    checkBox(*lentoi, "Check2")->click();
     lentoi->Form_MouseDown(1, 1, 250, 60);
     EXPECT_EQ(timers(), (TimerState{1500, true, 1500, false, false, true}))
         << "Shift-press with Check2";
@@ -74,11 +74,11 @@ TEST_F(WorkbenchCommandsTest, StateTableRowByRow) {
 }
 
 TEST_F(WorkbenchCommandsTest, BundleAtZeroIsHorizontalWithDesmi1PlusOneRays) {
-    lentoi->desmi1->setValue(10);
+    scrollBar(*lentoi, "desmi1")->setValue(10);
     bundle("0");
     EXPECT_EQ(dialogs.prompts, QStringList{"Give angle with horizontal direction: -90<φ<90"});
     EXPECT_TRUE(lens().isepanalipsi);
-    EXPECT_EQ(lentoi->goniadesmis, 0);
+    EXPECT_EQ(lentoi->bundleAngle(), 0);
     int rows = 0;
     for (int k = 200; k >= -200; k -= 40)
         rows += colorAt(surface(), -195, k) != surface().BackColor;
@@ -88,22 +88,22 @@ TEST_F(WorkbenchCommandsTest, BundleAtZeroIsHorizontalWithDesmi1PlusOneRays) {
 
 TEST_F(WorkbenchCommandsTest, BundleAngleIsTakenInDegrees) {
     bundle("30");
-    EXPECT_NEAR(lentoi->goniadesmis, std::acos(-1.0) / 6, 1e-12);
+    EXPECT_NEAR(lentoi->bundleAngle(), std::acos(-1.0) / 6, 1e-12);
     QLocale::setDefault(QLocale(QLocale::Greek, QLocale::Greece));
     bundle(" 12,5 ");
-    EXPECT_NEAR(lentoi->goniadesmis * 180 / std::acos(-1.0), 12.5, 1e-9);
+    EXPECT_NEAR(lentoi->bundleAngle() * 180 / std::acos(-1.0), 12.5, 1e-9);
     bundle("-7.5");
     QLocale::setDefault(QLocale::c());
-    EXPECT_NEAR(lentoi->goniadesmis * 180 / std::acos(-1.0), -7.5, 1e-9);
+    EXPECT_NEAR(lentoi->bundleAngle() * 180 / std::acos(-1.0), -7.5, 1e-9);
 }
 
 TEST_F(WorkbenchCommandsTest, RefusedAnswersLeaveEverythingAsItWas) {
-    lentoi->Check1->click();
+    checkBox(*lentoi, "Check1")->click();
     bundle("20");
     lentoi->parallilakymata_Click();
     const TimerState before = timers();
     const int recorded = source().plithosaktinon;
-    const double angle = lentoi->goniadesmis;
+    const double angle = lentoi->bundleAngle();
     lens().isepanalipsi = false;
     struct Row {
         const char* name;
@@ -122,7 +122,7 @@ TEST_F(WorkbenchCommandsTest, RefusedAnswersLeaveEverythingAsItWas) {
         lentoi->EPANALIPSI_Click();
         EXPECT_EQ(timers(), before) << row.name;
         EXPECT_EQ(source().plithosaktinon, recorded) << row.name;
-        EXPECT_EQ(lentoi->goniadesmis, angle) << row.name;
+        EXPECT_EQ(lentoi->bundleAngle(), angle) << row.name;
         EXPECT_FALSE(lens().isepanalipsi) << row.name;
         const QStringList expected =
             row.message ? QStringList{"Άκυρη γωνία Invalid angle -90<φ<90"} : QStringList{};
@@ -131,7 +131,7 @@ TEST_F(WorkbenchCommandsTest, RefusedAnswersLeaveEverythingAsItWas) {
 }
 
 TEST_F(WorkbenchCommandsTest, AnglesNearARightAngleAreSafe) {
-    lentoi->Check1->click();
+    checkBox(*lentoi, "Check1")->click();
     for (const char* angle : {"89.999", "-89.9999999"}) {
         bundle(angle);
         EXPECT_TRUE(dialogs.messages.isEmpty()) << angle;

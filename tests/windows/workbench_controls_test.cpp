@@ -5,13 +5,13 @@
 using testing_support::countColor;
 
 TEST_F(WorkbenchTest, LensScrollBarsWriteTheirTextsAndTheLens) {
-    lentoi->aktina1->setValue(120);
-    lentoi->aktina2->setValue(70);
-    lentoi->kentrokykloy->setValue(35);
-    lentoi->kentrokykloy2->setValue(-80);
-    EXPECT_EQ(lentoi->Text6->text().toStdString(), "Ακτίνα1 =120");
-    EXPECT_EQ(lentoi->Text5->text().toStdString(), "Ακτίνα2 =70");
-    EXPECT_EQ(lentoi->Text7->text().toStdString(), "Κέντρο δεξί κύκλου=35");
+    scrollBar(*lentoi, "aktina1")->setValue(120);
+    scrollBar(*lentoi, "aktina2")->setValue(70);
+    scrollBar(*lentoi, "kentrokykloy")->setValue(35);
+    scrollBar(*lentoi, "kentrokykloy2")->setValue(-80);
+    EXPECT_EQ(textBox(*lentoi, "Text6")->text().toStdString(), "Ακτίνα1 =120");
+    EXPECT_EQ(textBox(*lentoi, "Text5")->text().toStdString(), "Ακτίνα2 =70");
+    EXPECT_EQ(textBox(*lentoi, "Text7")->text().toStdString(), "Κέντρο δεξί κύκλου=35");
     EXPECT_EQ(lens().radius1, 120);
     EXPECT_EQ(lens().radius2, 70);
     EXPECT_EQ(lens().xb, 35);
@@ -21,8 +21,9 @@ TEST_F(WorkbenchTest, LensScrollBarsWriteTheirTextsAndTheLens) {
 TEST_F(WorkbenchTest, IndexChangesItsTextButNotThePicture) {
     const std::vector<std::uint32_t> before(
         surface().pixels(), surface().pixels() + surface().widthPx() * surface().heightPx());
-    lentoi->deiktisdiathlasis->setValue(200);
-    EXPECT_EQ(lentoi->Text2->text().toStdString(), "Index of Refraction Δείκτης Διάθλασης= 2.00");
+    scrollBar(*lentoi, "deiktisdiathlasis")->setValue(200);
+    EXPECT_EQ(textBox(*lentoi, "Text2")->text().toStdString(),
+              "Index of Refraction Δείκτης Διάθλασης= 2.00");
     EXPECT_DOUBLE_EQ(lens().deiktis, 2.0);
     EXPECT_TRUE(std::equal(before.begin(), before.end(), surface().pixels()));
 }
@@ -39,41 +40,42 @@ TEST_F(WorkbenchTest, RayCountFollowsBothBundleScrollBars) {
         {20, 30, "Number of Rays Αριθμός ακτινών= 76.00"},
     };
     for (const Row& row : rows) {
-        lentoi->arvimaton->setValue(row.arvimaton);
-        lentoi->desmi1->setValue(row.desmi1);
-        EXPECT_EQ(lentoi->Text1->text().toStdString(), row.text);
-        EXPECT_EQ(lentoi->Label3->text(),
+        scrollBar(*lentoi, "arvimaton")->setValue(row.arvimaton);
+        scrollBar(*lentoi, "desmi1")->setValue(row.desmi1);
+        EXPECT_EQ(textBox(*lentoi, "Text1")->text().toStdString(), row.text);
+        EXPECT_EQ(formLabel(*lentoi, "Label3")->text(),
                   "Πολλαπλασιαστής ακτίνων" + QString::number(row.arvimaton));
     }
 }
 
 TEST_F(WorkbenchTest, VerticalScrollBarsPlaceTheBladeTips) {
     const double t = surface().ScaleTop(), h = surface().ScaleHeight();
-    lentoi->VScroll1->setValue(-100);
-    EXPECT_NEAR(lentoi->Line1.Y2, t, 1e-9); // the upper tip at the top edge
-    EXPECT_NEAR(lentoi->Line1.Y1, t, 1e-9);
-    EXPECT_EQ(lentoi->Line1.BorderColor, canvas::RGB(250, 0, 0));
-    lentoi->VScroll2->setValue(50);
-    EXPECT_NEAR(lentoi->Line2.Y2, t + h, 1e-9); // the lower tip at the bottom edge
-    EXPECT_NEAR(lentoi->Line2.Y1, t + h, 1e-9);
-    lentoi->VScroll2->setValue(100);
-    EXPECT_NEAR(lentoi->Line2.Y2, t + 1.5 * h, 1e-9); // out of the window
-    lentoi->VScroll1->setValue(-50);
-    EXPECT_NEAR(lentoi->Line1.Y2, t + h / 4, 1e-9);
+    scrollBar(*lentoi, "VScroll1")->setValue(-100);
+    EXPECT_NEAR(lentoi->upperBlade().Y2, t, 1e-9); // the upper tip at the top edge
+    EXPECT_NEAR(lentoi->upperBlade().Y1, t, 1e-9);
+    EXPECT_EQ(lentoi->upperBlade().BorderColor, canvas::RGB(250, 0, 0));
+    scrollBar(*lentoi, "VScroll2")->setValue(50);
+    EXPECT_NEAR(lentoi->lowerBlade().Y2, t + h, 1e-9); // the lower tip at the bottom edge
+    EXPECT_NEAR(lentoi->lowerBlade().Y1, t + h, 1e-9);
+    scrollBar(*lentoi, "VScroll2")->setValue(100);
+    EXPECT_NEAR(lentoi->lowerBlade().Y2, t + 1.5 * h, 1e-9); // out of the window
+    scrollBar(*lentoi, "VScroll1")->setValue(-50);
+    EXPECT_NEAR(lentoi->upperBlade().Y2, t + h / 4, 1e-9);
 }
 
 TEST_F(WorkbenchTest, BladesInsideTheGlassArePulledBackToTheSurface) {
     // At start both tips lie on the axis at x = 0, inside the glass: they are
     // pulled to the face of circle 1 there, sqrt(100^2 - 50^2) = 86.60.
-    EXPECT_NEAR(lentoi->Line1.Y2, 86.6025, 1e-3);
-    EXPECT_NEAR(lentoi->Line2.Y2, -86.6025, 1e-3);
+    EXPECT_NEAR(lentoi->upperBlade().Y2, 86.6025, 1e-3);
+    EXPECT_NEAR(lentoi->lowerBlade().Y2, -86.6025, 1e-3);
 }
 
 TEST_F(WorkbenchTest, HorizontalScrollBarMovesBothBladesAndRedrawsTheBundle) {
-    lentoi->VScroll1->setValue(-60);
-    lentoi->HScroll1->setValue(50);
+    scrollBar(*lentoi, "VScroll1")->setValue(-60);
+    scrollBar(*lentoi, "HScroll1")->setValue(50);
     const double expected = surface().ScaleLeft() + surface().ScaleWidth() * 0.75;
-    for (double x : {lentoi->Line1.X1, lentoi->Line1.X2, lentoi->Line2.X1, lentoi->Line2.X2})
+    for (double x : {lentoi->upperBlade().X1, lentoi->upperBlade().X2, lentoi->lowerBlade().X1,
+                     lentoi->lowerBlade().X2})
         EXPECT_NEAR(x, expected, 1e-9);
     // The bundle is there again: a ray pixel on the row y = 200 near its start.
     EXPECT_NE(testing_support::colorAt(surface(), -195, 200), surface().BackColor);
@@ -88,26 +90,28 @@ TEST_F(WorkbenchTest, CheckBoxCascadeEndsWithBothUnchecked) {
     const Row rows[] = {{"Check1 while Check2 is checked", true, 140},
                         {"Check2 while Check1 is checked", false, 100}};
     for (const Row& row : rows) {
-        QCheckBox* first = row.check1First ? lentoi->Check2 : lentoi->Check1;
-        QCheckBox* second = row.check1First ? lentoi->Check1 : lentoi->Check2;
+        QCheckBox* first =
+            row.check1First ? checkBox(*lentoi, "Check2") : checkBox(*lentoi, "Check1");
+        QCheckBox* second =
+            row.check1First ? checkBox(*lentoi, "Check1") : checkBox(*lentoi, "Check2");
         first->setChecked(true);
         ASSERT_TRUE(first->isChecked()) << row.name;
         second->click();
-        EXPECT_FALSE(lentoi->Check1->isChecked()) << row.name;
-        EXPECT_FALSE(lentoi->Check2->isChecked()) << row.name;
-        EXPECT_EQ(lentoi->desmi1->value(), row.desmi1) << row.name;
+        EXPECT_FALSE(checkBox(*lentoi, "Check1")->isChecked()) << row.name;
+        EXPECT_FALSE(checkBox(*lentoi, "Check2")->isChecked()) << row.name;
+        EXPECT_EQ(scrollBar(*lentoi, "desmi1")->value(), row.desmi1) << row.name;
     }
 }
 
 TEST_F(WorkbenchTest, CheckingOneBoxClearsTheOtherAndSetsTheBundleDensity) {
-    lentoi->Check1->click();
-    EXPECT_TRUE(lentoi->Check1->isChecked());
-    EXPECT_EQ(lentoi->desmi1->value(), 140);
-    lentoi->Check1->click(); // unchecking runs the whole handler too
-    lentoi->Check2->click();
-    EXPECT_TRUE(lentoi->Check2->isChecked());
-    EXPECT_FALSE(lentoi->Check1->isChecked());
-    EXPECT_EQ(lentoi->desmi1->value(), 100);
+    checkBox(*lentoi, "Check1")->click();
+    EXPECT_TRUE(checkBox(*lentoi, "Check1")->isChecked());
+    EXPECT_EQ(scrollBar(*lentoi, "desmi1")->value(), 140);
+    checkBox(*lentoi, "Check1")->click(); // unchecking runs the whole handler too
+    checkBox(*lentoi, "Check2")->click();
+    EXPECT_TRUE(checkBox(*lentoi, "Check2")->isChecked());
+    EXPECT_FALSE(checkBox(*lentoi, "Check1")->isChecked());
+    EXPECT_EQ(scrollBar(*lentoi, "desmi1")->value(), 100);
 }
 
 TEST_F(WorkbenchTest, ClickOnTheWindowClearsToTheLensPicture) {
@@ -124,36 +128,37 @@ TEST_F(WorkbenchTest, EveryScrollBarPositionRedraws) {
         QScrollBar* bar;
         std::vector<int> values;
     };
-    lentoi->Check1->click(); // rays and waves: the most work per redraw
+    checkBox(*lentoi, "Check1")->click(); // rays and waves: the most work per redraw
     const Setting settings[] = {
-        {lentoi->aktina2, {0, 1, 500, 90}},
-        {lentoi->aktina1, {50, 500, 100}},
-        {lentoi->kentrokykloy, {0, 500, 20}},
-        {lentoi->kentrokykloy2, {-500, 0, -50}},
-        {lentoi->deiktisdiathlasis, {40, 100, 250, 150}},
-        {lentoi->desmi1, {2, 150, 20}},
-        {lentoi->arvimaton, {5, 150, 30}},
-        {lentoi->HScroll1, {-100, 100, 0}},
-        {lentoi->VScroll1, {-100, 0, -50}},
-        {lentoi->VScroll2, {0, 100, 50}},
+        {scrollBar(*lentoi, "aktina2"), {0, 1, 500, 90}},
+        {scrollBar(*lentoi, "aktina1"), {50, 500, 100}},
+        {scrollBar(*lentoi, "kentrokykloy"), {0, 500, 20}},
+        {scrollBar(*lentoi, "kentrokykloy2"), {-500, 0, -50}},
+        {scrollBar(*lentoi, "deiktisdiathlasis"), {40, 100, 250, 150}},
+        {scrollBar(*lentoi, "desmi1"), {2, 150, 20}},
+        {scrollBar(*lentoi, "arvimaton"), {5, 150, 30}},
+        {scrollBar(*lentoi, "HScroll1"), {-100, 100, 0}},
+        {scrollBar(*lentoi, "VScroll1"), {-100, 0, -50}},
+        {scrollBar(*lentoi, "VScroll2"), {0, 100, 50}},
     };
     for (const Setting& setting : settings)
         for (int value : setting.values) {
             setting.bar->setValue(value);
             // A blade tip set inside the glass is pulled back to the surface.
-            if (setting.bar != lentoi->VScroll1 && setting.bar != lentoi->VScroll2) {
+            if (setting.bar != scrollBar(*lentoi, "VScroll1") &&
+                setting.bar != scrollBar(*lentoi, "VScroll2")) {
                 EXPECT_EQ(setting.bar->value(), value);
             }
         }
     // xa = xb: both centres at the origin.
-    lentoi->kentrokykloy->setValue(0);
-    lentoi->kentrokykloy2->setValue(0);
+    scrollBar(*lentoi, "kentrokykloy")->setValue(0);
+    scrollBar(*lentoi, "kentrokykloy2")->setValue(0);
     // Circles that do not meet: 50 about -500 and 0 about 500.
-    lentoi->kentrokykloy2->setValue(-500);
-    lentoi->kentrokykloy->setValue(500);
-    lentoi->aktina1->setValue(50);
-    lentoi->aktina2->setValue(0);
-    lentoi->deiktisdiathlasis->setValue(40);
+    scrollBar(*lentoi, "kentrokykloy2")->setValue(-500);
+    scrollBar(*lentoi, "kentrokykloy")->setValue(500);
+    scrollBar(*lentoi, "aktina1")->setValue(50);
+    scrollBar(*lentoi, "aktina2")->setValue(0);
+    scrollBar(*lentoi, "deiktisdiathlasis")->setValue(40);
     lentoi->Form_Click();
     EXPECT_EQ(lens().xa, -500);
     EXPECT_EQ(lens().radius2, 0);

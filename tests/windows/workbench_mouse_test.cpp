@@ -17,21 +17,6 @@ constexpr int kShiftCtrl = 3;
 
 class WorkbenchMouseTest : public WorkbenchTest {
   protected:
-    struct Flags {
-        bool diafragma1, diafragma2, kentro1, kentro2, koryfi1, koryfi2, desmipigis;
-        bool operator==(const Flags&) const = default;
-    };
-
-    Flags flags() const {
-        return {lentoi->diafragma1, lentoi->diafragma2, lentoi->kentro1,   lentoi->kentro2,
-                lentoi->koryfi1,    lentoi->koryfi2,    lentoi->desmipigis};
-    }
-
-    void clearFlags() {
-        lentoi->diafragma1 = lentoi->diafragma2 = lentoi->kentro1 = lentoi->kentro2 = false;
-        lentoi->koryfi1 = lentoi->koryfi2 = lentoi->desmipigis = false;
-    }
-
     void drag(double x0, double y0, double x1, double y1, int shift = kNone) {
         lentoi->Form_MouseDown(1, shift, x0, y0);
         lentoi->Form_MouseMove(1, shift, x1, y1);
@@ -45,7 +30,7 @@ TEST_F(WorkbenchMouseTest, PressSetsTheFlagOfTheFirstZoneHit) {
     struct Row {
         const char* name;
         double x, y;
-        Flags expected;
+        windows::Lentoi::Grips expected;
     };
     const Row rows[] = {
         {"upper blade", 2, 150, {true, false, false, false, false, false, false}},
@@ -66,57 +51,59 @@ TEST_F(WorkbenchMouseTest, PressSetsTheFlagOfTheFirstZoneHit) {
         {"nothing", 150, 40, {false, false, false, false, false, false, false}},
         {"just outside centre 1", -44.9, 0, {false, false, false, false, false, false, false}},
     };
+    const windows::LentoiSetup start = lentoi->setup();
     for (const Row& row : rows) {
-        clearFlags();
         lentoi->Form_MouseDown(1, kNone, row.x, row.y);
-        EXPECT_TRUE(flags() == row.expected) << row.name;
+        EXPECT_TRUE(lentoi->grips() == row.expected) << row.name;
+        lentoi->Form_MouseUp(1, kNone, row.x, row.y);
+        lentoi->apply(start);
     }
 }
 
 TEST_F(WorkbenchMouseTest, BladeZoneComesBeforeTheVertexBand) {
-    lentoi->HScroll1->setValue(13); // blades near x = 50, inside the vertex band
-    const double bladeX = lentoi->Line1.X1;
+    scrollBar(*lentoi, "HScroll1")->setValue(13); // blades near x = 50, inside the vertex band
+    const double bladeX = lentoi->upperBlade().X1;
     ASSERT_GT(bladeX, 45);
     ASSERT_LT(bladeX, 55);
     lentoi->Form_MouseDown(1, kNone, bladeX, 200);
-    EXPECT_TRUE(lentoi->diafragma1);
-    EXPECT_FALSE(lentoi->koryfi1);
+    EXPECT_TRUE(lentoi->grips().diafragma1);
+    EXPECT_FALSE(lentoi->grips().koryfi1);
 }
 
 TEST_F(WorkbenchMouseTest, ShiftPressOnABladeStartsTheDragAndMovesTheSource) {
     source().plithosaktinon = 7;
     lentoi->Form_MouseDown(1, kShift, 1, 150);
-    EXPECT_TRUE(lentoi->diafragma1);
-    EXPECT_FALSE(lentoi->desmipigis); // no fan on a handle
+    EXPECT_TRUE(lentoi->grips().diafragma1);
+    EXPECT_FALSE(lentoi->grips().desmipigis); // no fan on a handle
     EXPECT_EQ(source().plithosaktinon, 7);
     EXPECT_EQ(source().pigiX, 1);
     EXPECT_EQ(source().pigiY, 150);
-    EXPECT_EQ(lentoi->pigi.Left, 1);
-    EXPECT_EQ(lentoi->pigi.Top, 150);
+    EXPECT_EQ(lentoi->sourceMark().Left, 1);
+    EXPECT_EQ(lentoi->sourceMark().Top, 150);
 }
 
 TEST_F(WorkbenchMouseTest, OnlyTheShiftKeyAloneMovesTheSource) {
     for (int shift : {kNone, kShiftCtrl, 2, 4}) {
         lentoi->Form_MouseDown(1, shift, 150, 40);
         EXPECT_EQ(source().pigiX, -200) << shift;
-        EXPECT_FALSE(lentoi->desmipigis) << shift;
+        EXPECT_FALSE(lentoi->grips().desmipigis) << shift;
         lentoi->Form_MouseUp(1, shift, 150, 40);
     }
     lentoi->Form_MouseDown(2, kShift, 150, 40); // any button
     EXPECT_EQ(source().pigiX, 150);
-    EXPECT_TRUE(lentoi->desmipigis);
+    EXPECT_TRUE(lentoi->grips().desmipigis);
     EXPECT_FALSE(lens().isepanalipsi);
 }
 
 TEST_F(WorkbenchMouseTest, ShiftReleaseOfAFanKeepsItsPicture) {
-    lentoi->Check2->click(); // waves only: dots of equal phase, no lines
+    checkBox(*lentoi, "Check2")->click(); // waves only: dots of equal phase, no lines
     lentoi->Form_MouseDown(1, kShift, -250, 30);
     const int dots = testing_support::countColor(surface(), canvas::RGB(150, 0, 150));
     ASSERT_GT(dots, 0);
     lentoi->Form_MouseUp(1, kShift, -250, 30);
     lentoi->Form_Click();
     EXPECT_EQ(testing_support::countColor(surface(), canvas::RGB(150, 0, 150)), dots);
-    EXPECT_FALSE(lentoi->desmipigis);
+    EXPECT_FALSE(lentoi->grips().desmipigis);
 }
 
 // A Shift-press on a handle draws no fan: its drag ends with the click that
@@ -129,20 +116,21 @@ TEST_F(WorkbenchMouseTest, ShiftDragOfAHandleClearsAndRedrawsOnTheClick) {
     const Row rows[] = {
         {"upper blade",
          [&] {
-             return canvas::UserPoint{lentoi->Line1.X1, lentoi->Line1.Y2 + 30};
+             return canvas::UserPoint{lentoi->upperBlade().X1, lentoi->upperBlade().Y2 + 30};
          }},
         {"lower blade",
          [&] {
-             return canvas::UserPoint{lentoi->Line2.X1, lentoi->Line2.Y2 - 30};
+             return canvas::UserPoint{lentoi->lowerBlade().X1, lentoi->lowerBlade().Y2 - 30};
          }},
         {"centre 1",
          [&] {
-             return canvas::UserPoint{double(lentoi->kentrokykloy2->value()), 0};
+             return canvas::UserPoint{double(scrollBar(*lentoi, "kentrokykloy2")->value()), 0};
          }},
         {"vertex 1",
          [&] {
-             return canvas::UserPoint{
-                 double(lentoi->kentrokykloy2->value() + lentoi->aktina1->value()), 200};
+             return canvas::UserPoint{double(scrollBar(*lentoi, "kentrokykloy2")->value() +
+                                             scrollBar(*lentoi, "aktina1")->value()),
+                                      200};
          }},
     };
     const canvas::Color face2Ray = canvas::RGB(255, 0, 255);
@@ -165,7 +153,7 @@ TEST_F(WorkbenchMouseTest, FanWithoutWaveBoxesRecordsNothing) {
 }
 
 TEST_F(WorkbenchMouseTest, FanWithWavesRecordsTheRaysThroughTheLens) {
-    lentoi->Check1->click();
+    checkBox(*lentoi, "Check1")->click();
     lentoi->Form_MouseDown(1, kShift, -250, 30);
     const int recorded = source().plithosaktinon;
     // desmi1 140: pi * 30 / 140 = 0.67 degrees apart, 535 directions; the
@@ -180,8 +168,8 @@ TEST_F(WorkbenchMouseTest, FanWithWavesRecordsTheRaysThroughTheLens) {
 }
 
 TEST_F(WorkbenchMouseTest, IdealImageCrossWhereTheThinLensFormulaPutsIt) {
-    lentoi->arvimaton->setValue(150);
-    lentoi->desmi1->setValue(2); // two directions, both pointing away from the lens
+    scrollBar(*lentoi, "arvimaton")->setValue(150);
+    scrollBar(*lentoi, "desmi1")->setValue(2); // two directions, both pointing away from the lens
     lentoi->Form_MouseDown(1, kShift, -200, 30);
     // u = 198.571, f = 94.737: x' = -1.429 + f u / (u - f) = 179.74,
     // y' = -30 * (x' - xchord) / (xchord + 200) = -27.37.
@@ -194,30 +182,32 @@ TEST_F(WorkbenchMouseTest, IdealImageCrossWhereTheThinLensFormulaPutsIt) {
 TEST_F(WorkbenchMouseTest, UpperBladeDroppedBelowTheLowerTipPushesItDown) {
     const double h = std::abs(surface().ScaleHeight());
     drag(1, 150, 30, -120);
-    EXPECT_NEAR(lentoi->Line2.Y2, -120, 1e-9);
-    EXPECT_NEAR(lentoi->Line1.Y2, -120 + h / 10, 1e-9);
-    EXPECT_NEAR(lentoi->Line1.Y1, surface().ScaleTop(), 1e-9);
-    for (double x : {lentoi->Line1.X1, lentoi->Line1.X2, lentoi->Line2.X1, lentoi->Line2.X2})
+    EXPECT_NEAR(lentoi->lowerBlade().Y2, -120, 1e-9);
+    EXPECT_NEAR(lentoi->upperBlade().Y2, -120 + h / 10, 1e-9);
+    EXPECT_NEAR(lentoi->upperBlade().Y1, surface().ScaleTop(), 1e-9);
+    for (double x : {lentoi->upperBlade().X1, lentoi->upperBlade().X2, lentoi->lowerBlade().X1,
+                     lentoi->lowerBlade().X2})
         EXPECT_EQ(x, 30);
-    EXPECT_FALSE(lentoi->diafragma1);
+    EXPECT_FALSE(lentoi->grips().diafragma1);
 }
 
 TEST_F(WorkbenchMouseTest, LowerBladeDropIsNotCheckedAgainstTheUpperOne) {
     drag(-1, -150, -150, 200);
-    EXPECT_EQ(lentoi->Line2.Y2, 200);
-    EXPECT_NEAR(lentoi->Line2.Y1, surface().ScaleTop() + surface().ScaleHeight(), 1e-9);
-    EXPECT_EQ(lentoi->Line1.X1, -150);
+    EXPECT_EQ(lentoi->lowerBlade().Y2, 200);
+    EXPECT_NEAR(lentoi->lowerBlade().Y1, surface().ScaleTop() + surface().ScaleHeight(), 1e-9);
+    EXPECT_EQ(lentoi->upperBlade().X1, -150);
 }
 
 // A step of a bar after a blade's drop moves it one step on from the drop
 // (the bar holds the nearest whole value, half a step at most away).
 TEST_F(WorkbenchMouseTest, AStepOfABarAfterABladeDropStartsFromTheDrop) {
     const double w = surface().ScaleWidth(), h = std::abs(surface().ScaleHeight());
-    canvas::LineControl &upper = lentoi->Line1, &lower = lentoi->Line2;
-    const std::tuple<const char*, canvas::LineControl&, double, QScrollBar*, int, double&, double>
-        rows[] = {{"lower tip", lower, -60, lentoi->VScroll2, 1, lower.Y2, -h / 100},
-                  {"sideways", lower, -60, lentoi->HScroll1, 1, upper.X1, w / 200},
-                  {"upper tip", upper, 60, lentoi->VScroll1, -1, upper.Y2, h / 200}};
+    const canvas::LineControl &upper = lentoi->upperBlade(), &lower = lentoi->lowerBlade();
+    const std::tuple<const char*, const canvas::LineControl&, double, QScrollBar*, int,
+                     const double&, double>
+        rows[] = {{"lower tip", lower, -60, scrollBar(*lentoi, "VScroll2"), 1, lower.Y2, -h / 100},
+                  {"sideways", lower, -60, scrollBar(*lentoi, "HScroll1"), 1, upper.X1, w / 200},
+                  {"upper tip", upper, 60, scrollBar(*lentoi, "VScroll1"), -1, upper.Y2, h / 200}};
     for (const auto& [name, blade, dropY, bar, step, place, stepUnits] : rows) {
         drag(blade.X1, (blade.Y1 + blade.Y2) / 2, dropY > 0 ? 150 : -150, dropY);
         const double dropped = place;
@@ -245,13 +235,13 @@ TEST_F(WorkbenchMouseTest, DropsAreClampedToTheScrollBarRanges) {
         {"vertex 2 beyond Max", -70, 50, -700, 3, 500},
         {"vertex 2 at Min", -70, 50, 20, 3, 0},
     };
-    QScrollBar* bars[] = {lentoi->kentrokykloy2, lentoi->kentrokykloy, lentoi->aktina1,
-                          lentoi->aktina2};
+    QScrollBar* bars[] = {scrollBar(*lentoi, "kentrokykloy2"), scrollBar(*lentoi, "kentrokykloy"),
+                          scrollBar(*lentoi, "aktina1"), scrollBar(*lentoi, "aktina2")};
     for (const Row& row : rows) {
-        lentoi->kentrokykloy2->setValue(-50);
-        lentoi->kentrokykloy->setValue(20);
-        lentoi->aktina1->setValue(100);
-        lentoi->aktina2->setValue(90);
+        scrollBar(*lentoi, "kentrokykloy2")->setValue(-50);
+        scrollBar(*lentoi, "kentrokykloy")->setValue(20);
+        scrollBar(*lentoi, "aktina1")->setValue(100);
+        scrollBar(*lentoi, "aktina2")->setValue(90);
         drag(row.pressX, row.pressY, row.dropX, 0);
         EXPECT_EQ(bars[row.bar]->value(), row.expected) << row.name;
     }
@@ -276,14 +266,14 @@ TEST_F(WorkbenchMouseTest, PointerShapesFollowTheZones) {
 TEST_F(WorkbenchMouseTest, CentreMarkerFollowsThePointerAlongTheAxisWhileDragged) {
     lentoi->Form_MouseDown(1, kNone, -50, 0);
     lentoi->Form_MouseMove(1, kNone, -120, 80);
-    EXPECT_TRUE(lentoi->Shape1.Visible);
+    EXPECT_TRUE(lentoi->leftCentreMark().Visible);
     EXPECT_EQ(lentoi->mousePointer(), 2); // the flag keeps the cross off the zone
-    EXPECT_NEAR(lentoi->Shape1.Width, surface().ScaleWidth() / 100, 1e-9);
-    EXPECT_NEAR(lentoi->Shape1.Left + lentoi->Shape1.Width / 2, -120, 1e-9);
-    EXPECT_NEAR(lentoi->Shape1.Top, lentoi->Shape1.Height / 2, 1e-9);
+    EXPECT_NEAR(lentoi->leftCentreMark().Width, surface().ScaleWidth() / 100, 1e-9);
+    EXPECT_NEAR(lentoi->leftCentreMark().Left + lentoi->leftCentreMark().Width / 2, -120, 1e-9);
+    EXPECT_NEAR(lentoi->leftCentreMark().Top, lentoi->leftCentreMark().Height / 2, 1e-9);
     lentoi->Form_MouseUp(1, kNone, -120, 80);
-    EXPECT_FALSE(lentoi->Shape1.Visible);
-    EXPECT_EQ(lentoi->kentrokykloy2->value(), -120);
+    EXPECT_FALSE(lentoi->leftCentreMark().Visible);
+    EXPECT_EQ(scrollBar(*lentoi, "kentrokykloy2")->value(), -120);
 }
 
 TEST_F(WorkbenchMouseTest, RealMouseEventsWithAnyButtonsAndModifiersAreSafe) {
@@ -301,6 +291,6 @@ TEST_F(WorkbenchMouseTest, RealMouseEventsWithAnyButtonsAndModifiersAreSafe) {
                 QTest::mouseRelease(&view, b, m, p + QPoint(3000, -2000));
             }
     // Still working: a scroll bar still redraws the lens.
-    lentoi->aktina1->setValue(150);
+    scrollBar(*lentoi, "aktina1")->setValue(150);
     EXPECT_EQ(lens().radius1, 150);
 }

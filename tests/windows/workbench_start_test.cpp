@@ -38,17 +38,17 @@ TEST_F(WorkbenchTest, StartTextsUseTheirExactCaptions) {
         QString expected;
     };
     const Row rows[] = {
-        {"Text1", lentoi->Text1->text(), "Number of Rays Αριθμός ακτινών= 76.00"},
-        {"Text2", lentoi->Text2->text(), "Index of Refraction Δείκτης Διάθλασης= 1.50"},
-        {"Text3", lentoi->Text3->text(), "Text3"},
-        {"Text4", lentoi->Text4->text(), "Text4"},
-        {"Text5", lentoi->Text5->text(), "Ακτίνα2=90"},
-        {"Text6", lentoi->Text6->text(), "Ακτίνα1=100"},
-        {"Text7", lentoi->Text7->text(), "Κέντρο δεξί κύκλου=20"},
-        {"Label3", lentoi->Label3->text(), "Πολλαπλασιαστής ακτίνων30"},
+        {"Text1", textBox(*lentoi, "Text1")->text(), "Number of Rays Αριθμός ακτινών= 76.00"},
+        {"Text2", textBox(*lentoi, "Text2")->text(), "Index of Refraction Δείκτης Διάθλασης= 1.50"},
+        {"Text3", textBox(*lentoi, "Text3")->text(), "Text3"},
+        {"Text4", textBox(*lentoi, "Text4")->text(), "Text4"},
+        {"Text5", textBox(*lentoi, "Text5")->text(), "Ακτίνα2=90"},
+        {"Text6", textBox(*lentoi, "Text6")->text(), "Ακτίνα1=100"},
+        {"Text7", textBox(*lentoi, "Text7")->text(), "Κέντρο δεξί κύκλου=20"},
+        {"Label3", formLabel(*lentoi, "Label3")->text(), "Πολλαπλασιαστής ακτίνων30"},
         {"caption", lentoi->windowTitle(), "SPHERICAL  LENSES"},
-        {"Check1", lentoi->Check1->text(), "SHOW WAVES AND RAYS"},
-        {"Check2", lentoi->Check2->text(), "SHOW ONLY WAVES"},
+        {"Check1", checkBox(*lentoi, "Check1")->text(), "SHOW WAVES AND RAYS"},
+        {"Check2", checkBox(*lentoi, "Check2")->text(), "SHOW ONLY WAVES"},
     };
     for (const Row& row : rows)
         EXPECT_EQ(row.actual.toStdString(), row.expected.toStdString()) << row.name;
@@ -56,12 +56,14 @@ TEST_F(WorkbenchTest, StartTextsUseTheirExactCaptions) {
 
 TEST_F(WorkbenchTest, NumbersFollowTheUsersLocale) {
     QLocale::setDefault(QLocale(QLocale::Greek, QLocale::Greece));
-    lentoi->deiktisdiathlasis->setValue(133);
-    lentoi->desmi1->setValue(150);
+    scrollBar(*lentoi, "deiktisdiathlasis")->setValue(133);
+    scrollBar(*lentoi, "desmi1")->setValue(150);
     QLocale::setDefault(QLocale::c());
-    EXPECT_EQ(lentoi->Text2->text().toStdString(), "Index of Refraction Δείκτης Διάθλασης= 1,33");
+    EXPECT_EQ(textBox(*lentoi, "Text2")->text().toStdString(),
+              "Index of Refraction Δείκτης Διάθλασης= 1,33");
     // Int(360 / (pi * 30 / 150)) = Int(572.96) = 572.
-    EXPECT_EQ(lentoi->Text1->text().toStdString(), "Number of Rays Αριθμός ακτινών= 572,00");
+    EXPECT_EQ(textBox(*lentoi, "Text1")->text().toStdString(),
+              "Number of Rays Αριθμός ακτινών= 572,00");
 }
 
 TEST_F(WorkbenchTest, MenuBarHoldsSixItemsInOrder) {
@@ -70,12 +72,12 @@ TEST_F(WorkbenchTest, MenuBarHoldsSixItemsInOrder) {
         captions << action->text();
     EXPECT_EQ(captions, QStringList({"AKTINA RAY", "// BUNDLE  DESMH", "IBN SAHL",
                                      "// WAVES  KYMATA", "WAVES IN  TIME  XPONIKA", "END"}));
-    EXPECT_FALSE(lentoi->parallilakymata->isEnabled());
-    EXPECT_FALSE(lentoi->kymatachronika->isEnabled());
+    EXPECT_FALSE(menuItem(*lentoi, "parallilakymata")->isEnabled());
+    EXPECT_FALSE(menuItem(*lentoi, "kymatachronika")->isEnabled());
 }
 
 TEST_F(WorkbenchTest, EndMenuEndsTheProgram) {
-    lentoi->TELIOMA->trigger();
+    menuItem(*lentoi, "TELIOMA")->trigger();
     EXPECT_TRUE(ended);
 }
 
@@ -138,7 +140,7 @@ TEST_F(WorkbenchTest, FocalMarksSitAFocalLengthEitherSideOfTheRim) {
 TEST_F(WorkbenchTest, CentreMarkOutsideTheLensBodyStaysVisible) {
     // radius1 50 about (-50, 0) leaves the centre (20, 0) of circle 2 outside
     // the lens, where the fill does not reach.
-    lentoi->aktina1->setValue(50);
+    scrollBar(*lentoi, "aktina1")->setValue(50);
     const canvas::Surface& view = surface();
     const int px = static_cast<int>(view.toPixelX(20));
     const int py = static_cast<int>(view.toPixelY(0));
@@ -194,10 +196,10 @@ TEST_F(WorkbenchTest, LensPartlyOnTheWindowIsFilledFromAVisiblePointInside) {
     };
     const canvas::Surface& view = surface();
     for (const Row& row : rows) {
-        lentoi->kentrokykloy2->setValue(row.xa);
-        lentoi->aktina1->setValue(row.radius1);
-        lentoi->kentrokykloy->setValue(row.xb);
-        lentoi->aktina2->setValue(row.radius2);
+        scrollBar(*lentoi, "kentrokykloy2")->setValue(row.xa);
+        scrollBar(*lentoi, "aktina1")->setValue(row.radius1);
+        scrollBar(*lentoi, "kentrokykloy")->setValue(row.xb);
+        scrollBar(*lentoi, "aktina2")->setValue(row.radius2);
         int inside = 0, filled = 0, leaked = 0;
         const double margin = 3 / view.ScaleX(1); // clear of the outline
         for (int py = 0; py < view.heightPx(); ++py)

@@ -122,6 +122,11 @@ void nameScrollBar(QScrollBar* bar, const QString& name, BarValueText valueText)
     new BarTip(bar, std::move(valueText));
 }
 
+void nameObjects(std::initializer_list<std::pair<QObject*, const char*>> controls) {
+    for (auto [control, name] : controls)
+        control->setObjectName(name);
+}
+
 void setQuietly(QScrollBar* bar, int value) {
     const QSignalBlocker quiet(bar);
     bar->setValue(value);

@@ -9,6 +9,8 @@
 #include <QScrollBar>
 
 #include <functional>
+#include <initializer_list>
+#include <utility>
 
 namespace windows {
 
@@ -58,6 +60,10 @@ QString hundredths(int value); // an index of refraction: the value / 100
 // it moves, its thumb dragged as well, and is worked out again when it
 // shows, since a value in the window's units may depend on its size.
 void nameScrollBar(QScrollBar* bar, const QString& name, BarValueText valueText = wholeNumber);
+
+// Gives each control its name on the form as its object name, by which it
+// can be found in the window.
+void nameObjects(std::initializer_list<std::pair<QObject*, const char*>> controls);
 
 // A label whose caption wraps from its top left corner, as the designer's
 // labels do, in the given font.

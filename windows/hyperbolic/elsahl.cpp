@@ -1,6 +1,7 @@
 #include "windows/hyperbolic/elsahl.h"
 
 #include "optics/hyperbolic/protosfakos.h"
+#include "windows/common/controls.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -46,6 +47,13 @@ void ElSahl::createMenus() {
     TELOS = addMenu("END");
     kymatikosahl = addMenu("WAVES");
     BACKFAKO = addMenu("BACK TO MENU");
+    nameObjects({{onlyrays, "onlyrays"},
+                 {RAYSANDWAVES, "RAYSANDWAVES"},
+                 {kymataYESNO, "kymataYESNO"},
+                 {parallilidesmifotos, "parallilidesmifotos"},
+                 {TELOS, "TELOS"},
+                 {kymatikosahl, "kymatikosahl"},
+                 {BACKFAKO, "BACKFAKO"}});
 }
 
 void ElSahl::connectHandlers() {

@@ -9,7 +9,9 @@
 
 #include <QRadioButton>
 
+#include <array>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace windows {
@@ -62,6 +64,24 @@ class ElSahl : public FormWindow {
     void parallilidesmifotos_Click();
     void kymatikosahl_Click();
 
+    // The blades the mouse moves, and whether a press has taken either,
+    // until its release drops it.
+    const canvas::LineControl& upperBlade() const { return Line1; }
+    const canvas::LineControl& lowerBlade() const { return Line2; }
+    bool draggingUpper() const { return dragLine1; }
+    bool draggingLower() const { return dragLine2; }
+
+    int mousePointer() const { return mousePointer_; }
+
+  protected:
+    // The close button does what "BACK TO MENU" does: the window is cleared
+    // and hidden and the lens choice comes back, so the program keeps a
+    // visible window.
+    void closeRequested() override { host().backToLensChoice(); }
+    void redrawPicture() override;
+
+  private:
+    // The controls, each named as on the form.
     QRadioButton* onlyrays;
     QRadioButton* RAYSANDWAVES;
     QRadioButton* kymataYESNO;
@@ -75,16 +95,8 @@ class ElSahl : public FormWindow {
     bool dragLine1 = false;
     bool dragLine2 = false;
 
-    int mousePointer() const { return mousePointer_; }
-
-  protected:
-    // The close button does what "BACK TO MENU" does: the window is cleared
-    // and hidden and the lens choice comes back, so the program keeps a
-    // visible window.
-    void closeRequested() override { host().backToLensChoice(); }
-    void redrawPicture() override;
-
-  private:
+    // The option buttons with the option each chooses.
+    std::array<std::pair<QRadioButton*, ElSahlSetup::Option>, 3> optionButtons() const;
     void createControls();
     void createMenus();
     void connectHandlers();

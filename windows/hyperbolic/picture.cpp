@@ -38,16 +38,11 @@ void ElSahl::redrawPicture() {
     redrawing_ = false;
 }
 
-namespace {
-
-template <class Window> auto optionButtons(Window& window) {
+std::array<std::pair<QRadioButton*, ElSahlSetup::Option>, 3> ElSahl::optionButtons() const {
     using Option = ElSahlSetup::Option;
-    return std::array{std::pair{window.kymataYESNO, Option::kymataYESNO},
-                      std::pair{window.RAYSANDWAVES, Option::RAYSANDWAVES},
-                      std::pair{window.onlyrays, Option::onlyrays}};
+    return {std::pair{kymataYESNO, Option::kymataYESNO},
+            std::pair{RAYSANDWAVES, Option::RAYSANDWAVES}, std::pair{onlyrays, Option::onlyrays}};
 }
-
-} // namespace
 
 // A hidden window with nothing drawn is shown next by a lens choice, which
 // puts the stop and the source back at their places: the set-up has them
@@ -55,7 +50,7 @@ template <class Window> auto optionButtons(Window& window) {
 // window's source, kept once.
 ElSahlSetup ElSahl::setup() const {
     ElSahlSetup s;
-    for (const auto& [button, option] : optionButtons(*this))
+    for (const auto& [button, option] : optionButtons())
         if (button->isChecked())
             s.option = option;
     s.picture.biconvex = state_.amfikyrtos;
@@ -74,7 +69,7 @@ ElSahlSetup ElSahl::setup() const {
 
 void ElSahl::apply(const ElSahlSetup& s) {
     sizeForLensChoice();
-    for (const auto& [button, option] : optionButtons(*this))
+    for (const auto& [button, option] : optionButtons())
         if (option == s.option)
             button->setChecked(true);
     state_.amfikyrtos = s.picture.biconvex;

@@ -76,6 +76,15 @@ void Moniaktina::nameControls() {
         nameScrollBar(bar, name.chopped(1).trimmed(), valueText);
         box->setAccessibleName(name.chopped(1).trimmed());
     }
+    nameObjects({{aktina1, "aktina1"},
+                 {aktina2, "aktina2"},
+                 {deiktisdiathlasis, "deiktisdiathlasis"},
+                 {kentrokykloy, "kentrokykloy"},
+                 {Text2, "Text2"},
+                 {Text5, "Text5"},
+                 {Text6, "Text6"},
+                 {Text7, "Text7"},
+                 {Command1, "Command1"}});
 }
 
 void Moniaktina::connectHandlers() {

@@ -53,6 +53,16 @@ class Moniaktina : public FormWindow {
     MoniaktinaSetup setup() const;
     void apply(const MoniaktinaSetup& setup);
 
+    // The source mark the mouse moves.
+    const canvas::ShapeControl& sourceMark() const { return fos; }
+
+  protected:
+    // Closing the window goes back to the workbench, as "Πίσω" does.
+    void closeRequested() override { Command1_Click(); }
+    void redrawPicture() override;
+
+  private:
+    // The controls, each named as on the form.
     QScrollBar* aktina1;
     QScrollBar* aktina2;
     QScrollBar* deiktisdiathlasis;
@@ -64,12 +74,6 @@ class Moniaktina : public FormWindow {
     QPushButton* Command1;
     canvas::ShapeControl& fos;
 
-  protected:
-    // Closing the window goes back to the workbench, as "Πίσω" does.
-    void closeRequested() override { Command1_Click(); }
-    void redrawPicture() override;
-
-  private:
     // The source mark on the designer's layout: its corner and its side.
     static constexpr double kMarkLeftTwips = 1080;
     static constexpr double kMarkTopTwips = 2160;

@@ -25,8 +25,8 @@ QLineEdit* textBox(const QString& text, const QString& family, double points) {
 Lentoi::Lentoi(Host& host, optics::spherical::Poreiaaktinon& state)
     : FormWindow(host), pigi(canvasWidget().addShape()), Shape1(canvasWidget().addShape()),
       Shape2(canvasWidget().addShape()), Line1(canvasWidget().addLine()),
-      Line2(canvasWidget().addLine()), Timer1([this] { Timer1_Timer(); }),
-      Timer2([this] { Timer2_Timer(); }), state_(state) {
+      Line2(canvasWidget().addLine()), Timer1([this] { Timer1_Timer(); }, this),
+      Timer2([this] { Timer2_Timer(); }, this), state_(state) {
     setWindowTitle("SPHERICAL  LENSES");
     createControls();
     createMenus();
@@ -63,6 +63,36 @@ void Lentoi::nameControls() {
     }
     Text3->setAccessibleName("Text3");
     Text4->setAccessibleName("Text4");
+    nameObjects({{desmi1, "desmi1"},
+                 {deiktisdiathlasis, "deiktisdiathlasis"},
+                 {aktina2, "aktina2"},
+                 {aktina1, "aktina1"},
+                 {kentrokykloy, "kentrokykloy"},
+                 {kentrokykloy2, "kentrokykloy2"},
+                 {arvimaton, "arvimaton"},
+                 {HScroll1, "HScroll1"},
+                 {VScroll1, "VScroll1"},
+                 {VScroll2, "VScroll2"},
+                 {Text1, "Text1"},
+                 {Text2, "Text2"},
+                 {Text3, "Text3"},
+                 {Text4, "Text4"},
+                 {Text5, "Text5"},
+                 {Text6, "Text6"},
+                 {Text7, "Text7"},
+                 {Check1, "Check1"},
+                 {Check2, "Check2"},
+                 {Label1, "Label1"},
+                 {Label2, "Label2"},
+                 {Label3, "Label3"},
+                 {&Timer1, "Timer1"},
+                 {&Timer2, "Timer2"},
+                 {singleray, "singleray"},
+                 {EPANALIPSI, "EPANALIPSI"},
+                 {SAHLIC, "SAHLIC"},
+                 {parallilakymata, "parallilakymata"},
+                 {kymatachronika, "kymatachronika"},
+                 {TELIOMA, "TELIOMA"}});
 }
 
 void Lentoi::createControls() {

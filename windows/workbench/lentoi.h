@@ -73,7 +73,40 @@ class Lentoi : public FormWindow {
     void Form_MouseUp(int button, int shift, double x, double y);
     void Form_Click();
 
-    // Controls, public as on any form.
+    // The handles a press has taken, until its release drops them.
+    struct Grips {
+        bool diafragma1, diafragma2, kentro1, kentro2, koryfi1, koryfi2, desmipigis;
+        bool operator==(const Grips&) const = default;
+    };
+    Grips grips() const {
+        return {diafragma1, diafragma2, kentro1, kentro2, koryfi1, koryfi2, desmipigis};
+    }
+    // The bundle's direction in radians, as the bundle is drawn.
+    double bundleAngle() const { return goniadesmis; }
+    // The canvas controls the mouse moves: the blades, the source mark and
+    // the left centre's mark.
+    const canvas::LineControl& upperBlade() const { return Line1; }
+    const canvas::LineControl& lowerBlade() const { return Line2; }
+    const canvas::ShapeControl& sourceMark() const { return pigi; }
+    const canvas::ShapeControl& leftCentreMark() const { return Shape1; }
+
+    // The pointer shape the last mouse move asked for (Screen.MousePointer).
+    int mousePointer() const { return mousePointer_; }
+
+    // The wave animation: the places of the wave points and its step counters.
+    const WaveAnimation& waveAnimation() const { return waves_; }
+    int timer1Step() const { return waves_.step(WaveAnimation::Run::Fan); }
+    int timer2Step() const { return waves_.step(WaveAnimation::Run::Bundle); }
+
+  protected:
+    // Closing the workbench ends the program, as its "END" does.
+    void closeRequested() override { host().endProgram(); }
+    void redrawPicture() override;
+    // A hidden workbench animates nothing: leaving it stops its animation.
+    void hideEvent(QHideEvent* event) override;
+
+  private:
+    // The controls, each named as on the form.
     QScrollBar* desmi1;
     QScrollBar* deiktisdiathlasis;
     QScrollBar* aktina2;
@@ -120,22 +153,6 @@ class Lentoi : public FormWindow {
     bool koryfi2 = false;
     bool desmipigis = false;
 
-    // The pointer shape the last mouse move asked for (Screen.MousePointer).
-    int mousePointer() const { return mousePointer_; }
-
-    // The wave animation: the places of the wave points and its step counters.
-    const WaveAnimation& waveAnimation() const { return waves_; }
-    int timer1Step() const { return waves_.step(WaveAnimation::Run::Fan); }
-    int timer2Step() const { return waves_.step(WaveAnimation::Run::Bundle); }
-
-  protected:
-    // Closing the workbench ends the program, as its "END" does.
-    void closeRequested() override { host().endProgram(); }
-    void redrawPicture() override;
-    // A hidden workbench animates nothing: leaving it stops its animation.
-    void hideEvent(QHideEvent* event) override;
-
-  private:
     void createControls();
     void createScrollBars();
     void createTexts();

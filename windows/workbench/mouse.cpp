@@ -30,7 +30,8 @@ int clampedValue(const QScrollBar* bar, double value) {
 
 // Which handle lies under (x, y); the first zone in order wins.
 static Zone zoneAt(const Lentoi& window, const sph::Poreiaaktinon& lens, double x, double y) {
-    return sph::handleAt(window.surface(), window.Line1, window.Line2, lens.lens(), x, y);
+    return sph::handleAt(window.surface(), window.upperBlade(), window.lowerBlade(), lens.lens(), x,
+                         y);
 }
 
 void Lentoi::Form_MouseDown(int /*button*/, int shift, double x, double y) {
