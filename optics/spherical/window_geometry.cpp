@@ -48,8 +48,13 @@ double lensSurfaceHeight(double X, const SphericalLens& lens) {
     return std::sqrt(lens.radius1 * lens.radius1 - (X - lens.xa) * (X - lens.xa));
 }
 
+// A bar's value runs from the middle of the window over half its height for
+// the upper blade (stepsPerHeight 200) and over the whole for the lower one
+// (100): the inverse of where each bar's handler puts its tip, so that the
+// next step of the bar starts from the clamped tip.
 std::optional<BladeClamp> clampBlade(const canvas::Surface& surface, double X, double Y,
-                                     const SphericalLens& lens, double side) {
+                                     const SphericalLens& lens, double side,
+                                     double stepsPerHeight) {
     const bool insideGlass =
         apostasi(X, Y, lens.xa, 0) < lens.radius1 && apostasi(X, Y, lens.xb, 0) < lens.radius2;
     if (!insideGlass) {
@@ -60,8 +65,8 @@ std::optional<BladeClamp> clampBlade(const canvas::Surface& surface, double X, d
     const double height = surface.ScaleHeight();
     // Int() of the blade's scroll position; a scroll bar holds a 16-bit value,
     // which also keeps the conversion to int defined.
-    const double value =
-        std::clamp(std::floor(200 * ((s - top) - height / 2) / height), -32768.0, 32767.0);
+    const double value = std::clamp(std::floor(stepsPerHeight * ((s - top) - height / 2) / height),
+                                    -32768.0, 32767.0);
     return BladeClamp{static_cast<int>(value), s};
 }
 
@@ -95,12 +100,12 @@ PointF screenPoint(const canvas::Surface& surface, double x, double y) {
 
 std::optional<BladeClamp> clampUpperBlade(const canvas::Surface& surface, double X, double Y,
                                           const SphericalLens& lens) {
-    return clampBlade(surface, X, Y, lens, 1);
+    return clampBlade(surface, X, Y, lens, 1, 200);
 }
 
 std::optional<BladeClamp> clampLowerBlade(const canvas::Surface& surface, double X, double Y,
                                           const SphericalLens& lens) {
-    return clampBlade(surface, X, Y, lens, -1);
+    return clampBlade(surface, X, Y, lens, -1, 100);
 }
 
 } // namespace optics::spherical

@@ -83,12 +83,14 @@ TEST(SphericalGeometry, DiaphragmAndBorder) {
 
 TEST(SphericalGeometry, BladeClampPullsATipInsideTheGlassToTheSurface) {
     canvas::Surface surface(400, 300);
-    surface.Scale(-300, 200, 300, -200); // Value = Int(200 s / -400)
+    // Upper: Value = Int(200 s / -400); lower, whose bar spans the whole height:
+    // Int(100 s / -400), so that its handler puts the tip back at s.
+    surface.Scale(-300, 200, 300, -200);
     struct {
         double X, Y;
         int upper, lower;
         double s; // sqrt(100^2 - 50^2) right of the rim, sqrt(90^2 - 40^2) left of it
-    } const cases[] = {{0, 10, -44, 43, 86.60254037844386}, {-20, 0, -41, 40, 80.62257748298549}};
+    } const cases[] = {{0, 10, -44, 21, 86.60254037844386}, {-20, 0, -41, 20, 80.62257748298549}};
     for (const auto& c : cases) {
         const auto upper = clampUpperBlade(surface, c.X, c.Y, {xa, xb, r1, r2});
         const auto lower = clampLowerBlade(surface, c.X, c.Y, {xa, xb, r1, r2});
