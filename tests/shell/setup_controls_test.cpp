@@ -4,6 +4,7 @@
 
 #include <map>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -45,12 +46,8 @@ class RangeCollector {
 // set-up file means what the windows show.
 class SetupControlsTest : public ProgramTest {
   protected:
-    struct DesignedBar {
-        std::string field;
-        QScrollBar* bar;
-        windows::BarDesign design;
-    };
-
+    // Each bar's set-up field, the control and its design.
+    using DesignedBar = std::tuple<std::string, QScrollBar*, windows::BarDesign>;
     std::vector<DesignedBar> designedBars() {
         std::vector<DesignedBar> bars;
         for (const auto& row : windows::kLentoiBars)
@@ -59,8 +56,8 @@ class SetupControlsTest : public ProgramTest {
         for (const auto& row : windows::kMoniaktinaBars)
             bars.push_back({std::string("moniaktina.") + row.name,
                             scrollBar(app->moniaktina(), row.name), row.design});
-        bars.push_back(
-            {"eisagogiko.deiktissahl", scrollBar(choice(), "deiktissahl"), shell::kDeiktissahlBar});
+        bars.emplace_back("eisagogiko.deiktissahl", scrollBar(choice(), "deiktissahl"),
+                          shell::kDeiktissahlBar);
         return bars;
     }
 };
@@ -73,10 +70,9 @@ TEST_F(SetupControlsTest, EveryBarAndItsFieldAsDesigned) {
     const windows::ScreenInfo s = screen();
     for (const auto& [field, bar, d] : bars) {
         EXPECT_EQ(collected.fields.at(field), (Ranged{d.min, d.max, d.value})) << field;
-        EXPECT_EQ(bar->minimum(), d.min) << field;
-        EXPECT_EQ(bar->maximum(), d.max) << field;
-        EXPECT_EQ(bar->singleStep(), d.smallChange) << field;
-        EXPECT_EQ(bar->pageStep(), d.largeChange) << field;
+        EXPECT_EQ(std::tuple(bar->minimum(), bar->maximum(), bar->singleStep(), bar->pageStep()),
+                  std::tuple(d.min, d.max, d.smallChange, d.largeChange))
+            << field;
         EXPECT_EQ(bar->geometry(), QRect(s.toPixels(d.left), s.toPixels(d.top), s.toPixels(d.width),
                                          s.toPixels(d.height)))
             << field;
@@ -98,14 +94,13 @@ TEST_F(SetupControlsTest, EveryBarAndItsFieldAsDesigned) {
     EXPECT_EQ(collected.fields.size(), bars.size() + 4) << "an integer field not checked here";
     // Each bar a step off its start: the windows' set-ups name each value
     // after its own bar.
-    for (const auto& row : bars)
-        row.bar->setValue(row.bar->value() < row.bar->maximum() ? row.bar->value() + 1
-                                                                : row.bar->value() - 1);
+    for (const auto& [field, bar, d] : bars)
+        bar->setValue(bar->value() < bar->maximum() ? bar->value() + 1 : bar->value() - 1);
     RangeCollector captured;
     const shell::Setup now = shell::captureSetup(*app, shell::FrontWindow::Lentoi);
     shell::visitSetup(captured, now);
-    for (const auto& row : bars)
-        EXPECT_EQ(captured.fields.at(row.field).start, row.bar->value()) << row.field;
+    for (const auto& [field, bar, d] : bars)
+        EXPECT_EQ(captured.fields.at(field).start, bar->value()) << field;
 }
 
 TEST_F(SetupControlsTest, PositionsStartWhereTheWindowsPutThem) {
