@@ -1,6 +1,8 @@
 #include "exact_optics.h"
 #include "sahl_fixture.h"
 
+#include <functional>
+
 namespace {
 
 using namespace optics::hyperbolic;
@@ -11,13 +13,16 @@ class BiconvexTest : public SahlTest {
   protected:
     void draw() { amfikyrtosPigi(state, view, kA, b, source.pigiX, source.pigiY); }
 
-    // Draws with the stop at stopX wide open, then open from −10 to 10: the
-    // stop takes rays away, and every ray it keeps passes the opening.
-    void expectStopKeepsOnlyTheOpening(double stopX) {
+    // Draws with the stop at stopX wide open (where wideOpen checks the
+    // picture), then open from −10 to 10: the stop takes rays away, and every
+    // ray it keeps passes the opening.
+    void expectStopKeepsOnlyTheOpening(double stopX, const std::function<void()>& wideOpen = {}) {
         view.controls.stopX = stopX;
         view.controls.stopTop = 1e6;
         view.controls.stopBottom = -1e6;
         draw();
+        if (wideOpen)
+            wideOpen();
         const int open = source.plithosaktinon;
         view.controls.stopTop = 10;
         view.controls.stopBottom = -10;
@@ -40,21 +45,15 @@ class BiconvexTest : public SahlTest {
     }
 };
 
-TEST_F(BiconvexTest, SourceOnTheLeftLeavesThroughTheSecondFace) {
+TEST_F(BiconvexTest, FromTheLeftRaysLeaveFaceTwoAndTheStopBehindPassesOnlyTheOpening) {
     setSource(-60, 10);
-    view.controls.stopTop = 1e6;
-    view.controls.stopBottom = -1e6;
-    draw();
-    ASSERT_GT(source.plithosaktinon, 10);
-    expectSnellThroughBiconvex(state, source, b, n);
-    for (int i = 0; i < source.plithosaktinon; ++i) {
-        EXPECT_GT(state.exodosCos[i], 0) << "ray " << i << " leaves towards +x";
-    }
-}
-
-TEST_F(BiconvexTest, StopBehindTheLensPassesOnlyTheOpening) {
-    setSource(-60, 10);
-    expectStopKeepsOnlyTheOpening(130);
+    expectStopKeepsOnlyTheOpening(130, [this] {
+        ASSERT_GT(source.plithosaktinon, 10);
+        expectSnellThroughBiconvex(state, source, b, n);
+        for (int i = 0; i < source.plithosaktinon; ++i) {
+            EXPECT_GT(state.exodosCos[i], 0) << "ray " << i << " leaves towards +x";
+        }
+    });
     // Rays caught after the second face end in a magenta line, without a dot.
     EXPECT_GT(countColor(magenta, 100, -120, 130, 120), 0);
     EXPECT_EQ(countColor(black, 128, -120, 132, -12), 0);
