@@ -5,6 +5,7 @@
 #include <map>
 #include <string>
 #include <tuple>
+#include <vector>
 
 namespace {
 
@@ -40,40 +41,47 @@ class RangeCollector {
 
 } // namespace
 
-// The set-up's start values and ranges are those of the windows' own
-// controls, so a set-up file means what the windows show.
-class SetupControlsTest : public ProgramTest {};
+// Every window's scroll bars are built from its table of designs, and the
+// set-up's integer fields take their ranges and start values from it, so a
+// set-up file means what the windows show.
+class SetupControlsTest : public ProgramTest {
+  protected:
+    // Each bar's set-up field, the control and its design.
+    using DesignedBar = std::tuple<std::string, QScrollBar*, windows::BarDesign>;
+    std::vector<DesignedBar> designedBars() {
+        std::vector<DesignedBar> bars;
+        for (const auto& row : windows::kLentoiBars)
+            bars.push_back(
+                {std::string("lentoi.") + row.name, scrollBar(lentoi(), row.name), row.design});
+        for (const auto& row : windows::kMoniaktinaBars)
+            bars.push_back({std::string("moniaktina.") + row.name,
+                            scrollBar(app->moniaktina(), row.name), row.design});
+        bars.emplace_back("eisagogiko.deiktissahl", scrollBar(choice(), "deiktissahl"),
+                          shell::kDeiktissahlBar);
+        return bars;
+    }
+};
 
-TEST_F(SetupControlsTest, IntegerFieldsHaveTheControlsRangesAndStartValues) {
+TEST_F(SetupControlsTest, EveryBarAndItsFieldAsDesigned) {
     RangeCollector collected;
     const shell::Setup start;
     shell::visitSetup(collected, start);
-    windows::Moniaktina& single = app->moniaktina();
-    // The start picture pulls the blade tips out of the glass through
-    // VScroll1 and VScroll2 (which turns the upper blade red); their start
-    // values are those the window had before it drew.
-    const std::tuple<const char*, QScrollBar*, bool> bars[] = {
-        {"lentoi.desmi1", scrollBar(lentoi(), "desmi1"), true},
-        {"lentoi.deiktisdiathlasis", scrollBar(lentoi(), "deiktisdiathlasis"), true},
-        {"lentoi.aktina2", scrollBar(lentoi(), "aktina2"), true},
-        {"lentoi.aktina1", scrollBar(lentoi(), "aktina1"), true},
-        {"lentoi.kentrokykloy", scrollBar(lentoi(), "kentrokykloy"), true},
-        {"lentoi.kentrokykloy2", scrollBar(lentoi(), "kentrokykloy2"), true},
-        {"lentoi.arvimaton", scrollBar(lentoi(), "arvimaton"), true},
-        {"lentoi.HScroll1", scrollBar(lentoi(), "HScroll1"), true},
-        {"lentoi.VScroll1", scrollBar(lentoi(), "VScroll1"), false},
-        {"lentoi.VScroll2", scrollBar(lentoi(), "VScroll2"), false},
-        {"moniaktina.aktina1", scrollBar(single, "aktina1"), true},
-        {"moniaktina.aktina2", scrollBar(single, "aktina2"), true},
-        {"moniaktina.deiktisdiathlasis", scrollBar(single, "deiktisdiathlasis"), true},
-        {"moniaktina.kentrokykloy", scrollBar(single, "kentrokykloy"), true},
-        {"eisagogiko.deiktissahl", scrollBar(choice(), "deiktissahl"), true},
-    };
-    for (const auto& [name, bar, startShown] : bars) {
-        const Ranged field = collected.fields.at(name);
-        EXPECT_EQ(field.min, bar->minimum()) << name;
-        EXPECT_EQ(field.max, bar->maximum()) << name;
-        EXPECT_EQ(field.start, startShown ? bar->value() : 0) << name;
+    const std::vector<DesignedBar> bars = designedBars();
+    const windows::ScreenInfo s = screen();
+    for (const auto& [field, bar, d] : bars) {
+        EXPECT_EQ(collected.fields.at(field), (Ranged{d.min, d.max, d.value})) << field;
+        EXPECT_EQ(std::tuple(bar->minimum(), bar->maximum(), bar->singleStep(), bar->pageStep()),
+                  std::tuple(d.min, d.max, d.smallChange, d.largeChange))
+            << field;
+        EXPECT_EQ(bar->geometry(), QRect(s.toPixels(d.left), s.toPixels(d.top), s.toPixels(d.width),
+                                         s.toPixels(d.height)))
+            << field;
+        // The start picture pulls the blade tips out of the glass through
+        // VScroll1 and VScroll2 (which turns the upper blade red); the
+        // set-up keeps the values the window had before it drew.
+        if (field != "lentoi.VScroll1" && field != "lentoi.VScroll2") {
+            EXPECT_EQ(bar->value(), d.value) << field;
+        }
     }
     EXPECT_EQ(collected.fields.at("lentoi.Check1"),
               (Ranged{0, 1, checkBox(lentoi(), "Check1")->isChecked()}));
@@ -83,16 +91,16 @@ TEST_F(SetupControlsTest, IntegerFieldsHaveTheControlsRangesAndStartValues) {
               int(lentoi().lowerBlade().BorderColor));
     EXPECT_EQ(collected.fields.at("lentoi.waveSteps"),
               (Ranged{0, windows::WorkbenchPicture::kAnimationSteps, 0}));
-    EXPECT_EQ(collected.fields.size(), std::size(bars) + 4) << "an integer field not checked here";
+    EXPECT_EQ(collected.fields.size(), bars.size() + 4) << "an integer field not checked here";
     // Each bar a step off its start: the windows' set-ups name each value
     // after its own bar.
-    for (const auto& [name, bar, startShown] : bars)
+    for (const auto& [field, bar, d] : bars)
         bar->setValue(bar->value() < bar->maximum() ? bar->value() + 1 : bar->value() - 1);
     RangeCollector captured;
     const shell::Setup now = shell::captureSetup(*app, shell::FrontWindow::Lentoi);
     shell::visitSetup(captured, now);
-    for (const auto& [name, bar, startShown] : bars)
-        EXPECT_EQ(captured.fields.at(name).start, bar->value()) << name;
+    for (const auto& [field, bar, d] : bars)
+        EXPECT_EQ(captured.fields.at(field).start, bar->value()) << field;
 }
 
 TEST_F(SetupControlsTest, PositionsStartWhereTheWindowsPutThem) {

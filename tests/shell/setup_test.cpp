@@ -7,7 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <cstdint>
 #include <deque>
 #include <limits>
@@ -31,19 +30,19 @@ std::deque<std::pair<const char*, shell::Setup>> roundTripRows() {
     using D = windows::SahlPicture::Drawing;
     using E = shell::ElSahlSetup;
     std::deque<std::pair<const char*, shell::Setup>> rows;
-    const auto bars = [](windows::LentoiSetup& l, const std::array<int, 10>& values) {
+    const auto bars = [](windows::LentoiSetup& l, int windows::BarDesign::*end) {
         l = {};
-        for (std::size_t i = 0; i < values.size(); ++i)
-            l.*windows::kLentoiBars[i].value = values[i];
+        for (const auto& row : windows::kLentoiBars)
+            l.*row.value = row.design.*end;
     };
     shell::Setup s;
     rows.emplace_back("start values", s);
-    bars(s.lentoi, {2, 40, 0, 50, 0, -500, 5, -100, -100, 0});
+    bars(s.lentoi, &windows::BarDesign::min);
     s.lentoi.Check2 = 1;
     s.lentoi.line1BorderColor = 250;
     s.lentoi.picture.base = L::Lens;
     rows.emplace_back("lentoi lens, bars at Min", s);
-    bars(s.lentoi, {150, 250, 500, 500, 500, 0, 150, 100, 0, 100});
+    bars(s.lentoi, &windows::BarDesign::max);
     s.lentoi.Check1 = 1;
     s.lentoi.Line1 = {0.1, 1.0 / 3};
     s.lentoi.Line2 = {-std::numeric_limits<double>::max(), 5e-324};

@@ -415,22 +415,18 @@ TEST_F(SingleRayTest, AimAtTheSourceDrawsOnlyTheAimingLine) {
 }
 
 TEST_F(SingleRayTest, ScrollBarsAtTheirEndsKeepTheWindowWorking) {
-    struct Row {
-        const char* bar;
-        int value;
-    };
-    const Row rows[] = {
-        {"aktina2", 0},  {"aktina2", 500}, {"kentrokykloy", 0},       {"kentrokykloy", 500},
-        {"aktina1", 50}, {"aktina1", 500}, {"deiktisdiathlasis", 40}, {"deiktisdiathlasis", 250},
-    };
-    for (const Row& row : rows) {
-        scrollBar(*window, row.bar)->setValue(row.value);
-        EXPECT_GT(countColor(view(), kGreen), 0) << row.value;
-        // Each ray starts at its source, whatever the lens does to it.
-        shoot(-300, 20, 300, -10);
-        EXPECT_TRUE(redNear(view(), -297, 19.9)) << row.value;
-        shoot(30, 200, 0, -50); // straight down
-        EXPECT_TRUE(redNear(view(), 30, 197)) << row.value;
+    // Each bar at its ends, the others at their starts.
+    for (const auto& row : windows::kMoniaktinaBars) {
+        for (const int value : {row.design.min, row.design.max}) {
+            scrollBar(*window, row.name)->setValue(value);
+            EXPECT_GT(countColor(view(), kGreen), 0) << row.name << value;
+            // Each ray starts at its source, whatever the lens does to it.
+            shoot(-300, 20, 300, -10);
+            EXPECT_TRUE(redNear(view(), -297, 19.9)) << row.name << value;
+            shoot(30, 200, 0, -50); // straight down
+            EXPECT_TRUE(redNear(view(), 30, 197)) << row.name << value;
+        }
+        scrollBar(*window, row.name)->setValue(row.design.value);
     }
 }
 

@@ -124,32 +124,24 @@ TEST_F(WorkbenchTest, ClickOnTheWindowClearsToTheLensPicture) {
 // Every scroll bar through its range, with the odd lenses the ranges allow:
 // each redraw must finish and leave a defined picture.
 TEST_F(WorkbenchTest, EveryScrollBarPositionRedraws) {
-    struct Setting {
-        QScrollBar* bar;
-        std::vector<int> values;
-    };
     checkBox(*lentoi, "Check1")->click(); // rays and waves: the most work per redraw
-    const Setting settings[] = {
-        {scrollBar(*lentoi, "aktina2"), {0, 1, 500, 90}},
-        {scrollBar(*lentoi, "aktina1"), {50, 500, 100}},
-        {scrollBar(*lentoi, "kentrokykloy"), {0, 500, 20}},
-        {scrollBar(*lentoi, "kentrokykloy2"), {-500, 0, -50}},
-        {scrollBar(*lentoi, "deiktisdiathlasis"), {40, 100, 250, 150}},
-        {scrollBar(*lentoi, "desmi1"), {2, 150, 20}},
-        {scrollBar(*lentoi, "arvimaton"), {5, 150, 30}},
-        {scrollBar(*lentoi, "HScroll1"), {-100, 100, 0}},
-        {scrollBar(*lentoi, "VScroll1"), {-100, 0, -50}},
-        {scrollBar(*lentoi, "VScroll2"), {0, 100, 50}},
-    };
-    for (const Setting& setting : settings)
-        for (int value : setting.values) {
-            setting.bar->setValue(value);
-            // A blade tip set inside the glass is pulled back to the surface.
-            if (setting.bar != scrollBar(*lentoi, "VScroll1") &&
-                setting.bar != scrollBar(*lentoi, "VScroll2")) {
-                EXPECT_EQ(setting.bar->value(), value);
-            }
+    // Each bar at its ends and its middle and back to its start, then a lens
+    // of radius 1 and glass of index 1.
+    std::vector<std::pair<const char*, int>> settings;
+    for (const auto& row : windows::kLentoiBars) {
+        const windows::BarDesign& d = row.design;
+        for (const int value : {d.min, d.max, (d.min + d.max) / 2, d.value})
+            settings.emplace_back(row.name, value);
+    }
+    settings.insert(settings.end(), {{"aktina2", 1}, {"deiktisdiathlasis", 100}});
+    for (const auto& [name, value] : settings) {
+        QScrollBar* bar = scrollBar(*lentoi, name);
+        bar->setValue(value);
+        // A blade tip set inside the glass is pulled back to the surface.
+        if (bar != scrollBar(*lentoi, "VScroll1") && bar != scrollBar(*lentoi, "VScroll2")) {
+            EXPECT_EQ(bar->value(), value) << name;
         }
+    }
     // xa = xb: both centres at the origin.
     scrollBar(*lentoi, "kentrokykloy")->setValue(0);
     scrollBar(*lentoi, "kentrokykloy2")->setValue(0);

@@ -101,4 +101,52 @@ void expectEqualTimeFronts(const Protosfakos& state, int i, Vec start, double n)
     }
 }
 
+namespace {
+
+// On face 1, the right branch, or on face 2 moved by shift, between its
+// vertex and the lens edge.
+bool onBranch(Vec p, double b, double shift) {
+    const double x = p.x - shift;
+    return std::fabs(x * x / 144 - p.y * p.y / (b * b) - 1) < 1e-9 && std::fabs(x) >= 12 - 1e-9 &&
+           std::fabs(x) <= 48 + 1e-9;
+}
+
+void expectSnellAtBothBranches(const Protosfakos& state, int i, Vec travelIn, double b, double n) {
+    const Vec p{state.eisodosX[i], state.eisodosY[i]};
+    const Vec e{state.exodosX[i], state.exodosY[i]};
+    const bool entersFirst = onBranch(p, b, 0);
+    ASSERT_TRUE(entersFirst || onBranch(p, b, 96)) << "entry off the lens, ray " << i;
+    ASSERT_TRUE(onBranch(e, b, entersFirst ? 96 : 0)) << "exit off the other face, ray " << i;
+    const Vec glass{e.x - p.x, e.y - p.y};
+    expectSnell(travelIn, glass, hyperbolaNormal(p.x, p.y, b, entersFirst ? 0 : 96), 1, n);
+    expectSnell(glass, {state.exodosCos[i], state.exodosSin[i]},
+                hyperbolaNormal(e.x, e.y, b, entersFirst ? 96 : 0), n, 1);
+}
+
+} // namespace
+
+void expectSnellThroughBiconvex(const Protosfakos& state, const optics::SharedSource& source,
+                                double b, double n) {
+    for (int i = 0; i < source.plithosaktinon; ++i) {
+        expectSnellAtBothBranches(
+            state, i, {state.eisodosX[i] - source.pigiX, state.eisodosY[i] - source.pigiY}, b, n);
+    }
+}
+
+void expectSnellThroughPlanoConvex(const Protosfakos& state, const optics::SharedSource& source,
+                                   double b, double n) {
+    for (int i = 0; i < source.plithosaktinon; ++i) {
+        const Vec p{state.eisodosX[i], state.eisodosY[i]};
+        const Vec e{state.exodosX[i], state.exodosY[i]};
+        const Vec glass{e.x - p.x, e.y - p.y};
+        EXPECT_DOUBLE_EQ(p.x, 48);
+        EXPECT_NEAR(e.x * e.x / 144 - e.y * e.y / (b * b), 1, 1e-9) << "exit off the curve";
+        EXPECT_GE(e.x, 12);
+        EXPECT_LE(e.x, 48);
+        expectSnell({p.x - source.pigiX, p.y - source.pigiY}, glass, {1, 0}, 1, n);
+        expectSnell(glass, {state.exodosCos[i], state.exodosSin[i]}, hyperbolaNormal(e.x, e.y, b),
+                    n, 1);
+    }
+}
+
 } // namespace sahl_test

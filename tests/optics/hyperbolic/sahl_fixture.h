@@ -67,6 +67,15 @@ void expectSnell(Vec in, Vec out, Vec normal, double nIn, double nOut, double to
 // Gradient of x²/a² − y²/b² at (x − shift, y): the normal of a face.
 Vec hyperbolaNormal(double x, double y, double b, double shift = 0);
 
+// Snell's law at both faces of every ray recorded from the source: through
+// the biconvex lens's two branches (face 2 moved by 8a = 96), entering
+// either, or through the plano-convex lens's plane face at x = 48 and out of
+// its curved face.
+void expectSnellThroughBiconvex(const Protosfakos& state, const optics::SharedSource& source,
+                                double b, double n);
+void expectSnellThroughPlanoConvex(const Protosfakos& state, const optics::SharedSource& source,
+                                   double b, double n);
+
 // Whether front j of ray i lies where light from start reaches in time 15·j:
 // 15·j along the ray in air, the glass part counting n times its length.
 void expectEqualTimeFronts(const Protosfakos& state, int i, Vec start, double n);
