@@ -19,6 +19,7 @@ ElSahl::ElSahl(Host& host, sahl::Protosfakos& state)
     connectHandlers();
     addPictureShortcuts("ElSahl");
     createLensData();
+    createWaveField();
 }
 
 void ElSahl::createControls() {
