@@ -1,6 +1,5 @@
 #include "windows/hyperbolic/elsahl.h"
 
-#include "optics/hyperbolic/fronts.h"
 #include "optics/hyperbolic/hyperbola.h"
 #include "optics/hyperbolic/lens.h"
 
@@ -29,7 +28,7 @@ wf::Beam beamOf(const ld::ParallelBeam& beam, bool biconvex) {
 
 void ElSahl::createWaveField() {
     waveField_ = new WaveFieldLayer(
-        *this, canvasWidget(), sahl::kFrontStep, [this] { return waveFieldSetup(); },
+        *this, canvasWidget(), kElSahlWavelengths[0], [this] { return waveFieldSetup(); },
         [this] { return std::vector<canvas::Color>{surface().BackColor}; });
 }
 

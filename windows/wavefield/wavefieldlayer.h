@@ -2,6 +2,7 @@
 
 #include "canvas/color.h"
 #include "optics/wavefield/grid.h"
+#include "windows/wavefield/wavefieldmode.h"
 
 #include <QImage>
 #include <QObject>
@@ -23,8 +24,6 @@ class CanvasWidget;
 }
 
 namespace windows {
-
-enum class WaveFieldMode { Off, Intensity, Wave };
 
 // A field computed for one request: its values on the drawing's logical
 // pixels, row after row from the top.

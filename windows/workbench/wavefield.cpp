@@ -10,9 +10,6 @@ namespace wf = optics::wavefield;
 
 namespace {
 
-// The spacing of the workbench's dots of equal phase in air.
-constexpr double kDotsWavelength = 25;
-
 // A bundle's band: its rays' offsets across it, widened by half their
 // spacing on each side, as the rays stand for strips of the beam.
 wf::Beam beamOf(const ld::ParallelBeam& beam, const std::vector<ld::RayStart>& starts) {
@@ -34,7 +31,7 @@ wf::Beam beamOf(const ld::ParallelBeam& beam, const std::vector<ld::RayStart>& s
 
 void Lentoi::createWaveField() {
     waveField_ = new WaveFieldLayer(
-        *this, canvasWidget(), kDotsWavelength, [this] { return waveFieldSetup(); },
+        *this, canvasWidget(), kLentoiWavelengths[0], [this] { return waveFieldSetup(); },
         [this] {
             return std::vector<canvas::Color>{surface().BackColor, kLensFill};
         });
