@@ -299,7 +299,7 @@ void WaveFieldLayer::paintLegend(QImage& image) const {
         low = "…", high.clear();
 
     QPainter painter(&image);
-    const QFontMetrics metrics(painter.font());
+    const QFontMetrics metrics = painter.fontMetrics();
     const int line = metrics.height(), bar = 10, margin = 6;
     const int width =
         std::max({metrics.horizontalAdvance(title),
