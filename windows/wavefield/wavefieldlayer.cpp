@@ -254,7 +254,8 @@ void WaveFieldLayer::recolour() {
             // light away from a focus still shows.
             row[i] = waves
                          ? wave[static_cast<std::size_t>(level(0.5 + 0.5 * (*value * turn).real()))]
-                         : intensity[static_cast<std::size_t>(level(std::abs(*value) * inverse))];
+                         : intensity[static_cast<std::size_t>(
+                               level(std::sqrt(std::norm(*value)) * inverse))];
         }
     }
 }
@@ -263,9 +264,13 @@ void WaveFieldLayer::composite(QImage& image) const {
     if (mode_ == WaveFieldMode::Off)
         return;
     if (!colours_.isNull() && image.format() == QImage::Format_RGB32) {
-        std::vector<QRgb> behind;
-        for (canvas::Color colour : behind_())
-            behind.push_back(canvas::toPixel(colour));
+        // At most two colours lie behind a picture: compared directly, the
+        // loop stays cheap enough for every frame of the wave.
+        const std::vector<canvas::Color> colours = behind_();
+        if (colours.empty() || colours.size() > 2)
+            return paintLegend(image);
+        const QRgb first = canvas::toPixel(colours.front()),
+                   second = canvas::toPixel(colours.back());
         const int width = image.width(), height = image.height();
         const int columns = colours_.width(), rows = colours_.height();
         std::vector<int> column(static_cast<std::size_t>(width));
@@ -277,7 +282,7 @@ void WaveFieldLayer::composite(QImage& image) const {
             const auto* field = reinterpret_cast<const QRgb*>(colours_.constScanLine(
                 std::min(rows - 1, static_cast<int>(std::int64_t(y) * rows / height))));
             for (int x = 0; x < width; ++x)
-                if (std::find(behind.begin(), behind.end(), pixel[x]) != behind.end())
+                if (pixel[x] == first || pixel[x] == second)
                     pixel[x] = field[column[static_cast<std::size_t>(x)]];
         }
     }
