@@ -1,6 +1,13 @@
 #include "tests/support/program.h"
 
+#include "optics/hyperbolic/hyperbola.h"
+#include "windows/common/lensdatapanel.h"
+#include "windows/common/numbers.h"
+
 #include <QTest>
+
+#include <algorithm>
+#include <cmath>
 
 #include <functional>
 
@@ -114,4 +121,22 @@ TEST_F(WaveFieldTest, AFieldComputedForAnOlderPictureIsNeverShown) {
         EXPECT_GT(field.shownField()->generation, old.generation) << name;
         EXPECT_NE(field.shownField()->values, old.values) << name;
     }
+}
+
+// From F2 through Ibn Sahl's biconvex lens the light meets at F1 as a
+// perfect focus: the lens data shows the field's Strehl ratio as 1.
+TEST_F(WaveFieldTest, TheLensDataReadsThePerfectFocusFromTheField) {
+    choice().Command1_Click();
+    const double a = optics::hyperbolic::kSemiTransverse;
+    const double c = std::hypot(a, *optics::hyperbolic::semiConjugateAxis(1.5));
+    sahl().showPointSource(true, 8 * a + c, 0);
+    sahl().lensDataPanel()->setShown(true);
+    fieldOf(sahl())->setMode(WaveFieldMode::Intensity);
+    fieldOf(sahl())->waitForField();
+    const auto& rows = sahl().lensDataPanel()->content().rows;
+    const auto strehl = std::find_if(rows.begin(), rows.end(), [](const auto& row) {
+        return row.label == "Λόγος Strehl  Strehl ratio";
+    });
+    ASSERT_NE(strehl, rows.end());
+    EXPECT_EQ(strehl->value, windows::formatTwoDecimals(1.0));
 }

@@ -3,6 +3,7 @@
 #include "optics/lensdata/sahl_rays.h"
 #include "windows/common/lensdatapanel.h"
 #include "windows/common/lensdatatext.h"
+#include "windows/wavefield/wavefieldrows.h"
 
 namespace windows {
 
@@ -12,7 +13,10 @@ void ElSahl::createLensData() {
     addLensDataPanel([this] {
         const SinceLight since =
             light_ && lightIndex_ != state_.nsahl ? SinceLight::LensChanged : SinceLight::SameLens;
-        return sahlLensDataContent(ld::beamData(exitRays_, ld::kSahlWavelength), light_, since);
+        LensDataContent content =
+            sahlLensDataContent(ld::beamData(exitRays_, ld::kSahlWavelength), light_, since);
+        addWaveFieldRows(content, *waveField_);
+        return content;
     });
 }
 

@@ -2,6 +2,7 @@
 
 #include "optics/hyperbolic/hyperbola.h"
 #include "optics/hyperbolic/lens.h"
+#include "windows/common/lensdatapanel.h"
 
 #include <cmath>
 
@@ -30,6 +31,7 @@ void ElSahl::createWaveField() {
     waveField_ = new WaveFieldLayer(
         *this, canvasWidget(), kElSahlWavelengths[0], [this] { return waveFieldSetup(); },
         [this] { return std::vector<canvas::Color>{surface().BackColor}; });
+    connect(waveField_, &WaveFieldLayer::changed, lensDataPanel(), &LensDataPanel::renew);
 }
 
 std::optional<wf::Setup> ElSahl::waveFieldSetup() const {

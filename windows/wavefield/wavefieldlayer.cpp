@@ -26,11 +26,10 @@ constexpr double kPeakShare = 0.002;
 constexpr int kLevels = 256;
 
 // The field of one request, computed on a worker.
-ComputedField computeField(const wf::Setup& setup, const wf::Grid& grid,
+ComputedField computeField(const wf::Field& field, const wf::Grid& grid,
                            const std::atomic<bool>* cancel) {
     ComputedField out;
     out.grid = grid;
-    const wf::Field field(setup);
     if (!field.error().empty()) {
         out.error = field.error();
         return out;
@@ -111,6 +110,7 @@ void WaveFieldLayer::setMode(WaveFieldMode mode) {
         ++generation_;
         requested_.clear();
         shown_.reset();
+        emit changed();
     } else {
         request();
     }
@@ -201,11 +201,23 @@ void WaveFieldLayer::request() {
         return;
     cancel_ = std::make_shared<std::atomic<bool>>(false);
     pool_.start([this, s = *setup, grid, cancel = cancel_, generation] {
-        auto field = std::make_shared<ComputedField>(computeField(s, grid, cancel.get()));
+        const wf::Field computed(s);
+        auto field = std::make_shared<ComputedField>(computeField(computed, grid, cancel.get()));
         field->generation = generation;
+        if (*cancel)
+            return;
+        QMetaObject::invokeMethod(
+            this, [this, field] { deliver(*field); }, Qt::QueuedConnection);
+        // The focus comes after the picture: the lens data waits for it, the
+        // picture need not.
+        if (!field->error.empty())
+            return;
+        auto focus = std::make_shared<std::optional<wf::Focus>>(
+            wf::findFocus(computed, s.region, 64, 101, cancel.get()));
         if (!*cancel)
             QMetaObject::invokeMethod(
-                this, [this, field] { deliver(*field); }, Qt::QueuedConnection);
+                this, [this, focus, generation] { deliverFocus(generation, *focus); },
+                Qt::QueuedConnection);
     });
 }
 
@@ -214,7 +226,15 @@ void WaveFieldLayer::deliver(const ComputedField& field) {
         return;
     shown_ = field;
     recolour();
+    emit changed();
     canvas_.update();
+}
+
+void WaveFieldLayer::deliverFocus(std::uint64_t generation, const std::optional<wf::Focus>& focus) {
+    if (generation != generation_ || !shown_)
+        return;
+    shown_->focus = focus;
+    emit changed();
 }
 
 void WaveFieldLayer::waitForField() {

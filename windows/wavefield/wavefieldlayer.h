@@ -1,6 +1,7 @@
 #pragma once
 
 #include "canvas/color.h"
+#include "optics/wavefield/focus.h"
 #include "optics/wavefield/grid.h"
 #include "windows/wavefield/wavefieldmode.h"
 
@@ -33,6 +34,9 @@ struct ComputedField {
     std::vector<optics::wavefield::ComplexF> values;
     float peak = 0;    // the amplitude the colours run up to
     std::string error; // why there is no field
+    // Where its light is brightest and how good that focus is; computed
+    // after the field, empty until then.
+    std::optional<optics::wavefield::Focus> focus;
 };
 
 // The true wave field of the light, behind a window's picture: only pixels
@@ -75,6 +79,9 @@ class WaveFieldLayer : public QObject {
     std::uint64_t generation() const { return generation_; }
     // A computed field: shown if it answers the latest request, else dropped.
     void deliver(const ComputedField& field);
+    // The focus of the field shown, once found; ignored for any other.
+    void deliverFocus(std::uint64_t generation,
+                      const std::optional<optics::wavefield::Focus>& focus);
     // The field shown now; none while it is being computed or off.
     const ComputedField* shownField() const { return shown_ ? &*shown_ : nullptr; }
     // Waits for the field on its way and shows it (pictures without a display).
@@ -87,6 +94,11 @@ class WaveFieldLayer : public QObject {
     double phase() const { return phase_; }
     void setPhase(double turns);
     void tick();
+
+  signals:
+    // A field, or its focus, is shown, or none any more: the lens data
+    // follows.
+    void changed();
 
   private:
     void recolour();

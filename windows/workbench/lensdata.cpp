@@ -5,6 +5,7 @@
 #include "optics/spherical/tracer.h"
 #include "windows/common/lensdatapanel.h"
 #include "windows/common/lensdatatext.h"
+#include "windows/wavefield/wavefieldrows.h"
 
 #include <algorithm>
 #include <cmath>
@@ -35,7 +36,10 @@ void Lentoi::createLensData() {
         const std::optional<ld::Light> light = sent ? std::optional(sent->light) : std::nullopt;
         const SinceLight since =
             sent && !(sent->lens == lens) ? SinceLight::LensChanged : SinceLight::SameLens;
-        return sphericalLensDataContent(workbenchLensData(lens, sent), light, since);
+        LensDataContent content =
+            sphericalLensDataContent(workbenchLensData(lens, sent), light, since);
+        addWaveFieldRows(content, *waveField_);
+        return content;
     });
 }
 

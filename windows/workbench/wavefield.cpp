@@ -1,5 +1,7 @@
 #include "windows/workbench/lentoi.h"
 
+#include "windows/common/lensdatapanel.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -35,6 +37,7 @@ void Lentoi::createWaveField() {
         [this] {
             return std::vector<canvas::Color>{surface().BackColor, kLensFill};
         });
+    connect(waveField_, &WaveFieldLayer::changed, lensDataPanel(), &LensDataPanel::renew);
 }
 
 std::optional<wf::Setup> Lentoi::waveFieldSetup() const {
