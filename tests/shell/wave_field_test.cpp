@@ -140,3 +140,27 @@ TEST_F(WaveFieldTest, TheLensDataReadsThePerfectFocusFromTheField) {
     ASSERT_NE(strehl, rows.end());
     EXPECT_EQ(strehl->value, windows::formatTwoDecimals(1.0));
 }
+
+// [ halves the field's wavelength, and the lens data measures the
+// wave-front error in it; ] brings it back, never past the dots' spacing.
+TEST_F(WaveFieldTest, TheLensDataMeasuresInTheFieldsWavelength) {
+    lentoi().lensDataPanel()->setShown(true);
+    windows::WaveFieldLayer& field = *fieldOf(lentoi());
+    const auto value = [this](const QString& label) {
+        for (const auto& row : lentoi().lensDataPanel()->content().rows)
+            if (row.label == label)
+                return row.value;
+        return QString("no row");
+    };
+    const std::pair<void (windows::WaveFieldLayer::*)(), double> keys[] = {
+        {&windows::WaveFieldLayer::halveWavelength, 12.5},
+        {&windows::WaveFieldLayer::halveWavelength, 6.25},
+        {&windows::WaveFieldLayer::doubleWavelength, 12.5},
+        {&windows::WaveFieldLayer::doubleWavelength, 25},
+        {&windows::WaveFieldLayer::doubleWavelength, 25},
+    };
+    for (const auto& [key, wavelength] : keys) {
+        (field.*key)();
+        EXPECT_EQ(value("Μήκος κύματος  Wavelength λ"), windows::formatTwoDecimals(wavelength));
+    }
+}

@@ -13,8 +13,9 @@ void ElSahl::createLensData() {
     addLensDataPanel([this] {
         const SinceLight since =
             light_ && lightIndex_ != state_.nsahl ? SinceLight::LensChanged : SinceLight::SameLens;
+        const double wavelength = waveField_->wavelength();
         LensDataContent content =
-            sahlLensDataContent(ld::beamData(exitRays_, ld::kSahlWavelength), light_, since);
+            sahlLensDataContent(ld::beamData(exitRays_, wavelength), light_, since, wavelength);
         addWaveFieldRows(content, *waveField_);
         return content;
     });

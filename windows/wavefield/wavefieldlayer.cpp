@@ -134,6 +134,7 @@ void WaveFieldLayer::setWavelength(double wavelength) {
         return;
     wavelength_ = wavelength;
     request();
+    emit changed(); // the lens data measures in the field's wavelength
     canvas_.update();
 }
 

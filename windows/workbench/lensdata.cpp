@@ -16,12 +16,14 @@ namespace ld = optics::lensdata;
 namespace sph = optics::spherical;
 
 ld::SphericalLensData workbenchLensData(const ld::SphericalLens& lens,
-                                        const std::optional<SentLight>& sent) {
+                                        const std::optional<SentLight>& sent, double wavelength) {
     ld::SphericalLensData data;
-    if (sent)
-        data = ld::sphericalLensData(
-            sent->lens, sent->light,
-            ld::traceExitRays(sent->lens, sent->diaphragm, sent->light, sent->starts));
+    if (sent) {
+        const std::vector<ld::ExitRay> rays =
+            ld::traceExitRays(sent->lens, sent->diaphragm, sent->light, sent->starts);
+        data = ld::sphericalLensData(sent->lens, sent->light, rays);
+        data.beam = ld::beamData(rays, wavelength);
+    }
     data.lens = ld::thickLens(lens.xa, lens.xb, lens.radius1, lens.radius2, lens.n);
     data.thinLensFocalLength = sph::estiaki(lens.radius1, lens.radius2, lens.n);
     return data;
@@ -36,8 +38,9 @@ void Lentoi::createLensData() {
         const std::optional<ld::Light> light = sent ? std::optional(sent->light) : std::nullopt;
         const SinceLight since =
             sent && !(sent->lens == lens) ? SinceLight::LensChanged : SinceLight::SameLens;
-        LensDataContent content =
-            sphericalLensDataContent(workbenchLensData(lens, sent), light, since);
+        const double wavelength = waveField_->wavelength();
+        LensDataContent content = sphericalLensDataContent(
+            workbenchLensData(lens, sent, wavelength), light, since, wavelength);
         addWaveFieldRows(content, *waveField_);
         return content;
     });
