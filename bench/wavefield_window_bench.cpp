@@ -54,7 +54,7 @@ void BM_WaveFrame(benchmark::State& state) {
     field.setMode(windows::WaveFieldMode::Wave);
     field.waitForField();
     for (auto _ : state) {
-        field.tick();
+        field.setPhase(field.phase() + 0.04);
         QImage frame = program.lentoi.canvasWidget().picture();
         benchmark::DoNotOptimize(frame.constBits());
     }

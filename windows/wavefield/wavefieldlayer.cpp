@@ -250,6 +250,9 @@ void WaveFieldLayer::setPhase(double turns) {
 }
 
 void WaveFieldLayer::tick() {
+    // A hidden window's wave waits where it stands.
+    if (!canvas_.isVisible())
+        return;
     setPhase(phase_ + kFrameMs / 1000.0);
 }
 
