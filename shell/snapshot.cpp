@@ -45,7 +45,10 @@ void showLensData(Application& app) {
     app.elSahl().lensDataPanel()->setShown(true);
 }
 
+// Without --wave-field a set-up's own field stays as it was drawn.
 void showWaveField(Application& app, windows::WaveFieldMode mode) {
+    if (mode == windows::WaveFieldMode::Off)
+        return;
     for (QWidget* window :
          {static_cast<QWidget*>(&app.lentoi()), static_cast<QWidget*>(&app.elSahl())})
         if (auto* field = window->findChild<windows::WaveFieldLayer*>())
