@@ -39,8 +39,8 @@ bool fitsPictures(const Options& options) {
            options.screenHeight * scale <= kLargestPicturePx;
 }
 
-const char* const kUsage =
-    "usage: fakoi [FILE | --setup FILE] [--snapshot DIR [--screen WxH] [--scale F] [--lens-data]]";
+const char* const kUsage = "usage: fakoi [FILE | --setup FILE] [--snapshot DIR [--screen WxH] "
+                           "[--scale F] [--lens-data] [--wave-field [intensity|wave]]]";
 
 // FILE alone or after --setup; one set-up only.
 void takeSetup(const QString& file, Options& options) {
@@ -71,6 +71,10 @@ Options parseOptions(const QStringList& arguments) {
                 options.error = "--scale wants a device pixel ratio from 0.5 to 4";
         } else if (arg == "--lens-data") {
             options.lensData = true;
+        } else if (arg == "--wave-field") {
+            const bool named =
+                hasValue && (arguments[i + 1] == "intensity" || arguments[i + 1] == "wave");
+            options.waveField = named ? arguments[++i] : QString("intensity");
         } else {
             options.error = kUsage;
         }
@@ -79,6 +83,8 @@ Options parseOptions(const QStringList& arguments) {
         options.error = "--scale is for pictures: give it with --snapshot DIR";
     if (options.error.isEmpty() && options.lensData && options.snapshotDir.isEmpty())
         options.error = "--lens-data is for pictures: give it with --snapshot DIR";
+    if (options.error.isEmpty() && !options.waveField.isEmpty() && options.snapshotDir.isEmpty())
+        options.error = "--wave-field is for pictures: give it with --snapshot DIR";
     if (options.error.isEmpty() && !fitsPictures(options))
         options.error = "--screen times --scale makes pictures over 16384 pixels a side";
     return options;

@@ -16,7 +16,10 @@ struct Options {
     // (1, or what QT_SCALE_FACTOR and the like make it).
     std::optional<double> scale;
     bool lensData = false; // the pictures of lentoi and ElSahl show the lens-data panel
-    QString error;         // a message for a command line that cannot be used
+    // The pictures of lentoi and ElSahl show the wave field: "intensity" or
+    // "wave"; empty: none.
+    QString waveField;
+    QString error; // a message for a command line that cannot be used
 };
 
 Options parseOptions(const QStringList& arguments);

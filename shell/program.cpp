@@ -45,7 +45,10 @@ int snapshot(const Options& options, const std::optional<QString>& setupFile) {
     Application app(dialogs, {options.screenWidth, options.screenHeight, 96});
     const SnapshotResult result =
         writeSnapshots(app, options.snapshotDir, setupFile,
-                       options.lensData ? LensDataShown::Yes : LensDataShown::No);
+                       options.lensData ? LensDataShown::Yes : LensDataShown::No,
+                       options.waveField.isEmpty()   ? windows::WaveFieldMode::Off
+                       : options.waveField == "wave" ? windows::WaveFieldMode::Wave
+                                                     : windows::WaveFieldMode::Intensity);
     for (const QString& path : result.written)
         std::printf("%s\n", qPrintable(path));
     if (!result.error.isEmpty()) {

@@ -66,6 +66,26 @@ inline constexpr SetupChoice<windows::SahlPicture::Drawing> kElSahlDrawings[] = 
     {windows::SahlPicture::Drawing::Beam, "beam"},
 };
 
+inline constexpr SetupChoice<windows::WaveFieldMode> kWaveFieldModes[] = {
+    {windows::WaveFieldMode::Off, "off"},
+    {windows::WaveFieldMode::Intensity, "intensity"},
+    {windows::WaveFieldMode::Wave, "wave"},
+};
+
+// The wavelengths [ and ] choose among, named as they are written.
+inline constexpr SetupChoice<double> kLentoiFieldWavelengths[] = {
+    {windows::kLentoiWavelengths[0], "25"},
+    {windows::kLentoiWavelengths[1], "12.5"},
+    {windows::kLentoiWavelengths[2], "6.25"},
+    {windows::kLentoiWavelengths[3], "3.125"},
+};
+inline constexpr SetupChoice<double> kElSahlFieldWavelengths[] = {
+    {windows::kElSahlWavelengths[0], "15"},
+    {windows::kElSahlWavelengths[1], "7.5"},
+    {windows::kElSahlWavelengths[2], "3.75"},
+    {windows::kElSahlWavelengths[3], "1.875"},
+};
+
 // Colours are red + 256 * green + 65536 * blue.
 inline constexpr int kLargestColor = 0xFFFFFF;
 
@@ -109,6 +129,8 @@ template <class V, class S> void visitLentoi(V& v, S& s) {
         visitPoint(v, s.recorded.fan);
     });
     v.boolean("lensData", s.lensData);
+    v.choice("waveField", s.waveField, kWaveFieldModes);
+    v.choice("waveFieldWavelength", s.waveFieldWavelength, kLentoiFieldWavelengths);
 }
 
 template <class V, class S> void visitMoniaktina(V& v, S& s) {
@@ -137,6 +159,8 @@ template <class V, class S> void visitElSahl(V& v, S& s) {
     v.choice("drawn", s.picture.drawing, kElSahlDrawings);
     v.boolean("waves", s.picture.waves);
     v.boolean("lensData", s.lensData);
+    v.choice("waveField", s.waveField, kWaveFieldModes);
+    v.choice("waveFieldWavelength", s.waveFieldWavelength, kElSahlFieldWavelengths);
 }
 
 // Everything after the "format" field, which the reader checks first.

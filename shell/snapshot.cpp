@@ -20,6 +20,8 @@ namespace shell {
 namespace {
 
 void save(QWidget& window, const QDir& dir, const QString& name, SnapshotResult& result) {
+    if (auto* field = window.findChild<windows::WaveFieldLayer*>())
+        field->waitForField();
     const QString path = dir.filePath(name);
     if (!window.grab().save(path, "PNG")) {
         result.error = "cannot write " + path;
@@ -43,11 +45,21 @@ void showLensData(Application& app) {
     windows::lensDataPanel(app.elSahl())->setShown(true);
 }
 
+// Without --wave-field a set-up's own field stays as it was drawn.
+void showWaveField(Application& app, windows::WaveFieldMode mode) {
+    if (mode == windows::WaveFieldMode::Off)
+        return;
+    for (QWidget* window :
+         {static_cast<QWidget*>(&app.lentoi()), static_cast<QWidget*>(&app.elSahl())})
+        if (auto* field = window->findChild<windows::WaveFieldLayer*>())
+            field->setMode(mode);
+}
+
 // Every window as the set-up drew it, each shown for its picture so that
 // its layout is that of a shown window. Fields the file leaves out keep the
 // values of the program as Main left it.
-void snapSetup(Application& app, const QString& setupFile, LensDataShown lensData, const QDir& dir,
-               SnapshotResult& result) {
+void snapSetup(Application& app, const QString& setupFile, LensDataShown lensData,
+               windows::WaveFieldMode waveField, const QDir& dir, SnapshotResult& result) {
     const SetupReading reading = readSetupFile(setupFile, app.startSetup());
     if (!reading.setup) {
         result.error = reading.error;
@@ -57,6 +69,7 @@ void snapSetup(Application& app, const QString& setupFile, LensDataShown lensDat
     applySetup(app, setup);
     if (lensData == LensDataShown::Yes)
         showLensData(app);
+    showWaveField(app, waveField);
     saveSetup(captureSetup(app, setup.front), dir, result);
     const std::pair<windows::FormWindow*, const char*> windows[] = {
         {&app.lentoi(), "lentoi.png"},
@@ -120,7 +133,8 @@ void snapHyperbolic(Application& app, const QDir& dir, Setup& drawn, SnapshotRes
 } // namespace
 
 SnapshotResult writeSnapshots(Application& app, const QString& dir,
-                              const std::optional<QString>& setupFile, LensDataShown lensData) {
+                              const std::optional<QString>& setupFile, LensDataShown lensData,
+                              windows::WaveFieldMode waveField) {
     SnapshotResult result;
     QDir target(dir);
     if (!target.mkpath(".")) {
@@ -129,11 +143,12 @@ SnapshotResult writeSnapshots(Application& app, const QString& dir,
     }
     app.Main();
     if (setupFile) {
-        snapSetup(app, *setupFile, lensData, target, result);
+        snapSetup(app, *setupFile, lensData, waveField, target, result);
         return result;
     }
     if (lensData == LensDataShown::Yes)
         showLensData(app);
+    showWaveField(app, waveField);
     // Each window's part of the set-up as its picture was taken.
     Setup drawn;
     save(app.lentoi(), target, "lentoi.png", result);

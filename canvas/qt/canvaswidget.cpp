@@ -104,8 +104,15 @@ void CanvasWidget::paintEvent(QPaintEvent* /*event*/) {
     if (adoptScreenRatio())
         emit surfaceReset();
     QPainter painter(this);
-    // The painter keeps to the exposed region, so only that part is copied.
-    painter.drawImage(QPointF(0, 0), surfaceImage());
+    if (underlay_) {
+        QImage image = surfaceImage().copy();
+        image.setDevicePixelRatio(surface_.devicePixelRatio());
+        underlay_(image);
+        painter.drawImage(QPointF(0, 0), image);
+    } else {
+        // The painter keeps to the exposed region, so only that part is copied.
+        painter.drawImage(QPointF(0, 0), surfaceImage());
+    }
     paintOver(painter);
 }
 
@@ -121,6 +128,8 @@ QImage CanvasWidget::surfaceImage() const {
 QImage CanvasWidget::picture() const {
     QImage image = surfaceImage().copy();
     image.setDevicePixelRatio(surface_.devicePixelRatio());
+    if (underlay_)
+        underlay_(image);
     QPainter painter(&image);
     paintOver(painter);
     return image;

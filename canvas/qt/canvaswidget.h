@@ -61,6 +61,10 @@ class CanvasWidget : public QWidget {
     // Painted over the image, beneath the line and shape controls, at every
     // repaint; never part of the persistent image.
     void setOverlay(std::function<void(QPainter&)> paint) { overlay_ = std::move(paint); }
+    // Given a copy of the image at every repaint, before anything is painted
+    // over it, to change its pixels (a layer behind the picture takes the
+    // pixels of the colours behind it); never part of the persistent image.
+    void setUnderlay(std::function<void(QImage&)> composite) { underlay_ = std::move(composite); }
 
   signals:
     void mouseDown(int button, int shift, double x, double y);
@@ -98,6 +102,7 @@ class CanvasWidget : public QWidget {
     std::deque<LineControl> lines_;
     std::deque<ShapeControl> shapes_;
     std::function<void(QPainter&)> overlay_;
+    std::function<void(QImage&)> underlay_;
     bool pressed_ = false;
 };
 

@@ -13,6 +13,7 @@ TEST(Options, CommandLines) {
         std::optional<double> scale = std::nullopt;
         QString setup = {};
         bool lensData = false;
+        QString waveField = {};
     };
     const Row rows[] = {
         {{"fakoi"}, "", 1280, 800, false},
@@ -62,6 +63,43 @@ TEST(Options, CommandLines) {
          {},
          true},
         {{"fakoi", "--lens-data"}, "", 1280, 800, true, std::nullopt, {}, true},
+        {{"fakoi", "--snapshot", "o", "--wave-field"},
+         "o",
+         1280,
+         800,
+         false,
+         {},
+         {},
+         {},
+         "intensity"},
+        {{"fakoi", "--snapshot", "o", "--wave-field", "wave"},
+         "o",
+         1280,
+         800,
+         false,
+         {},
+         {},
+         {},
+         "wave"},
+        {{"fakoi", "--wave-field", "--snapshot", "o"},
+         "o",
+         1280,
+         800,
+         false,
+         {},
+         {},
+         {},
+         "intensity"},
+        {{"fakoi", "--snapshot", "o", "--wave-field", "waves"},
+         "o",
+         1280,
+         800,
+         false,
+         {},
+         "waves",
+         {},
+         "intensity"},
+        {{"fakoi", "--wave-field"}, "", 1280, 800, true, {}, {}, {}, "intensity"},
     };
     for (const Row& row : rows) {
         const shell::Options options = shell::parseOptions(row.args);
@@ -73,5 +111,6 @@ TEST(Options, CommandLines) {
         EXPECT_EQ(options.scale, row.scale) << name;
         EXPECT_EQ(options.setupFile, row.setup) << name;
         EXPECT_EQ(options.lensData, row.lensData) << name;
+        EXPECT_EQ(options.waveField, row.waveField) << name;
     }
 }

@@ -194,6 +194,16 @@ const std::vector<Row>& rows() {
              windows::lensDataPanel(w)->toggle();
              return w;
          }},
+        {"both wave fields shown, at shorter wavelengths",
+         [](App& app, Dialogs&) -> windows::FormWindow& {
+             app.lentoi().waveField().cycle();
+             app.lentoi().waveField().halveWavelength();
+             windows::FormWindow& w = movedStop(app);
+             app.elSahl().waveField().setMode(windows::WaveFieldMode::Wave);
+             for (int k = 0; k < 3; ++k)
+                 app.elSahl().waveField().halveWavelength();
+             return w;
+         }},
         {"Ibn Sahl's window with nothing drawn",
          [](App& app, Dialogs&) -> windows::FormWindow& {
              menuItem(app.lentoi(), "SAHLIC")->trigger();
@@ -215,6 +225,8 @@ const std::vector<Row>& rows() {
 // The pictures of the windows that show something of their own: the
 // single-ray window once opened, Ibn Sahl's while shown or drawn on.
 std::map<std::string, QImage> pictures(shell::Application& app) {
+    app.lentoi().waveField().waitForField();
+    app.elSahl().waveField().waitForField();
     std::map<std::string, QImage> shown{{"lentoi", app.lentoi().drawingImage()}};
     if (app.hasMoniaktina())
         shown["moniaktina"] = app.moniaktina().drawingImage();

@@ -62,6 +62,9 @@ std::deque<std::pair<const char*, shell::Setup>> roundTripRows() {
     s.lentoi.picture.animationSteps = 17;
     s.lentoi.recorded.kind = R::Bundle;
     rows.emplace_back("lentoi bundle waves", s);
+    s.lentoi.waveField = windows::WaveFieldMode::Wave;
+    s.lentoi.waveFieldWavelength = windows::kLentoiWavelengths[3];
+    rows.emplace_back("lentoi wave field at the shortest wavelength", s);
     s.front = shell::FrontWindow::Moniaktina;
     rows.emplace_back("moniaktina outline", s);
     s.moniaktina = {500,
@@ -82,6 +85,9 @@ std::deque<std::pair<const char*, shell::Setup>> roundTripRows() {
     s.elSahl.picture.beamAngleDeg = 89.999;
     s.elSahl.picture.drawing = D::Beam;
     rows.emplace_back("ElSahl beam", s);
+    s.elSahl.waveField = windows::WaveFieldMode::Intensity;
+    s.elSahl.waveFieldWavelength = windows::kElSahlWavelengths[2];
+    rows.emplace_back("ElSahl field intensity", s);
     s.eisagogiko.deiktissahl = 100;
     s.elSahl.picture.waves = true;
     rows.emplace_back("ElSahl waves over the beam", s);
@@ -178,6 +184,9 @@ TEST(SetupFile, RefusedTextsNameTheFileAndTheFault) {
         {R"({"format": 1, "lentoi": {"waveRecord": {"of": "bundles"}}})",
          "\"lentoi.waveRecord.of\" must be one of \"nothing\", \"fan\", \"bundle\""},
         {R"({"format": 1, "ElSahl": {"lens": "concave"}})", "\"plano-convex\", \"biconvex\""},
+        {R"({"format": 1, "lentoi": {"waveField": true}})", "\"off\", \"intensity\", \"wave\""},
+        {R"({"format": 1, "ElSahl": {"waveFieldWavelength": 15}})", "\"15\", \"7.5\", \"3.75\""},
+        {R"({"format": 1, "lentoi": {"waveFieldWavelength": "15"}})", "\"25\", \"12.5\""},
         {R"({"format": 1, "eisagogiko": {"deiktissahl": {}}})", "\"eisagogiko.deiktissahl\" must"},
         {R"({"format": 1, "lentoi": {"aktina1": NaN}})", "is not a finite number within the"},
         {R"({"format": 1, "lentoi": {"aktina1": 1e400}})", "is not a finite number within the"},

@@ -20,6 +20,7 @@ ElSahl::ElSahl(Host& host, sahl::Protosfakos& state)
     connectHandlers();
     addPictureShortcuts("ElSahl");
     createLensData();
+    createWaveField();
 }
 
 void ElSahl::createControls() {

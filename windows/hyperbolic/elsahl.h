@@ -6,6 +6,7 @@
 #include "windows/common/formwindow.h"
 #include "windows/hyperbolic/elsahlsetup.h"
 #include "windows/hyperbolic/sahlpicture.h"
+#include "windows/wavefield/wavefieldlayer.h"
 
 #include <QRadioButton>
 
@@ -73,6 +74,9 @@ class ElSahl : public FormWindow {
 
     int mousePointer() const { return mousePointer_; }
 
+    // The wave field behind the picture (F3).
+    WaveFieldLayer& waveField() { return *waveField_; }
+
   protected:
     // The close button does what "BACK TO MENU" does: the window is cleared
     // and hidden and the lens choice comes back, so the program keeps a
@@ -97,6 +101,12 @@ class ElSahl : public FormWindow {
 
     // The option buttons with the option each chooses.
     std::array<std::pair<QRadioButton*, ElSahlSetup::Option>, 3> optionButtons() const;
+
+    void createWaveField();
+    // The light the picture sent through the lens, as the wave field takes it.
+    std::optional<optics::wavefield::Setup> waveFieldSetup() const;
+    WaveFieldLayer* waveField_ = nullptr;
+
     void createControls();
     void createMenus();
     void connectHandlers();

@@ -3,6 +3,7 @@
 #include "optics/lensdata/sahl_rays.h"
 #include "windows/lens_data/lensdatapanel.h"
 #include "windows/lens_data/lensdatatext.h"
+#include "windows/wavefield/wavefieldrows.h"
 
 namespace windows {
 
@@ -12,7 +13,11 @@ void ElSahl::createLensData() {
     addLensDataPanel(*this, [this] {
         const SinceLight since =
             light_ && lightIndex_ != state_.nsahl ? SinceLight::LensChanged : SinceLight::SameLens;
-        return sahlLensDataContent(ld::beamData(exitRays_, ld::kSahlWavelength), light_, since);
+        const double wavelength = waveField_->wavelength();
+        LensDataContent content =
+            sahlLensDataContent(ld::beamData(exitRays_, wavelength), light_, since, wavelength);
+        addWaveFieldRows(content, *waveField_);
+        return content;
     });
 }
 

@@ -55,6 +55,8 @@ ElSahlSetup ElSahl::setup() const {
             s.option = option;
     s.picture.biconvex = state_.amfikyrtos;
     s.lensData = lensDataPanel(*this)->shown();
+    s.waveField = waveField_->mode();
+    s.waveFieldWavelength = waveField_->wavelength();
     if (!isVisible() && picture_ == SahlPicture{})
         return s;
     s.Line1 = {Line1.X1, Line1.Y2};
@@ -82,6 +84,8 @@ void ElSahl::apply(const ElSahlSetup& s) {
     state_.shared.pigiX = s.source.x;
     state_.shared.pigiY = s.source.y;
     lensDataPanel(*this)->setShown(s.lensData);
+    waveField_->setWavelength(s.waveFieldWavelength);
+    waveField_->setMode(s.waveField);
     SahlPicture picture;
     picture.drawing = s.picture.drawing;
     picture.biconvex = s.picture.biconvex;

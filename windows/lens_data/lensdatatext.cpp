@@ -119,7 +119,8 @@ const LensDataRow kNoLens{"Δεν υπάρχει φακός  No lens", QString()
 } // namespace
 
 LensDataContent sphericalLensDataContent(const ld::SphericalLensData& data,
-                                         const std::optional<ld::Light>& light, SinceLight since) {
+                                         const std::optional<ld::Light>& light, SinceLight since,
+                                         double wavelength) {
     LensDataContent content;
     if (!data.lens) {
         content.rows.push_back(kNoLens);
@@ -140,12 +141,12 @@ LensDataContent sphericalLensDataContent(const ld::SphericalLensData& data,
     const auto& image = data.idealImage;
     content.rows.push_back(
         {"Ιδανικό είδωλο  Ideal image", image ? point(image->x, image->y) : kNone});
-    addWavefront(content, data.beam.wavefront, ld::kSphericalWavelength);
+    addWavefront(content, data.beam.wavefront, wavelength);
     return content;
 }
 
 LensDataContent sahlLensDataContent(const ld::BeamData& data, const std::optional<ld::Light>& light,
-                                    SinceLight since) {
+                                    SinceLight since, double wavelength) {
     LensDataContent content;
     if (!light) {
         content.rows.push_back(kNoLens);
@@ -153,7 +154,7 @@ LensDataContent sahlLensDataContent(const ld::BeamData& data, const std::optiona
     }
     addLight(content, *light, data, since);
     addSpot(content, data.spot);
-    addWavefront(content, data.wavefront, ld::kSahlWavelength);
+    addWavefront(content, data.wavefront, wavelength);
     return content;
 }
 

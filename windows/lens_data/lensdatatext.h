@@ -14,15 +14,19 @@ namespace windows {
 enum class SinceLight { SameLens, LensChanged };
 
 // The workbench: its lens, then the light last sent through it (none: the
-// lens was drawn alone). No lens: the panel says so and nothing more.
-LensDataContent sphericalLensDataContent(const optics::lensdata::SphericalLensData& data,
-                                         const std::optional<optics::lensdata::Light>& light,
-                                         SinceLight since = SinceLight::SameLens);
+// lens was drawn alone). No lens: the panel says so and nothing more. The
+// wave-front error is in waves of the given length, as the data measured it.
+LensDataContent
+sphericalLensDataContent(const optics::lensdata::SphericalLensData& data,
+                         const std::optional<optics::lensdata::Light>& light,
+                         SinceLight since = SinceLight::SameLens,
+                         double wavelength = optics::lensdata::kSphericalWavelength);
 
 // Ibn Sahl's window: the light it drew and what the lens made of it. No
 // light: no lens is drawn, and the panel says so.
 LensDataContent sahlLensDataContent(const optics::lensdata::BeamData& data,
                                     const std::optional<optics::lensdata::Light>& light,
-                                    SinceLight since = SinceLight::SameLens);
+                                    SinceLight since = SinceLight::SameLens,
+                                    double wavelength = optics::lensdata::kSahlWavelength);
 
 } // namespace windows

@@ -5,6 +5,7 @@
 #include "optics/spherical/tracer.h"
 #include "windows/lens_data/lensdatapanel.h"
 #include "windows/lens_data/lensdatatext.h"
+#include "windows/wavefield/wavefieldrows.h"
 
 #include <algorithm>
 #include <cmath>
@@ -15,12 +16,14 @@ namespace ld = optics::lensdata;
 namespace sph = optics::spherical;
 
 ld::SphericalLensData workbenchLensData(const sph::SphericalLens& lens,
-                                        const std::optional<SentLight>& sent) {
+                                        const std::optional<SentLight>& sent, double wavelength) {
     ld::SphericalLensData data;
-    if (sent)
-        data = ld::sphericalLensData(
-            sent->lens, sent->light,
-            ld::traceExitRays(sent->lens, sent->diaphragm, sent->light, sent->starts));
+    if (sent) {
+        const std::vector<ld::ExitRay> rays =
+            ld::traceExitRays(sent->lens, sent->diaphragm, sent->light, sent->starts);
+        data = ld::sphericalLensData(sent->lens, sent->light, rays);
+        data.beam = ld::beamData(rays, wavelength);
+    }
     data.lens = ld::thickLens(lens);
     data.thinLensFocalLength = sph::estiaki(lens.radius1, lens.radius2, lens.deiktis);
     return data;
@@ -35,7 +38,11 @@ void Lentoi::createLensData() {
         const std::optional<ld::Light> light = sent ? std::optional(sent->light) : std::nullopt;
         const SinceLight since =
             sent && !(sent->lens == lens) ? SinceLight::LensChanged : SinceLight::SameLens;
-        return sphericalLensDataContent(workbenchLensData(lens, sent), light, since);
+        const double wavelength = waveField_->wavelength();
+        LensDataContent content = sphericalLensDataContent(
+            workbenchLensData(lens, sent, wavelength), light, since, wavelength);
+        addWaveFieldRows(content, *waveField_);
+        return content;
     });
 }
 

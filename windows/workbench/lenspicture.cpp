@@ -80,7 +80,7 @@ void Lentoi::drawLensCircles() {
 
 void Lentoi::fillLensBody() {
     canvas::Surface& view = surface();
-    view.FillColor = canvas::RGB(220, 220, 195);
+    view.FillColor = kLensFill;
     view.FillStyle = canvas::FillMode::Solid;
     // No visible pixel strictly inside the lens: either the lens is thinner
     // than its black outline, or it lies off the window.

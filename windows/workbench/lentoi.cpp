@@ -34,6 +34,7 @@ Lentoi::Lentoi(Host& host, optics::spherical::Poreiaaktinon& state)
     connectHandlers();
     addPictureShortcuts("lentoi");
     createLensData();
+    createWaveField();
     Timer1.setEnabled(true);
 }
 

@@ -3,6 +3,7 @@
 #include "optics/spherical/state.h"
 #include "windows/common/formwindow.h"
 #include "windows/common/timer.h"
+#include "windows/wavefield/wavefieldlayer.h"
 #include "windows/workbench/lentoisetup.h"
 #include "windows/workbench/sentlight.h"
 #include "windows/workbench/waveanimation.h"
@@ -17,6 +18,9 @@
 #include <vector>
 
 namespace windows {
+
+// The glass's fill, which the wave field shows through.
+inline constexpr canvas::Color kLensFill = canvas::RGB(220, 220, 195);
 
 // The spherical-lens workbench: the full-screen main window with the lens,
 // the diaphragm, the source, the bundles and the wave animation.
@@ -98,6 +102,10 @@ class Lentoi : public FormWindow {
     int timer1Step() const { return waves_.step(WaveAnimation::Run::Fan); }
     int timer2Step() const { return waves_.step(WaveAnimation::Run::Bundle); }
 
+    // The wave field behind the picture (F3).
+    WaveFieldLayer& waveField() { return *waveField_; }
+    const WaveFieldLayer& waveField() const { return *waveField_; }
+
   protected:
     // Closing the workbench ends the program, as its "END" does.
     void closeRequested() override { host().endProgram(); }
@@ -152,6 +160,11 @@ class Lentoi : public FormWindow {
     bool koryfi1 = false;
     bool koryfi2 = false;
     bool desmipigis = false;
+
+    void createWaveField();
+    // The light the picture sent through the lens, as the wave field takes it.
+    std::optional<optics::wavefield::Setup> waveFieldSetup() const;
+    WaveFieldLayer* waveField_ = nullptr;
 
     void createControls();
     void createScrollBars();

@@ -2,6 +2,7 @@
 
 #include "canvas/color.h"
 #include "windows/common/setupvalues.h"
+#include "windows/wavefield/wavefieldmode.h"
 #include "windows/workbench/workbenchpicture.h"
 
 #include <vector>
@@ -21,6 +22,10 @@ inline constexpr BarDesign HScroll1{-100, 100, 1, 5, 0, 120, 3360, 975, 255};
 inline constexpr BarDesign VScroll1{-100, 0, 1, 10, 0, 120, 2280, 255, 1095};
 inline constexpr BarDesign VScroll2{0, 100, 1, 10, 0, 120, 3600, 255, 1215};
 } // namespace lentoi_bars
+
+// The wave field's wavelengths on the workbench: the spacing of its dots of
+// equal phase in air, then halved by [.
+inline constexpr double kLentoiWavelengths[] = {25, 12.5, 6.25, 3.125};
 
 // Everything a user has set on the workbench and what it shows: its
 // controls' values, its handles' places and its picture. Every member
@@ -56,6 +61,8 @@ struct LentoiSetup {
     bool aktina1Moved = false;
     bool aktina2Moved = false;
     bool lensData = false; // the lens-data panel shows
+    WaveFieldMode waveField = WaveFieldMode::Off;
+    double waveFieldWavelength = kLentoiWavelengths[0];
 
     bool operator==(const LentoiSetup&) const = default;
 };

@@ -25,9 +25,11 @@ struct SentLight {
 };
 
 // The lens data of the lens shown and of the light sent through the lens it
-// went through then (none: the lens was drawn alone).
+// went through then (none: the lens was drawn alone), its wave-front error
+// in waves of the given length (the wave field's).
 optics::lensdata::SphericalLensData workbenchLensData(const optics::spherical::SphericalLens& lens,
-                                                      const std::optional<SentLight>& sent);
+                                                      const std::optional<SentLight>& sent,
+                                                      double wavelength);
 
 // Whether a drawing's waves become the wave record that the animations
 // move, or leave it as it was (the bundle drawn again over its record).

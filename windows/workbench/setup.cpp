@@ -27,6 +27,8 @@ LentoiSetup Lentoi::setup() const {
     s.picture = picture_;
     s.recorded = recordContents_;
     s.lensData = lensDataPanel(*this)->shown();
+    s.waveField = waveField_->mode();
+    s.waveFieldWavelength = waveField_->wavelength();
     return s;
 }
 
@@ -44,6 +46,8 @@ void Lentoi::apply(const LentoiSetup& s) {
     pigi.Top = s.pigi.y;
     setBundleAngleDeg(s.bundleAngleDeg);
     lensDataPanel(*this)->setShown(s.lensData);
+    waveField_->setWavelength(s.waveFieldWavelength);
+    waveField_->setMode(s.waveField);
     // The bundle's angle is the typed one; only an animation has steps.
     WorkbenchPicture picture = s.picture;
     picture.bundleAngleRad = 0;

@@ -1,0 +1,166 @@
+#include "tests/support/program.h"
+
+#include "optics/hyperbolic/hyperbola.h"
+#include "windows/common/numbers.h"
+#include "windows/lens_data/lensdatapanel.h"
+
+#include <QTest>
+
+#include <algorithm>
+#include <cmath>
+
+#include <functional>
+
+namespace {
+
+using windows::WaveFieldMode;
+
+windows::WaveFieldLayer* fieldOf(QWidget& window) {
+    return window.findChild<windows::WaveFieldLayer*>();
+}
+
+} // namespace
+
+class WaveFieldTest : public ProgramTest {
+  protected:
+    // The two lens windows, each opened on its start picture.
+    struct LensWindow {
+        const char* name;
+        std::function<windows::FormWindow&()> open;
+    };
+    std::vector<LensWindow> lensWindows() {
+        return {{"lentoi", [this]() -> windows::FormWindow& { return lentoi(); }},
+                {"ElSahl", [this]() -> windows::FormWindow& {
+                     choice().Command1_Click();
+                     return sahl();
+                 }}};
+    }
+    static QImage pictureWith(windows::FormWindow& window, WaveFieldMode mode) {
+        fieldOf(window)->setMode(mode);
+        fieldOf(window)->waitForField();
+        return window.drawingImage();
+    }
+};
+
+// Only the background and the glass's fill take the field's colours; every
+// other pixel of the picture is the same with the field as without it.
+TEST_F(WaveFieldTest, TheFieldTakesOnlyThePixelsBehindThePicture) {
+    for (const LensWindow& lens : lensWindows()) {
+        windows::FormWindow& window = lens.open();
+        for (const WaveFieldMode mode : {WaveFieldMode::Intensity, WaveFieldMode::Wave}) {
+            const QImage plain = pictureWith(window, WaveFieldMode::Off);
+            const QImage shown = pictureWith(window, mode);
+            ASSERT_NE(fieldOf(window)->shownField(), nullptr) << lens.name;
+            ASSERT_EQ(plain.size(), shown.size());
+            const QRgb behind[] = {canvas::toPixel(window.surface().BackColor),
+                                   canvas::toPixel(windows::kLensFill)};
+            // The legend's corner, top right, is left out.
+            const int legendLeft = plain.width() - 400, legendBottom = 100;
+            long marks = 0, marksChanged = 0, background = 0, coloured = 0;
+            for (int y = 0; y < plain.height(); ++y)
+                for (int x = 0; x < plain.width(); ++x) {
+                    if (x > legendLeft && y < legendBottom)
+                        continue;
+                    const QRgb was = plain.pixel(x, y), is = shown.pixel(x, y);
+                    const bool isBehind = was == behind[0] || was == behind[1];
+                    (isBehind ? background : marks) += 1;
+                    (isBehind ? coloured : marksChanged) += was != is;
+                }
+            EXPECT_EQ(marksChanged, 0) << lens.name << " of " << marks;
+            EXPECT_GT(coloured, background * 9 / 10) << lens.name;
+        }
+    }
+}
+
+// F3 cycles no field, intensity, wave, no field on the lens windows; the
+// other windows have no field and F3 there changes nothing.
+TEST_F(WaveFieldTest, F3CyclesTheFieldOnTheLensWindowsOnly) {
+    const WaveFieldMode cycle[] = {WaveFieldMode::Intensity, WaveFieldMode::Wave,
+                                   WaveFieldMode::Off, WaveFieldMode::Intensity};
+    for (const LensWindow& lens : lensWindows()) {
+        windows::FormWindow& window = lens.open();
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+        for (const WaveFieldMode expected : cycle) {
+            QTest::keyClick(&window, Qt::Key_F3);
+            EXPECT_EQ(fieldOf(window)->mode(), expected) << lens.name;
+        }
+    }
+    windows::FormWindow& single = app->moniaktina();
+    EXPECT_EQ(fieldOf(single), nullptr);
+    single.show();
+    single.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&single));
+    QTest::keyClick(&single, Qt::Key_F3);
+    EXPECT_EQ(fieldOf(lentoi())->mode(), WaveFieldMode::Intensity);
+    EXPECT_EQ(fieldOf(sahl())->mode(), WaveFieldMode::Intensity);
+}
+
+// A field computed for a picture that has changed since is never shown: the
+// newer request's field comes instead, and it differs.
+TEST_F(WaveFieldTest, AFieldComputedForAnOlderPictureIsNeverShown) {
+    windows::WaveFieldLayer& field = *fieldOf(lentoi());
+    const std::pair<const char*, std::function<void()>> changes[] = {
+        {"a fan",
+         [this] {
+             lentoi().Form_MouseDown(canvas::LeftButton, canvas::ShiftKey, -250, 60);
+             lentoi().Form_MouseUp(canvas::LeftButton, canvas::ShiftKey, -250, 60);
+         }},
+        {"a shorter wavelength", [&field] { field.halveWavelength(); }},
+    };
+    for (const auto& [name, change] : changes) {
+        field.setMode(WaveFieldMode::Intensity);
+        field.waitForField();
+        ASSERT_NE(field.shownField(), nullptr) << name;
+        const windows::ComputedField old = *field.shownField();
+        change();
+        field.deliver(old);
+        EXPECT_EQ(field.shownField(), nullptr) << name;
+        field.waitForField();
+        ASSERT_NE(field.shownField(), nullptr) << name;
+        EXPECT_GT(field.shownField()->generation, old.generation) << name;
+        EXPECT_NE(field.shownField()->values, old.values) << name;
+    }
+}
+
+// From F2 through Ibn Sahl's biconvex lens the light meets at F1 as a
+// perfect focus: the lens data shows the field's Strehl ratio as 1.
+TEST_F(WaveFieldTest, TheLensDataReadsThePerfectFocusFromTheField) {
+    choice().Command1_Click();
+    const double a = optics::hyperbolic::kSemiTransverse;
+    const double c = std::hypot(a, *optics::hyperbolic::semiConjugateAxis(1.5));
+    sahl().showPointSource(true, 8 * a + c, 0);
+    windows::lensDataPanel(sahl())->setShown(true);
+    fieldOf(sahl())->setMode(WaveFieldMode::Intensity);
+    fieldOf(sahl())->waitForField();
+    const auto& rows = windows::lensDataPanel(sahl())->content().rows;
+    const auto strehl = std::find_if(rows.begin(), rows.end(), [](const auto& row) {
+        return row.label == "Λόγος Strehl  Strehl ratio";
+    });
+    ASSERT_NE(strehl, rows.end());
+    EXPECT_EQ(strehl->value, windows::formatTwoDecimals(1.0));
+}
+
+// [ halves the field's wavelength, and the lens data measures the
+// wave-front error in it; ] brings it back, never past the dots' spacing.
+TEST_F(WaveFieldTest, TheLensDataMeasuresInTheFieldsWavelength) {
+    windows::lensDataPanel(lentoi())->setShown(true);
+    windows::WaveFieldLayer& field = *fieldOf(lentoi());
+    const auto value = [this](const QString& label) {
+        for (const auto& row : windows::lensDataPanel(lentoi())->content().rows)
+            if (row.label == label)
+                return row.value;
+        return QString("no row");
+    };
+    const std::pair<void (windows::WaveFieldLayer::*)(), double> keys[] = {
+        {&windows::WaveFieldLayer::halveWavelength, 12.5},
+        {&windows::WaveFieldLayer::halveWavelength, 6.25},
+        {&windows::WaveFieldLayer::doubleWavelength, 12.5},
+        {&windows::WaveFieldLayer::doubleWavelength, 25},
+        {&windows::WaveFieldLayer::doubleWavelength, 25},
+    };
+    for (const auto& [key, wavelength] : keys) {
+        (field.*key)();
+        EXPECT_EQ(value("Μήκος κύματος  Wavelength λ"), windows::formatTwoDecimals(wavelength));
+    }
+}

@@ -1,0 +1,380 @@
+#include "windows/wavefield/wavefieldlayer.h"
+
+#include "canvas/qt/canvaswidget.h"
+#include "windows/lens_data/lensdatapanel.h"
+
+#include <QCoreApplication>
+#include <QLocale>
+#include <QPainter>
+#include <QShortcut>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <numbers>
+
+namespace windows {
+
+namespace wf = optics::wavefield;
+
+namespace {
+
+constexpr int kFrameMs = 40;        // the wave's animation frame
+constexpr double kShortest = 0.125; // of the dots' wavelength
+// The amplitude the colours run up to is exceeded by this share of the
+// points only: the large-kr sum spikes within a wavelength of a boundary.
+constexpr double kPeakShare = 0.002;
+constexpr int kLevels = 256;
+
+// The field of one request, computed on a worker.
+ComputedField computeField(const wf::Field& field, const wf::Grid& grid,
+                           const std::atomic<bool>* cancel) {
+    ComputedField out;
+    out.grid = grid;
+    if (!field.error().empty()) {
+        out.error = field.error();
+        return out;
+    }
+    std::optional<std::vector<wf::ComplexF>> values = wf::computeGrid(field, grid, 2, cancel);
+    if (!values) {
+        out.error = "cancelled";
+        return out;
+    }
+    std::vector<float> amplitude(values->size());
+    std::transform(values->begin(), values->end(), amplitude.begin(),
+                   [](wf::ComplexF u) { return std::isfinite(std::abs(u)) ? std::abs(u) : 0.f; });
+    if (!amplitude.empty()) {
+        const auto rank = static_cast<std::ptrdiff_t>(static_cast<double>(amplitude.size() - 1) *
+                                                      (1 - kPeakShare));
+        std::nth_element(amplitude.begin(), amplitude.begin() + rank, amplitude.end());
+        out.peak = amplitude[static_cast<std::size_t>(rank)];
+    }
+    out.values = std::move(*values);
+    return out;
+}
+
+std::array<QRgb, kLevels> scaleTable(canvas::Color (*scale)(double)) {
+    std::array<QRgb, kLevels> table{};
+    for (int i = 0; i < kLevels; ++i)
+        table[static_cast<std::size_t>(i)] = canvas::toPixel(scale(i / double(kLevels - 1)));
+    return table;
+}
+
+int level(double t) {
+    return std::clamp(static_cast<int>(t * (kLevels - 1) + 0.5), 0, kLevels - 1);
+}
+
+} // namespace
+
+std::optional<wf::Screen> screenOnTheWay(double fromX, double lensX, const wf::Screen& screen) {
+    if ((screen.x - fromX) * (lensX - fromX) > 0)
+        return screen;
+    return std::nullopt;
+}
+
+WaveFieldLayer::WaveFieldLayer(QWidget& window, canvas::CanvasWidget& canvas, double dotsWavelength,
+                               std::function<std::optional<wf::Setup>()> setup,
+                               std::function<std::vector<canvas::Color>()> behind)
+    : QObject(&window), canvas_(canvas), setup_(std::move(setup)), behind_(std::move(behind)),
+      dotsWavelength_(dotsWavelength), wavelength_(dotsWavelength) {
+    pool_.setMaxThreadCount(1);
+    const std::pair<Qt::Key, void (WaveFieldLayer::*)()> keys[] = {
+        {Qt::Key_F3, &WaveFieldLayer::cycle},
+        {Qt::Key_BracketLeft, &WaveFieldLayer::halveWavelength},
+        {Qt::Key_BracketRight, &WaveFieldLayer::doubleWavelength},
+    };
+    for (const auto& [key, handler] : keys) {
+        auto* shortcut = new QShortcut(QKeySequence(key), &window);
+        connect(shortcut, &QShortcut::activated, this, handler);
+    }
+    connect(&canvas, &canvas::CanvasWidget::refreshed, this, &WaveFieldLayer::request);
+    canvas.setUnderlay([this](QImage& image) { composite(image); });
+    animation_.setInterval(kFrameMs);
+    connect(&animation_, &QTimer::timeout, this, &WaveFieldLayer::tick);
+}
+
+WaveFieldLayer::~WaveFieldLayer() {
+    if (cancel_)
+        *cancel_ = true;
+    pool_.waitForDone();
+}
+
+void WaveFieldLayer::setMode(WaveFieldMode mode) {
+    mode_ = mode;
+    if (mode == WaveFieldMode::Wave)
+        animation_.start();
+    else
+        animation_.stop();
+    if (mode == WaveFieldMode::Off) {
+        if (cancel_)
+            *cancel_ = true;
+        ++generation_;
+        requested_.clear();
+        shown_.reset();
+        emit changed();
+    } else {
+        request();
+    }
+    recolour();
+    canvas_.update();
+}
+
+void WaveFieldLayer::cycle() {
+    switch (mode_) {
+    case WaveFieldMode::Off: setMode(WaveFieldMode::Intensity); break;
+    case WaveFieldMode::Intensity: setMode(WaveFieldMode::Wave); break;
+    case WaveFieldMode::Wave: setMode(WaveFieldMode::Off); break;
+    }
+}
+
+void WaveFieldLayer::setWavelength(double wavelength) {
+    if (!std::isfinite(wavelength))
+        return;
+    wavelength = std::clamp(wavelength, dotsWavelength_ * kShortest, dotsWavelength_);
+    if (wavelength == wavelength_)
+        return;
+    wavelength_ = wavelength;
+    request();
+    emit changed(); // the lens data measures in the field's wavelength
+    canvas_.update();
+}
+
+std::vector<double> WaveFieldLayer::key(const wf::Setup& setup, const wf::Grid& grid) const {
+    std::vector<double> k{static_cast<double>(setup.lens.index()),
+                          static_cast<double>(setup.light.index()),
+                          setup.wavelength,
+                          double(setup.fresnel),
+                          grid.x0,
+                          grid.y0,
+                          grid.dx,
+                          grid.dy,
+                          double(grid.columns),
+                          double(grid.rows)};
+    std::visit(
+        [&](const auto& lens) {
+            using T = std::decay_t<decltype(lens)>;
+            if constexpr (std::is_same_v<T, optics::spherical::SphericalLens>)
+                k.insert(k.end(), {lens.xa, lens.xb, lens.radius1, lens.radius2, lens.deiktis});
+            else if constexpr (std::is_same_v<T, wf::SahlLens>)
+                k.insert(k.end(), {lens.a, lens.b, lens.n, double(lens.biconvex)});
+        },
+        setup.lens);
+    std::visit(
+        [&](const auto& light) {
+            using T = std::decay_t<decltype(light)>;
+            if constexpr (std::is_same_v<T, wf::Beam>)
+                k.insert(k.end(), {light.dx, light.dy, light.low, light.high});
+            else
+                k.insert(k.end(), {light.x, light.y});
+        },
+        setup.light);
+    if (setup.screen)
+        k.insert(k.end(), {setup.screen->x, setup.screen->bottom, setup.screen->top});
+    return k;
+}
+
+void WaveFieldLayer::request() {
+    if (mode_ == WaveFieldMode::Off)
+        return;
+    const canvas::Surface& view = canvas_.surface();
+    const canvas::UserPoint first = view.toUser(0.5, 0.5), next = view.toUser(1.5, 1.5);
+    const wf::Grid grid{first.x,          first.y,        next.x - first.x,
+                        next.y - first.y, view.widthPx(), view.heightPx()};
+    std::optional<wf::Setup> setup = setup_();
+    std::vector<double> wanted;
+    if (setup) {
+        setup->wavelength = wavelength_;
+        const double x1 = grid.x0 - grid.dx / 2, x2 = x1 + grid.dx * grid.columns;
+        const double y1 = grid.y0 - grid.dy / 2, y2 = y1 + grid.dy * grid.rows;
+        setup->region = {std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)};
+        wanted = key(*setup, grid);
+    }
+    if (!wanted.empty() && wanted == requested_)
+        return;
+    // What is shown or on its way belongs to another picture.
+    if (cancel_)
+        *cancel_ = true;
+    const std::uint64_t generation = ++generation_;
+    requested_ = wanted;
+    shown_.reset();
+    recolour();
+    canvas_.update();
+    if (!setup)
+        return;
+    cancel_ = std::make_shared<std::atomic<bool>>(false);
+    pool_.start([this, s = *setup, grid, cancel = cancel_, generation] {
+        const wf::Field computed(s);
+        auto field = std::make_shared<ComputedField>(computeField(computed, grid, cancel.get()));
+        field->generation = generation;
+        if (*cancel)
+            return;
+        QMetaObject::invokeMethod(
+            this, [this, field] { deliver(*field); }, Qt::QueuedConnection);
+        // The focus comes after the picture: the lens data waits for it, the
+        // picture need not.
+        if (!field->error.empty())
+            return;
+        auto focus = std::make_shared<std::optional<wf::Focus>>(
+            wf::findFocus(computed, s.region, 64, 101, cancel.get()));
+        if (!*cancel)
+            QMetaObject::invokeMethod(
+                this, [this, focus, generation] { deliverFocus(generation, *focus); },
+                Qt::QueuedConnection);
+    });
+}
+
+void WaveFieldLayer::deliver(const ComputedField& field) {
+    if (field.generation != generation_ || mode_ == WaveFieldMode::Off)
+        return;
+    shown_ = field;
+    recolour();
+    emit changed();
+    canvas_.update();
+}
+
+void WaveFieldLayer::deliverFocus(std::uint64_t generation, const std::optional<wf::Focus>& focus) {
+    if (generation != generation_ || !shown_)
+        return;
+    shown_->focus = focus;
+    emit changed();
+}
+
+void WaveFieldLayer::waitForField() {
+    pool_.waitForDone();
+    QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
+}
+
+void WaveFieldLayer::setPhase(double turns) {
+    phase_ = std::isfinite(turns) ? turns - std::floor(turns) : 0;
+    recolour();
+    canvas_.update();
+}
+
+void WaveFieldLayer::tick() {
+    // A hidden window's wave waits where it stands.
+    if (!canvas_.isVisible())
+        return;
+    setPhase(phase_ + kFrameMs / 1000.0);
+}
+
+void WaveFieldLayer::recolour() {
+    if (mode_ == WaveFieldMode::Off || !shown_ || shown_->values.empty() || !(shown_->peak > 0)) {
+        colours_ = QImage();
+        return;
+    }
+    static const std::array<QRgb, kLevels> intensity = scaleTable(intensityColour);
+    static const std::array<QRgb, kLevels> wave = scaleTable(waveColour);
+    const wf::Grid& grid = shown_->grid;
+    if (colours_.width() != grid.columns || colours_.height() != grid.rows)
+        colours_ = QImage(grid.columns, grid.rows, QImage::Format_RGB32);
+    const float inverse = 1.0f / shown_->peak;
+    const wf::ComplexF turn =
+        std::polar(inverse, static_cast<float>(-2 * std::numbers::pi * phase_));
+    const bool waves = mode_ == WaveFieldMode::Wave;
+    const wf::ComplexF* value = shown_->values.data();
+    for (int j = 0; j < grid.rows; ++j) {
+        auto* row = reinterpret_cast<QRgb*>(colours_.scanLine(j));
+        for (int i = 0; i < grid.columns; ++i, ++value) {
+            // The intensity scale runs in amplitude, so that the faint
+            // light away from a focus still shows.
+            row[i] = waves
+                         ? wave[static_cast<std::size_t>(level(0.5 + 0.5 * (*value * turn).real()))]
+                         : intensity[static_cast<std::size_t>(
+                               level(std::sqrt(std::norm(*value)) * inverse))];
+        }
+    }
+}
+
+void WaveFieldLayer::composite(QImage& image) const {
+    if (mode_ == WaveFieldMode::Off)
+        return;
+    if (!colours_.isNull() && image.format() == QImage::Format_RGB32) {
+        // At most two colours lie behind a picture: compared directly, the
+        // loop stays cheap enough for every frame of the wave.
+        const std::vector<canvas::Color> colours = behind_();
+        if (colours.empty() || colours.size() > 2)
+            return paintLegend(image);
+        const QRgb first = canvas::toPixel(colours.front()),
+                   second = canvas::toPixel(colours.back());
+        const int width = image.width(), height = image.height();
+        const int columns = colours_.width(), rows = colours_.height();
+        std::vector<int> column(static_cast<std::size_t>(width));
+        for (int x = 0; x < width; ++x)
+            column[static_cast<std::size_t>(x)] =
+                std::min(columns - 1, static_cast<int>(std::int64_t(x) * columns / width));
+        for (int y = 0; y < height; ++y) {
+            auto* pixel = reinterpret_cast<QRgb*>(image.scanLine(y));
+            const auto* field = reinterpret_cast<const QRgb*>(colours_.constScanLine(
+                std::min(rows - 1, static_cast<int>(std::int64_t(y) * rows / height))));
+            for (int x = 0; x < width; ++x)
+                if (pixel[x] == first || pixel[x] == second)
+                    pixel[x] = field[column[static_cast<std::size_t>(x)]];
+        }
+    }
+    paintLegend(image);
+}
+
+// In the top right corner: the lens-data panel takes the bottom left.
+void WaveFieldLayer::paintLegend(QImage& image) const {
+    const bool waves = mode_ == WaveFieldMode::Wave;
+    const QLocale locale;
+    QString title = waves ? "Κύμα Wave" : "Ένταση Intensity";
+    title += "  λ = " + locale.toString(wavelength_, 'g', 6);
+    if (wavelength_ != dotsWavelength_)
+        title += "  (κουκκίδες dots: " + locale.toString(dotsWavelength_, 'g', 6) + ")";
+    QString low = waves ? "−" : "0", high = waves ? "+" : "I max";
+    if (shown_ && !shown_->error.empty())
+        low = QString::fromStdString(shown_->error), high.clear();
+    else if (!shown_)
+        low = "…", high.clear();
+
+    // With the lens data: the intensity across the beam at its focus.
+    const auto* panel = canvas_.findChild<const LensDataPanel*>();
+    const std::vector<double>* profile =
+        panel && panel->shown() && shown_ && shown_->focus && shown_->focus->profile.size() > 1
+            ? &shown_->focus->profile
+            : nullptr;
+    const QString across = "Ένταση κατά πλάτος  Intensity across the focus";
+
+    QPainter painter(&image);
+    const QFontMetrics metrics = painter.fontMetrics();
+    const int line = metrics.height(), bar = 10, margin = 6, plot = profile ? 4 * line : 0;
+    const int width =
+        std::max({metrics.horizontalAdvance(title),
+                  metrics.horizontalAdvance(low) + metrics.horizontalAdvance(high) + margin,
+                  profile ? metrics.horizontalAdvance(across) : 0, 128}) +
+        2 * margin;
+    const int height = 2 * line + bar + 2 * margin + (profile ? line + plot : 0);
+    const double logicalWidth = image.width() / image.devicePixelRatio();
+    const QRect box(static_cast<int>(logicalWidth) - width - 8, 8, width, height);
+    painter.fillRect(box, Qt::white);
+    painter.setPen(Qt::black);
+    painter.drawRect(box.adjusted(0, 0, -1, -1));
+    painter.drawText(box.left() + margin, box.top() + margin + metrics.ascent(), title);
+    const int barTop = box.top() + margin + line, barWidth = box.width() - 2 * margin;
+    for (int i = 0; i < barWidth; ++i) {
+        const double t = i / double(std::max(1, barWidth - 1));
+        painter.setPen(QColor(canvas::toPixel(waves ? waveColour(t) : intensityColour(t))));
+        painter.drawLine(box.left() + margin + i, barTop, box.left() + margin + i,
+                         barTop + bar - 1);
+    }
+    painter.setPen(Qt::black);
+    const int textY = barTop + bar + metrics.ascent();
+    painter.drawText(box.left() + margin, textY, low);
+    painter.drawText(box.right() - margin - metrics.horizontalAdvance(high), textY, high);
+    if (!profile)
+        return;
+    painter.drawText(box.left() + margin, textY + line, across);
+    const double peak = *std::max_element(profile->begin(), profile->end());
+    const double plotBottom = textY + line + plot, plotWidth = box.width() - 2 * margin;
+    QPolygonF curve;
+    for (std::size_t i = 0; i < profile->size(); ++i)
+        curve << QPointF(box.left() + margin +
+                             plotWidth * static_cast<double>(i) /
+                                 static_cast<double>(profile->size() - 1),
+                         plotBottom - (peak > 0 ? (*profile)[i] / peak : 0) * (plot - margin));
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.drawPolyline(curve);
+}
+
+} // namespace windows
