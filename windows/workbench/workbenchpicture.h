@@ -1,15 +1,13 @@
 #pragma once
 
+#include "windows/common/setupvalues.h"
+
 #include <vector>
 
 namespace windows {
 
 // A point of the workbench's scale where a Shift-click put the source.
-struct FanSource {
-    double x = 0;
-    double y = 0;
-    bool operator==(const FanSource&) const = default;
-};
+using FanSource = SetupPoint;
 
 // What the workbench shows, as a small value that can be kept and drawn
 // again: a base picture and the Shift-click fans drawn over it since, oldest
