@@ -60,8 +60,12 @@ std::array<QRgb, kLevels> scaleTable(canvas::Color (*scale)(double)) {
     return table;
 }
 
+// A value outside 0..1 takes the nearer end; NaN, which has no place on the
+// scale, the lowest colour.
 int level(double t) {
-    return std::clamp(static_cast<int>(t * (kLevels - 1) + 0.5), 0, kLevels - 1);
+    if (!(t > 0))
+        return 0;
+    return static_cast<int>(std::lround(std::min(t, 1.0) * (kLevels - 1)));
 }
 
 } // namespace

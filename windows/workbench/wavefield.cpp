@@ -17,6 +17,7 @@ namespace {
 wf::Beam beamOf(const ld::ParallelBeam& beam, const std::vector<ld::RayStart>& starts) {
     const double length = std::hypot(beam.dx, beam.dy);
     std::vector<double> offsets;
+    offsets.reserve(starts.size());
     for (const ld::RayStart& start : starts)
         offsets.push_back((-beam.dy * start.x + beam.dx * start.y) / length);
     std::sort(offsets.begin(), offsets.end());
