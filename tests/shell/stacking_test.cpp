@@ -4,8 +4,6 @@
 #include <QLineEdit>
 #include <QTest>
 
-#include <functional>
-
 namespace {
 
 bool windowless(const QWidget* control) {
@@ -38,39 +36,15 @@ void click(windows::FormWindow& window, QPoint p, Qt::KeyboardModifiers keys = {
 
 } // namespace
 
-class StackingTest : public ProgramTest {
-  protected:
-    struct Window {
-        const char* name;
-        std::function<windows::FormWindow&()> open;
-    };
-
-    std::vector<Window> windows() {
-        return {{"lentoi", [this]() -> windows::FormWindow& { return lentoi(); }},
-                {"moniaktina",
-                 [this]() -> windows::FormWindow& {
-                     menuItem(lentoi(), "singleray")->trigger();
-                     return app->moniaktina();
-                 }},
-                {"eisagogiko",
-                 [this]() -> windows::FormWindow& {
-                     menuItem(lentoi(), "SAHLIC")->trigger();
-                     return choice();
-                 }},
-                {"ElSahl", [this]() -> windows::FormWindow& {
-                     commandButton(choice(), "Command2")->click();
-                     return sahl();
-                 }}};
-    }
-};
+using StackingTest = ProgramTest;
 
 // Wherever no other control with a window of its own covers a scroll bar or
 // a box that shows a value, a click reaches it: the labels lie beneath every
 // such control, and so do the placeholders.
 TEST_F(StackingTest, EveryVisiblePointOfEveryScrollBarAndBoxReachesIt) {
     int bars = 0;
-    for (const Window& row : windows()) {
-        windows::FormWindow& window = row.open();
+    for (const char* name : {"lentoi", "moniaktina", "eisagogiko", "ElSahl"}) {
+        windows::FormWindow& window = open(name);
         const std::vector<QWidget*> controls = controlsOf(window);
         const QRect client = window.canvasWidget().rect();
         for (QWidget* bar : controls) {
@@ -93,8 +67,8 @@ TEST_F(StackingTest, EveryVisiblePointOfEveryScrollBarAndBoxReachesIt) {
                     ++points;
                     reached += window.canvasWidget().childAt(p) == bar;
                 }
-            EXPECT_GT(points, 0) << row.name;
-            EXPECT_EQ(reached, points) << row.name << " " << bar->accessibleName().toStdString();
+            EXPECT_GT(points, 0) << name;
+            EXPECT_EQ(reached, points) << name << " " << bar->accessibleName().toStdString();
         }
     }
     EXPECT_EQ(bars, 10 + 4 + 1 + 5 + 4); // and the boxes of the workbench and the single-ray window

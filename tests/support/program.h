@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string_view>
 
 namespace testing_support {
 
@@ -46,6 +47,25 @@ class ProgramFixture : public Base {
     windows::Lentoi& lentoi() { return app->lentoi(); }
     shell::Eisagogiko& choice() { return app->eisagogiko(); }
     windows::ElSahl& sahl() { return app->elSahl(); }
+
+    // A window by its name, opened as a user opens it from the start: the
+    // workbench is there, its menus open the single-ray window and the lens
+    // choice, and the choice's first button Ibn Sahl's biconvex lens.
+    windows::FormWindow& open(std::string_view name) {
+        if (name == "moniaktina") {
+            menuItem(lentoi(), "singleray")->trigger();
+            return app->moniaktina();
+        }
+        if (name == "eisagogiko") {
+            menuItem(lentoi(), "SAHLIC")->trigger();
+            return choice();
+        }
+        if (name == "ElSahl") {
+            choice().Command1_Click();
+            return sahl();
+        }
+        return lentoi();
+    }
 
     ScriptedDialogs dialogs;
     bool ended = false;
