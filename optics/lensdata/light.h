@@ -13,6 +13,7 @@ namespace optics::lensdata {
 struct PointSource {
     double x = 0;
     double y = 0;
+    bool operator==(const PointSource&) const = default;
 };
 
 // A parallel beam travelling along (dx, dy); any length but 0.

@@ -57,6 +57,7 @@ using Complex = std::complex<double>;
 struct Beam {
     double dx = 1, dy = 0;
     double low = 0, high = 0;
+    bool operator==(const Beam&) const = default;
 };
 using Light = std::variant<optics::lensdata::PointSource, Beam>;
 
@@ -64,6 +65,7 @@ using Light = std::variant<optics::lensdata::PointSource, Beam>;
 struct SahlLens {
     double a = 0, b = 0, n = 0;
     bool biconvex = false;
+    bool operator==(const SahlLens&) const = default;
 };
 using Lens = std::variant<std::monostate, optics::spherical::SphericalLens, SahlLens>;
 
@@ -71,12 +73,14 @@ using Lens = std::variant<std::monostate, optics::spherical::SphericalLens, Sahl
 struct Screen {
     double x = 0;
     double bottom = 0, top = 0;
+    bool operator==(const Screen&) const = default;
 };
 
 // The part of the plane the field is wanted in: boundaries that run off the
 // picture are sampled a little beyond it.
 struct Region {
     double left = -600, bottom = -600, right = 600, top = 600;
+    bool operator==(const Region&) const = default;
 };
 
 struct Setup {
@@ -86,6 +90,7 @@ struct Setup {
     double wavelength = 25;
     Region region;
     bool fresnel = true;
+    bool operator==(const Setup&) const = default;
 };
 
 // One boundary's wavelets: position, unit normal towards where they go, and

@@ -20,6 +20,7 @@ namespace optics::wavefield {
 struct Grid {
     double x0 = 0, y0 = 0, dx = 1, dy = 1;
     int columns = 0, rows = 0;
+    bool operator==(const Grid&) const = default;
 };
 
 using ComplexF = std::complex<float>;

@@ -113,7 +113,7 @@ void WaveFieldLayer::setMode(WaveFieldMode mode) {
         if (cancel_)
             *cancel_ = true;
         ++generation_;
-        requested_.clear();
+        requested_.reset();
         shown_.reset();
         emit changed();
     } else {
@@ -143,40 +143,6 @@ void WaveFieldLayer::setWavelength(double wavelength) {
     canvas_.update();
 }
 
-std::vector<double> WaveFieldLayer::key(const wf::Setup& setup, const wf::Grid& grid) const {
-    std::vector<double> k{static_cast<double>(setup.lens.index()),
-                          static_cast<double>(setup.light.index()),
-                          setup.wavelength,
-                          double(setup.fresnel),
-                          grid.x0,
-                          grid.y0,
-                          grid.dx,
-                          grid.dy,
-                          double(grid.columns),
-                          double(grid.rows)};
-    std::visit(
-        [&](const auto& lens) {
-            using T = std::decay_t<decltype(lens)>;
-            if constexpr (std::is_same_v<T, optics::spherical::SphericalLens>)
-                k.insert(k.end(), {lens.xa, lens.xb, lens.radius1, lens.radius2, lens.deiktis});
-            else if constexpr (std::is_same_v<T, wf::SahlLens>)
-                k.insert(k.end(), {lens.a, lens.b, lens.n, double(lens.biconvex)});
-        },
-        setup.lens);
-    std::visit(
-        [&](const auto& light) {
-            using T = std::decay_t<decltype(light)>;
-            if constexpr (std::is_same_v<T, wf::Beam>)
-                k.insert(k.end(), {light.dx, light.dy, light.low, light.high});
-            else
-                k.insert(k.end(), {light.x, light.y});
-        },
-        setup.light);
-    if (setup.screen)
-        k.insert(k.end(), {setup.screen->x, setup.screen->bottom, setup.screen->top});
-    return k;
-}
-
 void WaveFieldLayer::request() {
     if (mode_ == WaveFieldMode::Off)
         return;
@@ -185,15 +151,15 @@ void WaveFieldLayer::request() {
     const wf::Grid grid{first.x,          first.y,        next.x - first.x,
                         next.y - first.y, view.widthPx(), view.heightPx()};
     std::optional<wf::Setup> setup = setup_();
-    std::vector<double> wanted;
+    std::optional<std::pair<wf::Setup, wf::Grid>> wanted;
     if (setup) {
         setup->wavelength = wavelength_;
         const double x1 = grid.x0 - grid.dx / 2, x2 = x1 + grid.dx * grid.columns;
         const double y1 = grid.y0 - grid.dy / 2, y2 = y1 + grid.dy * grid.rows;
         setup->region = {std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)};
-        wanted = key(*setup, grid);
+        wanted.emplace(*setup, grid);
     }
-    if (!wanted.empty() && wanted == requested_)
+    if (wanted && wanted == requested_)
         return;
     // What is shown or on its way belongs to another picture.
     if (cancel_)

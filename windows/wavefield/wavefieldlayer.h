@@ -16,6 +16,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 class QWidget;
@@ -103,8 +104,6 @@ class WaveFieldLayer : public QObject {
   private:
     void recolour();
     void paintLegend(QImage& image) const;
-    std::vector<double> key(const optics::wavefield::Setup& setup,
-                            const optics::wavefield::Grid& grid) const;
 
     canvas::CanvasWidget& canvas_;
     std::function<std::optional<optics::wavefield::Setup>()> setup_;
@@ -113,7 +112,8 @@ class WaveFieldLayer : public QObject {
     double dotsWavelength_;
     double wavelength_;
     std::uint64_t generation_ = 0;
-    std::vector<double> requested_; // what the latest request was for
+    // What the latest request was for.
+    std::optional<std::pair<optics::wavefield::Setup, optics::wavefield::Grid>> requested_;
     std::shared_ptr<std::atomic<bool>> cancel_;
     std::optional<ComputedField> shown_;
     QImage colours_; // the shown field's colours, one pixel a grid point
