@@ -18,9 +18,10 @@ struct DotPattern {
     int phase = 0;
     int direction = 1;
     int onPx = kDotOnPx;
+    int offPx = kDotOnPx;
 
     bool on(int step) const {
-        const int period = 2 * onPx;
+        const int period = onPx + offPx;
         int n = (phase + direction * step) % period;
         if (n < 0)
             n += period;
@@ -88,8 +89,9 @@ std::optional<ThinWalk> planWalk(const Raster& raster, Segment visible, bool ste
     walk.low =
         minorOf(visible.a, steep) + (major->first + 0.5 - start) * walk.slope - pen.radiusPx - 0.5;
     const double firstCentre = major->first + 0.5;
-    walk.dots = {static_cast<int>(std::fmod(std::fabs(firstCentre - dotOrigin), 2.0 * pen.dotOnPx)),
-                 dotOrigin <= firstCentre ? 1 : -1, pen.dotOnPx};
+    const double period = pen.dotOnPx + pen.dotOffPx;
+    walk.dots = {static_cast<int>(std::fmod(std::fabs(firstCentre - dotOrigin), period)),
+                 dotOrigin <= firstCentre ? 1 : -1, pen.dotOnPx, pen.dotOffPx};
     return walk;
 }
 

@@ -15,13 +15,16 @@ struct PixelPoint {
 // The dotted pen at a ratio of 1: this many pixels on, then as many off,
 // along the stroke.
 constexpr int kDotOnPx = 3;
+// The dashed pen at a ratio of 1: dashes this long, gaps this long.
+constexpr int kDashOnPx = 8;
+constexpr int kDashOffPx = 4;
 
 // What a primitive paints with, in device pixels. A thin pen (a window's pen
 // of one logical pixel) is walked along the stroke's major axis, widthPx
 // pixels across; a wider one is a capsule with round ends, radiusPx from the
 // stroke. widthPx, the width rounded to whole pixels, also sets the grid the
 // ends are put on. Widths are already clamped to a sane range. Only thin pens
-// are dotted, dotOnPx pixels on and as many off.
+// are dotted (or dashed), dotOnPx pixels on and dotOffPx off.
 struct Pen {
     std::uint32_t pixel = 0xFF000000u;
     int widthPx = 1;
@@ -29,6 +32,7 @@ struct Pen {
     bool thin = true;
     bool dotted = false;
     int dotOnPx = kDotOnPx;
+    int dotOffPx = kDotOnPx;
 };
 
 // A view of a surface's pixel words. Spans are clipped here; the loops that

@@ -148,7 +148,7 @@ class RingPainter {
         double turned = std::fmod(std::atan2(dyUp, dx) - start, 2 * std::numbers::pi);
         if (turned < 0)
             turned += 2 * std::numbers::pi;
-        return std::fmod(turned * radius_, 2.0 * pen_.dotOnPx) < pen_.dotOnPx;
+        return std::fmod(turned * radius_, double(pen_.dotOnPx + pen_.dotOffPx)) < pen_.dotOnPx;
     }
 
     Raster& raster_;

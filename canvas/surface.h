@@ -10,7 +10,7 @@
 
 namespace canvas {
 
-enum class PenStyle { Solid = 0, Dot = 2 };
+enum class PenStyle { Solid = 0, Dash = 1, Dot = 2 };
 enum class FillMode { Solid = 0, Transparent = 1 };
 
 // A point in the surface's user scale.
@@ -91,7 +91,7 @@ class Surface {
     Color BackColor = colors::white;
 
     // Line (x1, y1)-(x2, y2): DrawWidth pixels wide, with round ends when
-    // wider than 1, dotted only when DrawStyle is PenStyle::Dot and DrawWidth
+    // wider than 1, dotted or dashed only when DrawStyle says so and DrawWidth
     // is 1. The part near the image is found in user units before anything is
     // converted to pixels, so ends at any distance keep the line in place.
     void Line(double x1, double y1, double x2, double y2);

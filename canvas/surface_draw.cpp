@@ -47,7 +47,10 @@ inline Pen penOf(const Surface& surface, Color color, PenStyle style) {
     Pen pen;
     pen.pixel = toPixel(color);
     pen.thin = widthPx == 1;
-    pen.dotted = style == PenStyle::Dot && pen.thin;
+    pen.dotted = style != PenStyle::Solid && pen.thin;
+    const bool dashed = style == PenStyle::Dash;
+    pen.dotOnPx = deviceLength(dashed ? kDashOnPx : kDotOnPx, ratio);
+    pen.dotOffPx = deviceLength(dashed ? kDashOffPx : kDotOnPx, ratio);
     if (ratio == 1) { // the common screen, with whole numbers throughout
         pen.widthPx = widthPx;
         pen.radiusPx = widthPx * 0.5;
@@ -55,7 +58,6 @@ inline Pen penOf(const Surface& surface, Color color, PenStyle style) {
     }
     pen.widthPx = deviceLength(widthPx, ratio);
     pen.radiusPx = std::max(widthPx * ratio * 0.5, 0.5);
-    pen.dotOnPx = deviceLength(kDotOnPx, ratio);
     return pen;
 }
 

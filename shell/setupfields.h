@@ -124,6 +124,7 @@ template <class V, class S> void visitLentoi(V& v, S& s) {
     v.choice("drawn", s.picture.base, kLentoiDrawings);
     v.integer("waveSteps", s.picture.animationSteps, 0, windows::WorkbenchPicture::kAnimationSteps);
     v.points("fans", s.picture.fans, kMostFans);
+    v.optionalPoint("object", s.picture.object);
     v.object("waveRecord", [&] {
         v.choice("of", s.recorded.kind, kLentoiRecords);
         visitPoint(v, s.recorded.fan);

@@ -145,6 +145,48 @@ LensDataContent sphericalLensDataContent(const ld::SphericalLensData& data,
     return content;
 }
 
+void addObjectContent(LensDataContent& content, optics::Point tip,
+                      const std::optional<ld::ObjectImage>& image,
+                      const std::optional<ld::Spot>& spot) {
+    using Kind = ld::ObjectImage::Kind;
+    content.rows.push_back(kRule);
+    content.rows.push_back({"Αντικείμενο  Object", point(tip.x, tip.y)});
+    if (!image || image->kind == Kind::NoFoci) {
+        content.rows.push_back({"Χωρίς εστίες, χωρίς είδωλο  No foci, no image", QString()});
+    } else if (image->kind == Kind::InLens) {
+        content.rows.push_back(
+            {"Το αντικείμενο είναι μέσα στο γυαλί  The object is inside the glass", QString()});
+    } else {
+        content.rows.push_back(
+            {"Απόσταση αντικειμένου s  Object distance s", number(image->objectDistance)});
+        if (image->kind == Kind::AtInfinity) {
+            content.rows.push_back(
+                {"Απόσταση ειδώλου s′  Image distance s′", "στο άπειρο at infinity"});
+            content.rows.push_back({"Μεγέθυνση m  Magnification m", kNone});
+        } else {
+            content.rows.push_back(
+                {"Απόσταση ειδώλου s′  Image distance s′", number(image->imageDistance)});
+            content.rows.push_back({"Μεγέθυνση m  Magnification m", number(image->magnification)});
+            const QString kind =
+                image->kind == Kind::Real ? "πραγματικό real " : "φανταστικό virtual ";
+            content.rows.push_back(
+                {"Είδωλο  Image", kind + point(image->imageTip.x, image->imageTip.y)});
+        }
+    }
+    if (!spot || spot->kind == ld::SpotKind::AtInfinity) {
+        content.rows.push_back(
+            {"Οι ακτίνες συναντώνται  The rays meet", spot ? "στο άπειρο at infinity" : kNone});
+        return;
+    }
+    const QString place = point(spot->x, spot->y);
+    content.rows.push_back(
+        {"Οι ακτίνες συναντώνται  The rays meet",
+         spot->kind == ld::SpotKind::Virtual ? "φανταστικά virtual " + place : place});
+    content.rows.push_back({"Διάμετρος εκεί  Diameter there", number(spot->diameter)});
+    content.marks.push_back(
+        {LensDataMark::Kind::SpotRing, spot->x, spot->y, spot->diameter, QString()});
+}
+
 LensDataContent sahlLensDataContent(const ld::BeamData& data, const std::optional<ld::Light>& light,
                                     SinceLight since, double wavelength) {
     LensDataContent content;

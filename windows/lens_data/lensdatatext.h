@@ -1,6 +1,7 @@
 #pragma once
 
 #include "optics/lensdata/lens_data.h"
+#include "optics/lensdata/object_image.h"
 #include "windows/lens_data/lensdatacontent.h"
 
 #include <optional>
@@ -21,6 +22,14 @@ sphericalLensDataContent(const optics::lensdata::SphericalLensData& data,
                          const std::optional<optics::lensdata::Light>& light,
                          SinceLight since = SinceLight::SameLens,
                          double wavelength = optics::lensdata::kSphericalWavelength);
+
+// The workbench's object arrow with its tip at tip: a group after the
+// others with the object and image distances and the magnification of the
+// thick lens, and where the rays of its fan really meet (their smallest
+// spot), ringed on the drawing.
+void addObjectContent(LensDataContent& content, optics::Point tip,
+                      const std::optional<optics::lensdata::ObjectImage>& image,
+                      const std::optional<optics::lensdata::Spot>& spot);
 
 // Ibn Sahl's window: the light it drew and what the lens made of it. No
 // light: no lens is drawn, and the panel says so.

@@ -42,6 +42,7 @@ void Lentoi::createLensData() {
         LensDataContent content = sphericalLensDataContent(
             workbenchLensData(lens, sent, wavelength), light, since, wavelength);
         addWaveFieldRows(content, *waveField_);
+        addObjectData(content);
         return content;
     });
 }

@@ -3,6 +3,7 @@
 #include "optics/spherical/state.h"
 #include "windows/common/formwindow.h"
 #include "windows/common/timer.h"
+#include "windows/lens_data/lensdatacontent.h"
 #include "windows/wavefield/wavefieldlayer.h"
 #include "windows/workbench/lentoisetup.h"
 #include "windows/workbench/sentlight.h"
@@ -222,6 +223,12 @@ class Lentoi : public FormWindow {
     void clampBlades();
     void drawLensFaces();
     void startFan(double x, double y);
+    // The object arrow: placed or moved to its tip at (x, y), drawn over the
+    // picture with its fan and image, and the lens data of it.
+    void placeObject(double x, double y);
+    void showObject(const FanSource& tip);
+    bool onObjectTip(double x, double y) const;
+    void addObjectData(LensDataContent& content) const;
     void drawFan(double x, double y);
     void record(const WaveRecordContents& recorded);
     void armAnimationMenus();
@@ -247,7 +254,9 @@ class Lentoi : public FormWindow {
 
     optics::spherical::Poreiaaktinon& state_;
     int mousePointer_ = 0;
-    bool fanDrawn_ = false; // the last press drew a fan, which its click keeps
+    bool fanDrawn_ = false;                // the last press drew a fan, which its click keeps
+    bool objectDrag_ = false;              // the press took the object's tip
+    std::optional<SentLight> objectLight_; // the fan from the object's tip
     int recordedRays_ = 0;
     WaveRecordContents recordContents_;
     double bundleAngleDeg_ = 0;

@@ -45,6 +45,17 @@ void Lentoi::Form_MouseDown(int /*button*/, int shift, double x, double y) {
     // Only a press that drew a fan keeps its picture through the click that
     // follows; a Shift-drag of a handle clears and redraws as any drag does.
     fanDrawn_ = false;
+    // The object's tip is taken, or the object placed, by a press beside
+    // every handle; its click keeps the picture as a fan's does.
+    const bool placing = shift == (canvas::ShiftKey | canvas::CtrlKey);
+    if (zone == Zone::None && ((shift != canvas::ShiftKey && onObjectTip(x, y)) || placing)) {
+        objectDrag_ = fanDrawn_ = true;
+        if (placing)
+            placeObject(x, y);
+        if (Check2->isChecked())
+            armPointAnimation();
+        return;
+    }
     if (shift != canvas::ShiftKey)
         return;
     if (zone == Zone::None) {
@@ -102,6 +113,10 @@ void Lentoi::armPointAnimation() {
 
 void Lentoi::Form_MouseMove(int /*button*/, int /*shift*/, double x, double y) {
     copyGeometry();
+    if (objectDrag_) {
+        placeObject(x, y);
+        return;
+    }
     const Zone zone = zoneAt(*this, state_, x, y);
     const auto follow = [&](canvas::ShapeControl& marker) {
         marker.Visible = true;
@@ -122,6 +137,8 @@ void Lentoi::Form_MouseMove(int /*button*/, int /*shift*/, double x, double y) {
             follow(Shape2);
     } else if (zone == Zone::Vertex1 || koryfi1 || zone == Zone::Vertex2 || koryfi2) {
         mousePointer_ = SizeWestEastPointer;
+    } else if (onObjectTip(x, y)) {
+        mousePointer_ = CrossPointer;
     } else {
         mousePointer_ = DefaultPointer;
     }
@@ -134,6 +151,12 @@ void Lentoi::Form_MouseUp(int /*button*/, int /*shift*/, double x, double y) {
     copyGeometry();
     if (desmipigis) {
         desmipigis = false;
+        return;
+    }
+    if (objectDrag_) {
+        objectDrag_ = false;
+        if (!(picture_.object == FanSource{x, y}))
+            placeObject(x, y);
         return;
     }
     dropHandle(x, y);

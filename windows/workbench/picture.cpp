@@ -27,6 +27,8 @@ void Lentoi::drawPicture(const WorkbenchPicture& wanted) {
         drawFan(fan.x, fan.y);
         picture_.fans.push_back(fan);
     }
+    if (picture.object)
+        showObject(*picture.object);
     canvasWidget().Refresh();
 }
 
@@ -42,10 +44,15 @@ void Lentoi::restorePicture(const WorkbenchPicture& picture, const WaveRecordCon
         sxediasidesmis(goniadesmis);
         canvasWidget().Refresh();
     } else {
-        // A fan drawn last records its waves as the picture is drawn; any
-        // other record is made first, and the picture drawn over it.
-        const bool lastFanRecords = recorded.kind == WaveRecordContents::Kind::Fan &&
-                                    !picture.fans.empty() && picture.fans.back() == recorded.fan;
+        // A fan drawn last (the object's, else the last Shift-click's)
+        // records its waves as the picture is drawn; any other record is
+        // made first, and the picture drawn over it.
+        const std::optional<FanSource> lastFan = picture.object ? picture.object
+                                                 : picture.fans.empty()
+                                                     ? std::nullopt
+                                                     : std::optional(picture.fans.back());
+        const bool lastFanRecords =
+            recorded.kind == WaveRecordContents::Kind::Fan && lastFan == recorded.fan;
         if (!lastFanRecords)
             record(recorded);
         drawPicture(picture);

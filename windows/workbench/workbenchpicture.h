@@ -2,6 +2,7 @@
 
 #include "windows/common/setupvalues.h"
 
+#include <optional>
 #include <vector>
 
 namespace windows {
@@ -11,8 +12,8 @@ using FanSource = SetupPoint;
 
 // What the workbench shows, as a small value that can be kept and drawn
 // again: a base picture and the Shift-click fans drawn over it since, oldest
-// first. The lens itself, the diaphragm and the check boxes are the
-// controls' values at the time it is drawn.
+// first, then the object arrow with its fan and its image. The lens itself, the diaphragm and the
+// check boxes are the controls' values at the time it is drawn.
 struct WorkbenchPicture {
     enum class Base {
         Lens,           // the lens picture alone
@@ -26,6 +27,9 @@ struct WorkbenchPicture {
     double bundleAngleRad = 0; // ParallelBundle: the direction, as goniadesmis
     int animationSteps = 0;    // FanWaves, BundleWaves: the steps drawn so far
     std::vector<FanSource> fans;
+    // The tip of the object arrow (Ctrl+Shift-press), which stands on the
+    // axis at the tip's x; none: no object.
+    std::optional<FanSource> object;
 
     static WorkbenchPicture parallelBundle(double angleRad) {
         WorkbenchPicture picture;
