@@ -52,6 +52,7 @@ std::deque<std::pair<const char*, shell::Setup>> roundTripRows() {
     s.lentoi.pigi = {-123.456, 1e-7};
     s.lentoi.picture.fans = {{-123.456, 1e-7}, {0, -0.0}, {1e300, -1e300}};
     s.lentoi.recorded = {R::Fan, {-123.456, 1e-7}};
+    s.lentoi.picture.object = windows::FanSource{1e300, -0.5};
     s.lentoi.aktina2Moved = true;
     rows.emplace_back("lentoi fans over the bundle", s);
     s.lentoi.picture.base = L::FanWaves;
