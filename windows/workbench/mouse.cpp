@@ -13,7 +13,7 @@ namespace sph = optics::spherical;
 
 namespace {
 
-enum Pointer { DefaultPointer = 0, CrossPointer = 2, SizeWestEastPointer = 9 };
+enum Pointer { DefaultPointer = 0, CrossPointer = 2, SizeWestEastPointer = 9, SizeAllPointer = 15 };
 
 using Zone = sph::Handle;
 
@@ -138,12 +138,13 @@ void Lentoi::Form_MouseMove(int /*button*/, int /*shift*/, double x, double y) {
     } else if (zone == Zone::Vertex1 || koryfi1 || zone == Zone::Vertex2 || koryfi2) {
         mousePointer_ = SizeWestEastPointer;
     } else if (onObjectTip(x, y)) {
-        mousePointer_ = CrossPointer;
+        mousePointer_ = SizeAllPointer;
     } else {
         mousePointer_ = DefaultPointer;
     }
     canvasWidget().setCursor(mousePointer_ == CrossPointer          ? Qt::CrossCursor
                              : mousePointer_ == SizeWestEastPointer ? Qt::SizeHorCursor
+                             : mousePointer_ == SizeAllPointer      ? Qt::SizeAllCursor
                                                                     : Qt::ArrowCursor);
 }
 
