@@ -160,6 +160,17 @@ const std::vector<Row>& rows() {
              press(app.lentoi(), -250, -40);
              return app.lentoi();
          }},
+        {"an object dragged, a fan of waves over it, the lens data",
+         [](App& app, Dialogs&) -> windows::FormWindow& {
+             windows::Lentoi& w = app.lentoi();
+             checkBox(w, "Check1")->click();
+             w.Form_MouseDown(canvas::LeftButton, kShift | canvas::CtrlKey, -320, 50);
+             w.Form_MouseMove(canvas::LeftButton, 0, -260, 45);
+             w.Form_MouseUp(canvas::LeftButton, 0, -260, 45);
+             press(w, -300, -40);
+             windows::lensDataPanel(w)->toggle();
+             return w;
+         }},
         {"fan waves to the end",
          [](App& app, Dialogs&) -> windows::FormWindow& { return fanWavesToTheEnd(app); }},
         {"bundle waves halfway", bundleWavesHalfway},

@@ -17,12 +17,13 @@ constexpr double kTipReachPx = 6;
 
 } // namespace
 
-// A first object is drawn over the picture as a fan is; another place for
-// it draws the picture again without the old one.
+// An object is drawn over a picture without fans as a fan is; otherwise the
+// picture is drawn again, the object in its place under the fans and the
+// old one gone.
 void Lentoi::placeObject(double x, double y) {
     Timer2.setInterval(11500);
     Timer2.setEnabled(false);
-    if (picture_.object) {
+    if (picture_.object || !picture_.fans.empty()) {
         stopAnimation();
         WorkbenchPicture moved = picture_;
         moved.object = FanSource{x, y};

@@ -23,12 +23,13 @@ void Lentoi::drawPicture(const WorkbenchPicture& wanted) {
         replayAnimation(picture.base, picture.animationSteps);
         break;
     }
+    // The object lies under the fans: a Shift-click draws its fan over it.
+    if (picture.object)
+        showObject(*picture.object);
     for (const FanSource& fan : picture.fans) {
         drawFan(fan.x, fan.y);
         picture_.fans.push_back(fan);
     }
-    if (picture.object)
-        showObject(*picture.object);
     canvasWidget().Refresh();
 }
 
@@ -44,13 +45,11 @@ void Lentoi::restorePicture(const WorkbenchPicture& picture, const WaveRecordCon
         sxediasidesmis(goniadesmis);
         canvasWidget().Refresh();
     } else {
-        // A fan drawn last (the object's, else the last Shift-click's)
+        // A fan drawn last (the last Shift-click's, else the object's)
         // records its waves as the picture is drawn; any other record is
         // made first, and the picture drawn over it.
-        const std::optional<FanSource> lastFan = picture.object ? picture.object
-                                                 : picture.fans.empty()
-                                                     ? std::nullopt
-                                                     : std::optional(picture.fans.back());
+        const std::optional<FanSource> lastFan =
+            picture.fans.empty() ? picture.object : std::optional(picture.fans.back());
         const bool lastFanRecords =
             recorded.kind == WaveRecordContents::Kind::Fan && lastFan == recorded.fan;
         if (!lastFanRecords)

@@ -11,8 +11,8 @@ namespace windows {
 using FanSource = SetupPoint;
 
 // What the workbench shows, as a small value that can be kept and drawn
-// again: a base picture and the Shift-click fans drawn over it since, oldest
-// first, then the object arrow with its fan and its image. The lens itself, the diaphragm and the
+// again: a base picture, the object arrow with its fan and its image, and
+// the Shift-click fans drawn over them since, oldest first. The lens itself, the diaphragm and the
 // check boxes are the controls' values at the time it is drawn.
 struct WorkbenchPicture {
     enum class Base {
