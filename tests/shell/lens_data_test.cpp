@@ -133,28 +133,27 @@ TEST_F(LensDataTest, PanelFollowsEachRedraw) {
     const auto colorAt = [this](double x, double y) {
         return testing_support::colorAt(lentoi().surface(), x, y);
     };
+    const auto drag = [this](int shift, double x0, double y0, double x, double y) {
+        lentoi().Form_MouseDown(1, shift, x0, y0);
+        lentoi().Form_MouseMove(1, shift, x, y);
+        lentoi().Form_MouseUp(1, shift, x, y);
+        lentoi().Form_Click();
+    };
     const Row rows[] = {
-        // An object placed at −300, before H at −22, f = 120: 1/s′ = 1/120 −
-        // 1/278, m = −s′/s, the image solid at H′ + s′ = −3.33 + 211.14.
-        // Dragged by its tip inside F, to −100: s′ = −222.86, virtual and
-        // dashed; its fan is the light last sent, whose spot is where its
-        // rays meet. Ctrl+Shift on a blade takes the blade; the click after
-        // the drop clears the object with the fans.
+        // An object at −300, H at −22, f = 120: 1/s′ = 1/120 − 1/278, the
+        // image solid at H′ + s′ = −3.33 + 211.14; dragged inside F to −100:
+        // s′ = −222.86, dashed; its rays meet at the last light's spot. The
+        // click after a Ctrl+Shift drag of a blade clears it with the fans.
         {"an object",
          [&] {
-             lentoi().Form_MouseDown(1, 3, -300, 40);
-             lentoi().Form_MouseUp(1, 3, -300, 40);
-             lentoi().Form_Click();
+             drag(3, -300, 40, -300, 40);
              EXPECT_EQ(colorAt(207.81, -15), kImageColor);
          },
          "Μεγέθυνση m  Magnification m", minus() + "0,76"},
         {"its image", [] {}, "Είδωλο  Image", "πραγματικό real (207,81; " + minus() + "30,38)"},
         {"its tip dragged inside F",
          [&] {
-             lentoi().Form_MouseDown(1, 0, -299, 41);
-             lentoi().Form_MouseMove(1, 0, -100, 30);
-             lentoi().Form_MouseUp(1, 0, -100, 30);
-             lentoi().Form_Click();
+             drag(0, -299, 41, -100, 30);
              int dashes = 0;
              for (double y = 5; y < 80; y += 0.5)
                  dashes += colorAt(-226.19, y) == kImageColor;
@@ -164,13 +163,8 @@ TEST_F(LensDataTest, PanelFollowsEachRedraw) {
                        shownValue(lensData(), "Ελάχιστη κηλίδα  Smallest spot"));
          },
          "Απόσταση ειδώλου s′  Image distance s′", minus() + "222,86"},
-        {"Ctrl+Shift on a blade",
-         [&] {
-             lentoi().Form_MouseDown(1, 3, 2, 150);
-             lentoi().Form_MouseUp(1, 3, 2, 150);
-             lentoi().Form_Click();
-         },
-         "Αντικείμενο  Object", "(none)"},
+        {"Ctrl+Shift on a blade", [&] { drag(3, 2, 150, 2, 150); }, "Αντικείμενο  Object",
+         "(none)"},
         // Circle 1 reaches x = −50 + 150: the glass runs from −70 to 100.
         {"a radius", [this] { scrollBar(lentoi(), "aktina1")->setValue(150); }, thickness,
          "170,00"},
