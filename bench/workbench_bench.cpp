@@ -136,6 +136,22 @@ void BM_DragReleaseRedraw(benchmark::State& state) {
 }
 BENCHMARK(BM_DragReleaseRedraw)->ArgName("ratio")->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 
+// One step of a drag of the object's tip over the start picture: the
+// bundle, the tip's fan (rays and waves) and the image drawn again.
+void BM_ObjectDragStep(benchmark::State& state) {
+    Program program(state);
+    windows::Lentoi& lentoi = program.lentoi;
+    checkBox(lentoi, "Check1")->click();
+    lentoi.Form_MouseDown(1, canvas::ShiftKey | canvas::CtrlKey, -300, 40);
+    double y = 40;
+    for (auto _ : state) {
+        y = (y == 40) ? 41 : 40;
+        lentoi.Form_MouseMove(1, 0, -300, y);
+    }
+    lentoi.Form_MouseUp(1, 0, -300, y);
+}
+BENCHMARK(BM_ObjectDragStep)->ArgName("ratio")->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+
 // What the lens-data panel adds to a redraw, timed alone: its numbers worked
 // out and laid out once the window has drawn, then the marks and the panel
 // painted as the screen shows them. Before each, untimed, the picture is
