@@ -13,11 +13,6 @@ namespace shell {
 namespace {
 
 void apply(Application& app, const Setup& setup, FrontWindow window) {
-    // A single-ray window never opened is not opened to be given the values
-    // it would open with.
-    if (window == FrontWindow::Moniaktina && !app.hasMoniaktina() &&
-        setup.moniaktina == MoniaktinaSetup{})
-        return;
     switch (window) {
     case FrontWindow::Lentoi: app.lentoi().apply(setup.lentoi); break;
     case FrontWindow::Moniaktina: app.moniaktina().apply(setup.moniaktina); break;
