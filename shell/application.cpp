@@ -36,6 +36,7 @@ void Application::Main() {
     lentoi().Show();
     eisagogiko().prepareAtStartup();
     startSetup_ = captureSetup(*this, FrontWindow::Lentoi);
+    history_.start();
 }
 
 windows::Lentoi& Application::lentoi() {
@@ -62,6 +63,18 @@ void Application::endProgram() {
         if (window)
             window->hide();
     end_();
+}
+
+void Application::undo(const windows::FormWindow& from) {
+    history_.undo(frontWindow(*this, &from));
+}
+
+void Application::redo(const windows::FormWindow& from) {
+    history_.redo(frontWindow(*this, &from));
+}
+
+void Application::freshStart() {
+    applySetup(*this, startSetup_);
 }
 
 void Application::openSingleRay() {

@@ -3,6 +3,7 @@
 #include "optics/hyperbolic/state.h"
 #include "optics/shared/source.h"
 #include "optics/spherical/state.h"
+#include "shell/history.h"
 #include "shell/setup.h"
 #include "windows/common/host.h"
 
@@ -54,6 +55,9 @@ class Application : public windows::Host {
     void backToLensChoice() override;
     void saveSetup(const windows::FormWindow& from) override;
     void openSetup() override;
+    void undo(const windows::FormWindow& from) override;
+    void redo(const windows::FormWindow& from) override;
+    void freshStart() override;
     QString lastFolder() const override { return lastFolder_; }
     void setLastFolder(const QString& folder) override { lastFolder_ = folder; }
 
@@ -66,6 +70,9 @@ class Application : public windows::Host {
     // Saves the set-up, with front in front, to path; the message when it
     // could not be written.
     std::optional<QString> saveSetupFile(const QString& path, FrontWindow front);
+
+    // The steps of undo and redo, kept from the end of Main on.
+    const History& history() const { return history_; }
 
   private:
     windows::Dialogs& dialogs_;
@@ -80,6 +87,8 @@ class Application : public windows::Host {
     std::unique_ptr<Eisagogiko> eisagogiko_;
     QString lastFolder_;
     Setup startSetup_;
+    // Last, so that it goes first: no window is read while it goes.
+    History history_{*this};
 };
 
 } // namespace shell

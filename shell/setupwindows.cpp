@@ -20,6 +20,40 @@ void apply(Application& app, const Setup& setup, FrontWindow window) {
     }
 }
 
+// The window's values differ, or those it is drawn with.
+bool differs(const Setup& a, const Setup& b, FrontWindow window) {
+    switch (window) {
+    case FrontWindow::Lentoi: return a.lentoi != b.lentoi;
+    case FrontWindow::Moniaktina: return a.moniaktina != b.moniaktina;
+    case FrontWindow::ElSahl: return a.elSahl != b.elSahl || a.eisagogiko != b.eisagogiko;
+    }
+    return true;
+}
+
+// Every window given the set-up's values, or, when the set-up the windows
+// have now is given, those whose values differ.
+void applyWindows(Application& app, const Setup& setup, const Setup* now) {
+    const auto changed = [&](FrontWindow window) { return !now || differs(*now, setup, window); };
+    // The index first: Ibn Sahl's lens is drawn with it.
+    if (!now || now->eisagogiko != setup.eisagogiko)
+        app.eisagogiko().apply(setup.eisagogiko);
+    bool applied = false;
+    for (const FrontWindow window :
+         std::array{FrontWindow::ElSahl, FrontWindow::Moniaktina, FrontWindow::Lentoi})
+        if (window != setup.front && changed(window)) {
+            apply(app, setup, window);
+            applied = true;
+        }
+    // Again when another window had its turn: it may have moved the state
+    // the windows share.
+    if (applied || changed(setup.front))
+        apply(app, setup, setup.front);
+    const SetupPoint source =
+        setup.front == FrontWindow::ElSahl ? setup.elSahl.source : setup.lentoi.pigi;
+    app.source().pigiX = source.x;
+    app.source().pigiY = source.y;
+}
+
 void showFront(Application& app, FrontWindow front) {
     if (app.hasMoniaktina() && front != FrontWindow::Moniaktina)
         app.moniaktina().hide();
@@ -68,18 +102,12 @@ Setup captureSetup(Application& app, FrontWindow front) {
 }
 
 void applySetup(Application& app, const Setup& setup) {
-    // The index first: Ibn Sahl's lens is drawn with it.
-    app.eisagogiko().apply(setup.eisagogiko);
-    for (const FrontWindow window :
-         std::array{FrontWindow::ElSahl, FrontWindow::Moniaktina, FrontWindow::Lentoi})
-        if (window != setup.front)
-            apply(app, setup, window);
-    apply(app, setup, setup.front);
-    const SetupPoint source =
-        setup.front == FrontWindow::ElSahl ? setup.elSahl.source : setup.lentoi.pigi;
-    app.source().pigiX = source.x;
-    app.source().pigiY = source.y;
+    applyWindows(app, setup, nullptr);
     showFront(app, setup.front);
+}
+
+void applyChanges(Application& app, const Setup& now, const Setup& setup) {
+    applyWindows(app, setup, &now);
 }
 
 } // namespace shell

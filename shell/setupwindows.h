@@ -24,4 +24,11 @@ Setup captureSetup(Application& app, FrontWindow front);
 // values, the point source, the ray count) is the one it left.
 void applySetup(Application& app, const Setup& setup);
 
+// The windows whose values, or the values they are drawn with, differ
+// between now (the set-up the windows have) and setup given the set-up's
+// values and drawn, in the same order; the others keep their pictures. The
+// windows stay shown as they are: the set-up's front only decides whose
+// shared state is kept.
+void applyChanges(Application& app, const Setup& now, const Setup& setup);
+
 } // namespace shell

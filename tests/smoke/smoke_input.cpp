@@ -90,6 +90,11 @@ void walkKeyboard(shell::Application& app) {
     check(scrollBar(lentoi, "aktina1")->value() == radius + 1 &&
               textBox(lentoi, "Text6")->text() == "Ακτίνα1 =" + windows::formatWhole(radius + 1),
           "the right arrow moves the focused bar and runs its Change handler");
+    pressKey(lentoi, Qt::Key_Z, Qt::ControlModifier);
+    const bool undone = scrollBar(lentoi, "aktina1")->value() == radius;
+    pressKey(lentoi, Qt::Key_Y, Qt::ControlModifier);
+    check(undone && scrollBar(lentoi, "aktina1")->value() == radius + 1,
+          "Ctrl+Z undoes the arrow's step and Ctrl+Y does it again");
     pressKey(lentoi, Qt::Key_Backtab, Qt::ShiftModifier);
     check(QApplication::focusWidget() == scrollBar(lentoi, "arvimaton"), "Shift+Tab goes back");
     for (Qt::Key key : {Qt::Key_F10, Qt::Key_Alt}) {

@@ -14,6 +14,17 @@
 
 namespace windows {
 
+namespace {
+
+constexpr QKeyCombination kUndoKey = Qt::CTRL | Qt::Key_Z;
+constexpr QKeyCombination kRedoKeys[] = {Qt::CTRL | Qt::SHIFT | Qt::Key_Z, Qt::CTRL | Qt::Key_Y};
+
+bool isHistoryKey(QKeyCombination keys) {
+    return keys == kUndoKey || std::ranges::find(kRedoKeys, keys) != std::end(kRedoKeys);
+}
+
+} // namespace
+
 QImage FormWindow::drawingImage() const {
     QImage image = canvas_->picture();
     takeScreenDpi(image, *canvas_);
@@ -46,14 +57,27 @@ void FormWindow::addPictureShortcuts(const QString& stem) {
         box->installEventFilter(this);
 }
 
+void FormWindow::addHistoryShortcuts() {
+    addShortcut(kUndoKey, [this] { host_.undo(*this); });
+    for (const QKeyCombination keys : kRedoKeys)
+        addShortcut(keys, [this] { host_.redo(*this); });
+    for (QLineEdit* box : findChildren<QLineEdit*>())
+        box->installEventFilter(this);
+}
+
 // A focused text box claims Ctrl+C even when nothing in it is selected;
-// then the key is left to the window, which copies its picture.
+// then the key is left to the window, which copies its picture. It keeps
+// every key of undo and redo, those its platform does not bind included.
 bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::ShortcutOverride) {
         const auto* box = qobject_cast<const QLineEdit*>(watched);
-        if (box && static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy) &&
-            !box->hasSelectedText())
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (box && key->matches(QKeySequence::Copy) && !box->hasSelectedText())
             return true;
+        if (box && isHistoryKey(key->keyCombination())) {
+            event->accept();
+            return true;
+        }
     }
     return QMainWindow::eventFilter(watched, event);
 }

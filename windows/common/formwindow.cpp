@@ -32,6 +32,7 @@ FormWindow::FormWindow(Host& host, QWidget* parent)
     connect(&frameCheck_, &QTimer::timeout, this, &FormWindow::keepFrameOnScreen);
     addShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), [this] { host_.saveSetup(*this); });
     addShortcut(QKeySequence(Qt::CTRL | Qt::Key_O), [this] { host_.openSetup(); });
+    addShortcut(QKeySequence(Qt::CTRL | Qt::Key_N), [this] { host_.freshStart(); });
 }
 
 void FormWindow::addShortcut(const QKeySequence& keys, std::function<void()> handler) {

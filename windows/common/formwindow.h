@@ -108,6 +108,9 @@ class FormWindow : public QMainWindow {
     // saved is named after stem and the day. A text box with selected text
     // keeps its own Ctrl+C.
     void addPictureShortcuts(const QString& stem);
+    // Gives the window the keys of undo and redo; a text box with the focus
+    // keeps them for its own text.
+    void addHistoryShortcuts();
     bool eventFilter(QObject* watched, QEvent* event) override;
     // Runs handler after every change of the bar's value, by hand or by code.
     void onChange(QScrollBar* bar, std::function<void()> handler);

@@ -29,6 +29,13 @@ class Host {
     // opened from one.
     virtual void saveSetup(const FormWindow& from) = 0;
     virtual void openSetup() = 0;
+    // Ctrl+Z, and Ctrl+Shift+Z or Ctrl+Y, on a lens window: the program's
+    // last step undone, or the step undone last done again, the window
+    // asking keeping the state the windows share.
+    virtual void undo(const FormWindow& from) = 0;
+    virtual void redo(const FormWindow& from) = 0;
+    // Ctrl+N on any window: every window as the program started.
+    virtual void freshStart() = 0;
     // The folder of the last file saved or opened while the program runs,
     // where the next file dialog starts; empty at first (the current one).
     virtual QString lastFolder() const = 0;

@@ -19,6 +19,7 @@ ElSahl::ElSahl(Host& host, sahl::Protosfakos& state)
     createMenus();
     connectHandlers();
     addPictureShortcuts("ElSahl");
+    addHistoryShortcuts();
     createLensData();
     createWaveField();
 }

@@ -39,6 +39,7 @@ Moniaktina::Moniaktina(Host& host, optics::spherical::Poreiaaktinon& state)
     nameControls();
     connectHandlers();
     addPictureShortcuts("moniaktina");
+    addHistoryShortcuts();
 }
 
 void Moniaktina::createScrollBars() {

@@ -33,6 +33,7 @@ Lentoi::Lentoi(Host& host, optics::spherical::Poreiaaktinon& state)
     nameControls();
     connectHandlers();
     addPictureShortcuts("lentoi");
+    addHistoryShortcuts();
     createLensData();
     createWaveField();
     Timer1.setEnabled(true);
