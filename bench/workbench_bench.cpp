@@ -120,6 +120,35 @@ BENCHMARK(BM_RedrawFinishedAnimation)
     ->Arg(2)
     ->Unit(benchmark::kMillisecond);
 
+// One zoom step (Ctrl+= or Ctrl+-) draws the picture again at the new
+// scale: the start picture, or the densest fan drawn by a Shift-click.
+void zoomStep(windows::Lentoi& lentoi, int& step) {
+    step = -step;
+    lentoi.zoomAtMiddle(step);
+}
+
+void BM_ZoomStepStartPicture(benchmark::State& state) {
+    Program program(state);
+    int step = -1;
+    for (auto _ : state)
+        zoomStep(program.lentoi, step);
+}
+BENCHMARK(BM_ZoomStepStartPicture)->ArgName("ratio")->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+
+void BM_ZoomStepDensestFan(benchmark::State& state) {
+    Program program(state);
+    windows::Lentoi& lentoi = program.lentoi;
+    checkBox(lentoi, "Check1")->click();
+    scrollBar(lentoi, "desmi1")->setValue(150);
+    scrollBar(lentoi, "arvimaton")->setValue(5);
+    lentoi.Form_MouseDown(1, 1, -250, 30);
+    lentoi.Form_MouseUp(1, 1, -250, 30);
+    int step = -1;
+    for (auto _ : state)
+        zoomStep(lentoi, step);
+}
+BENCHMARK(BM_ZoomStepDensestFan)->ArgName("ratio")->Arg(1)->Unit(benchmark::kMillisecond);
+
 // Dropping the upper blade inside the glass pulls it back to the surface,
 // and that move redraws the lens and the 141-ray wave bundle.
 void BM_DragReleaseRedraw(benchmark::State& state) {

@@ -19,6 +19,7 @@ ElSahl::ElSahl(Host& host, sahl::Protosfakos& state)
     createMenus();
     connectHandlers();
     addPictureShortcuts("ElSahl");
+    addZoom();
     createLensData();
     createWaveField();
 }
@@ -97,7 +98,7 @@ void ElSahl::placeStop(double x) {
 }
 
 void ElSahl::setSahlScale() {
-    surface().Scale(-120, 120, 150, -120);
+    setOwnScale(-120, 120, 150, -120);
 }
 
 // A square two thirds of the screen wide at the screen's top left corner, but
