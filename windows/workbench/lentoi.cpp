@@ -404,9 +404,11 @@ void Lentoi::HScroll1_Change() {
     redrawWithBundle();
 }
 
+// The bundle's drawing clears the picture and draws the lens first: the
+// lens drawn before it would only be cleared, but what drawing it does to
+// the blades must happen before the bundle is drawn.
 void Lentoi::redrawWithBundle() {
-    surface().Cls();
-    arxinizo();
+    takeLensValues();
     sxediasidesmis(goniadesmis);
     canvasWidget().Refresh();
 }
