@@ -103,11 +103,11 @@ bool usableCorners(double x1, double y1, double x2, double y2) {
 void Surface::Scale(double x1, double y1, double x2, double y2) {
     if (!usableCorners(x1, y1, x2, y2))
         return;
-    sceneLeft_ = x1;
-    sceneTop_ = y1;
-    sceneWidth_ = x2 - x1;
-    sceneHeight_ = y2 - y1;
     ShowArea(x1, y1, x2, y2);
+    sceneLeft_ = left_;
+    sceneTop_ = top_;
+    sceneWidth_ = scaleWidth_;
+    sceneHeight_ = scaleHeight_;
 }
 
 void Surface::ShowArea(double x1, double y1, double x2, double y2) {
