@@ -53,12 +53,17 @@ void BM_DensestWaveBundle(benchmark::State& state) {
 }
 BENCHMARK(BM_DensestWaveBundle)->ArgName("ratio")->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 
+// The densest fan a Shift-click sends: 3438 directions, rays and waves.
+void densestFan(windows::Lentoi& lentoi) {
+    checkBox(lentoi, "Check1")->click();
+    scrollBar(lentoi, "desmi1")->setValue(150);
+    scrollBar(lentoi, "arvimaton")->setValue(5);
+}
+
 void BM_DensestFan(benchmark::State& state) {
     Program program(state);
     windows::Lentoi& lentoi = program.lentoi;
-    checkBox(lentoi, "Check1")->click();
-    scrollBar(lentoi, "desmi1")->setValue(150);
-    scrollBar(lentoi, "arvimaton")->setValue(5); // 3438 directions, rays and waves
+    densestFan(lentoi);
     for (auto _ : state) {
         lentoi.Form_MouseDown(1, 1, -250, 30);
         lentoi.Form_MouseUp(1, 1, -250, 30);
@@ -69,9 +74,7 @@ BENCHMARK(BM_DensestFan)->ArgName("ratio")->Arg(1)->Arg(2)->Unit(benchmark::kMil
 // The densest fan, close to the lens, sends more rays through it than the
 // record holds: the whole record (501 rays) is in use.
 bool fillRecord(windows::Lentoi& lentoi, benchmark::State& state) {
-    checkBox(lentoi, "Check1")->click();
-    scrollBar(lentoi, "desmi1")->setValue(150);
-    scrollBar(lentoi, "arvimaton")->setValue(5);
+    densestFan(lentoi);
     lentoi.Form_MouseDown(1, 1, -150, 10);
     lentoi.Form_MouseUp(1, 1, -150, 10);
     if (lentoi.recordedRays() == optics::spherical::kMaxRecordedRay + 1)
@@ -119,6 +122,33 @@ BENCHMARK(BM_RedrawFinishedAnimation)
     ->Arg(1)
     ->Arg(2)
     ->Unit(benchmark::kMillisecond);
+
+// One zoom step (Ctrl+= or Ctrl+-) draws the picture again at the new
+// scale: the start picture, or the densest fan drawn by a Shift-click.
+void zoomStep(windows::Lentoi& lentoi, int& step) {
+    step = -step;
+    lentoi.zoomAtMiddle(step);
+}
+
+void BM_ZoomStepStartPicture(benchmark::State& state) {
+    Program program(state);
+    int step = -1;
+    for (auto _ : state)
+        zoomStep(program.lentoi, step);
+}
+BENCHMARK(BM_ZoomStepStartPicture)->ArgName("ratio")->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+
+void BM_ZoomStepDensestFan(benchmark::State& state) {
+    Program program(state);
+    windows::Lentoi& lentoi = program.lentoi;
+    densestFan(lentoi);
+    lentoi.Form_MouseDown(1, 1, -250, 30);
+    lentoi.Form_MouseUp(1, 1, -250, 30);
+    int step = -1;
+    for (auto _ : state)
+        zoomStep(lentoi, step);
+}
+BENCHMARK(BM_ZoomStepDensestFan)->ArgName("ratio")->Arg(1)->Unit(benchmark::kMillisecond);
 
 // Dropping the upper blade inside the glass pulls it back to the surface,
 // and that move redraws the lens and the 141-ray wave bundle.

@@ -31,7 +31,8 @@ int deviceCount(int logicalPx, double ratio) {
 Surface::Surface(int widthPx, int heightPx, Color back, double devicePixelRatio)
     : BackColor(back), width_(std::max(widthPx, 0)), height_(std::max(heightPx, 0)),
       // An empty client area still needs a usable scale: one unit per axis.
-      scaleWidth_(std::max(width_, 1)), scaleHeight_(std::max(height_, 1)) {
+      scaleWidth_(std::max(width_, 1)), scaleHeight_(std::max(height_, 1)),
+      sceneWidth_(scaleWidth_), sceneHeight_(scaleHeight_) {
     allocate(saneRatio(devicePixelRatio));
 }
 
@@ -87,17 +88,35 @@ Color Surface::devicePixel(int x, int y) const {
     return fromPixel(pixels_[pixelCount(deviceWidth_, y) + static_cast<std::size_t>(x)]);
 }
 
-void Surface::Scale(double x1, double y1, double x2, double y2) {
+namespace {
+
+// A zero, infinite or NaN extent maps nothing anywhere.
+bool usableCorners(double x1, double y1, double x2, double y2) {
     const double width = x2 - x1;
     const double height = y2 - y1;
-    // A zero, infinite or NaN extent maps nothing anywhere: keep the old scale.
-    if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(width) ||
-        !std::isfinite(height) || width == 0 || height == 0)
+    return std::isfinite(x1) && std::isfinite(y1) && std::isfinite(width) &&
+           std::isfinite(height) && width != 0 && height != 0;
+}
+
+} // namespace
+
+void Surface::Scale(double x1, double y1, double x2, double y2) {
+    if (!usableCorners(x1, y1, x2, y2))
+        return;
+    ShowArea(x1, y1, x2, y2);
+    sceneLeft_ = left_;
+    sceneTop_ = top_;
+    sceneWidth_ = scaleWidth_;
+    sceneHeight_ = scaleHeight_;
+}
+
+void Surface::ShowArea(double x1, double y1, double x2, double y2) {
+    if (!usableCorners(x1, y1, x2, y2))
         return;
     left_ = x1;
     top_ = y1;
-    scaleWidth_ = width;
-    scaleHeight_ = height;
+    scaleWidth_ = x2 - x1;
+    scaleHeight_ = y2 - y1;
 }
 
 UserPoint Surface::toUser(double px, double py) const {

@@ -65,10 +65,21 @@ class Surface {
     // Scale (x1, y1)-(x2, y2): (x1, y1) is the top left corner of the client
     // area, (x2, y2) the bottom right one. A degenerate scale is ignored.
     void Scale(double x1, double y1, double x2, double y2);
-    double ScaleLeft() const { return left_; }
-    double ScaleTop() const { return top_; }
-    double ScaleWidth() const { return scaleWidth_; }
-    double ScaleHeight() const { return scaleHeight_; }
+    double ScaleLeft() const { return sceneLeft_; }
+    double ScaleTop() const { return sceneTop_; }
+    double ScaleWidth() const { return sceneWidth_; }
+    double ScaleHeight() const { return sceneHeight_; }
+
+    // A zoomed or panned view: the client area shows the part (x1, y1)-(x2,
+    // y2) of the plane instead. The scale stays what the picture is made
+    // for (the edges a ray runs to, the reach of a handle); pixels, ScaleX
+    // and ScaleY follow the view. Scale shows the scale itself again. A
+    // degenerate area is ignored.
+    void ShowArea(double x1, double y1, double x2, double y2);
+    double ViewLeft() const { return left_; }
+    double ViewTop() const { return top_; }
+    double ViewWidth() const { return scaleWidth_; }
+    double ViewHeight() const { return scaleHeight_; }
     // A horizontal / vertical length in user units converted to logical pixels.
     double ScaleX(double userLength) const {
         return std::fabs(toPixels(userLength, width_, scaleWidth_));
@@ -152,6 +163,10 @@ class Surface {
     double top_ = 0;
     double scaleWidth_;
     double scaleHeight_;
+    double sceneLeft_ = 0;
+    double sceneTop_ = 0;
+    double sceneWidth_;
+    double sceneHeight_;
 };
 
 } // namespace canvas

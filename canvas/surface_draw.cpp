@@ -66,11 +66,11 @@ inline Pen penOf(const Surface& surface, Color color, PenStyle style) {
 Box userView(const Surface& surface, const Pen& pen) {
     const double marginPx = (pen.widthPx * 0.5 + 1) / surface.devicePixelRatio() + 1;
     const double marginX =
-        marginPx * std::fabs(surface.ScaleWidth()) / std::max(surface.widthPx(), 1);
+        marginPx * std::fabs(surface.ViewWidth()) / std::max(surface.widthPx(), 1);
     const double marginY =
-        marginPx * std::fabs(surface.ScaleHeight()) / std::max(surface.heightPx(), 1);
-    const double x1 = surface.ScaleLeft(), x2 = x1 + surface.ScaleWidth();
-    const double y1 = surface.ScaleTop(), y2 = y1 + surface.ScaleHeight();
+        marginPx * std::fabs(surface.ViewHeight()) / std::max(surface.heightPx(), 1);
+    const double x1 = surface.ViewLeft(), x2 = x1 + surface.ViewWidth();
+    const double y1 = surface.ViewTop(), y2 = y1 + surface.ViewHeight();
     return {std::min(x1, x2) - marginX, std::min(y1, y2) - marginY, std::max(x1, x2) + marginX,
             std::max(y1, y2) + marginY};
 }

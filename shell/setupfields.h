@@ -103,6 +103,16 @@ template <class V, class S> void visitBlade(V& v, S& blade) {
     v.number("Y2", blade.Y2);
 }
 
+// The zoom in quarter octaves (2^(zoomStep/4) times the window's own scale)
+// and the middle of the view from the middle of that scale.
+template <class V, class S> void visitView(V& v, S& view) {
+    v.object("view", [&] {
+        v.integer("zoomStep", view.zoomStep, windows::SetupView::kLeastStep,
+                  windows::SetupView::kMostStep);
+        v.object("pan", [&] { visitPoint(v, view.pan); });
+    });
+}
+
 template <class V, class S, class Bars> void visitBars(V& v, S& s, const Bars& bars) {
     for (const auto& bar : bars)
         v.integer(bar.name, s.*bar.value, bar.design.min, bar.design.max);
@@ -132,6 +142,7 @@ template <class V, class S> void visitLentoi(V& v, S& s) {
     v.boolean("lensData", s.lensData);
     v.choice("waveField", s.waveField, kWaveFieldModes);
     v.choice("waveFieldWavelength", s.waveFieldWavelength, kLentoiFieldWavelengths);
+    visitView(v, s.view);
 }
 
 template <class V, class S> void visitMoniaktina(V& v, S& s) {
@@ -143,6 +154,7 @@ template <class V, class S> void visitMoniaktina(V& v, S& s) {
         v.number("y", s.picture.aimY);
     });
     v.choice("drawn", s.picture.kind, kMoniaktinaDrawings);
+    visitView(v, s.view);
 }
 
 template <class V, class S> void visitEisagogiko(V& v, S& s) {
@@ -162,6 +174,7 @@ template <class V, class S> void visitElSahl(V& v, S& s) {
     v.boolean("lensData", s.lensData);
     v.choice("waveField", s.waveField, kWaveFieldModes);
     v.choice("waveFieldWavelength", s.waveFieldWavelength, kElSahlFieldWavelengths);
+    visitView(v, s.view);
 }
 
 // Everything after the "format" field, which the reader checks first.

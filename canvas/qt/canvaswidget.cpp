@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWheelEvent>
 
 #include <cmath>
 
@@ -153,6 +154,26 @@ void CanvasWidget::paintOver(QPainter& painter) const {
         painter.restore();
     }
     paintControls(painter);
+    paintCornerMark(painter);
+}
+
+void CanvasWidget::setCornerMark(const QString& text) {
+    if (text == cornerMark_)
+        return;
+    cornerMark_ = text;
+    update();
+}
+
+void CanvasWidget::paintCornerMark(QPainter& painter) const {
+    if (cornerMark_.isEmpty())
+        return;
+    constexpr int kMarginPx = 4;
+    const QRect text = painter.fontMetrics().boundingRect(cornerMark_).adjusted(-2, 0, 2, 0);
+    const QRect box(width() - text.width() - kMarginPx, height() - text.height() - kMarginPx,
+                    text.width(), text.height());
+    painter.fillRect(box, Qt::white);
+    painter.setPen(Qt::black);
+    painter.drawText(box, Qt::AlignCenter, cornerMark_);
 }
 
 void CanvasWidget::paintControls(QPainter& painter) const {
@@ -192,20 +213,57 @@ void CanvasWidget::report(QMouseEvent* event,
 }
 
 void CanvasWidget::mousePressEvent(QMouseEvent* event) {
+    if (zoomable_ && (panning_ || event->button() == Qt::MiddleButton)) {
+        panning_ = true;
+        panFrom_ = event->position();
+        return;
+    }
     pressed_ = true;
     report(event, &CanvasWidget::mouseDown);
 }
 
 void CanvasWidget::mouseMoveEvent(QMouseEvent* event) {
+    if (panning_) {
+        const QPointF by = event->position() - panFrom_;
+        panFrom_ = event->position();
+        if (!by.isNull())
+            emit panned(by.x(), by.y());
+        return;
+    }
     report(event, &CanvasWidget::mouseMove);
 }
 
 void CanvasWidget::mouseReleaseEvent(QMouseEvent* event) {
+    if (panning_) {
+        // Other buttons pressed during the drag belong to it.
+        if (event->button() == Qt::MiddleButton) {
+            panning_ = false;
+            emit panFinished();
+        }
+        return;
+    }
     report(event, &CanvasWidget::mouseUp);
     const bool wasPressed = pressed_;
     pressed_ = false;
     if (wasPressed && rect().contains(event->position().toPoint()))
         emit clicked();
+}
+
+// A notch is 120 eighths of a degree; finer wheels send parts of one, which
+// add up. Shift turns some wheels sideways: that also zooms.
+void CanvasWidget::wheelEvent(QWheelEvent* event) {
+    if (!zoomable_) {
+        QWidget::wheelEvent(event);
+        return;
+    }
+    const QPoint delta = event->angleDelta();
+    wheelEighths_ += delta.y() != 0 ? delta.y() : delta.x();
+    constexpr long long kNotch = 120;
+    const long long notches = wheelEighths_ / kNotch;
+    wheelEighths_ -= notches * kNotch;
+    if (notches != 0)
+        emit wheelZoomed(notches, event->position().x(), event->position().y());
+    event->accept();
 }
 
 } // namespace canvas

@@ -3,6 +3,7 @@
 #include "canvas/controls.h"
 #include "canvas/surface.h"
 
+#include <QString>
 #include <QWidget>
 
 #include <deque>
@@ -66,6 +67,13 @@ class CanvasWidget : public QWidget {
     // pixels of the colours behind it); never part of the persistent image.
     void setUnderlay(std::function<void(QImage&)> composite) { underlay_ = std::move(composite); }
 
+    // The wheel and the middle button move the view (wheelZoomed, panned)
+    // instead of reaching the window's mouse handlers.
+    void setZoomable(bool zoomable) { zoomable_ = zoomable; }
+    // A short text in the bottom right corner over everything drawn, part of
+    // the picture (the zoom); nothing when empty.
+    void setCornerMark(const QString& text);
+
   signals:
     void mouseDown(int button, int shift, double x, double y);
     void mouseMove(int button, int shift, double x, double y);
@@ -76,6 +84,13 @@ class CanvasWidget : public QWidget {
     // The surface was made anew for a new size or a new device pixel ratio;
     // what it showed is lost (or, after a resize, kept only in part).
     void surfaceReset();
+    // The wheel turned by whole notches (up is positive) over the logical
+    // pixel (px, py).
+    void wheelZoomed(long long notches, double px, double py);
+    // A drag with the middle button moved the pointer by (dx, dy) logical
+    // pixels; panFinished when the button is let go.
+    void panned(double dx, double dy);
+    void panFinished();
 
   protected:
     bool event(QEvent* event) override;
@@ -84,6 +99,7 @@ class CanvasWidget : public QWidget {
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
   private:
     // Gives the surface the ratio of the widget's screen; true when that
@@ -94,6 +110,7 @@ class CanvasWidget : public QWidget {
     QImage surfaceImage() const;
     void paintControls(QPainter& painter) const;
     void paintOver(QPainter& painter) const;
+    void paintCornerMark(QPainter& painter) const;
     // Gives the surface a new size, if it has another one, and says so.
     void resizeSurface(int widthPx, int heightPx);
     void report(QMouseEvent* event, void (CanvasWidget::*signal)(int, int, double, double));
@@ -104,6 +121,11 @@ class CanvasWidget : public QWidget {
     std::function<void(QPainter&)> overlay_;
     std::function<void(QImage&)> underlay_;
     bool pressed_ = false;
+    bool zoomable_ = false;
+    bool panning_ = false;
+    QPointF panFrom_;
+    long long wheelEighths_ = 0; // of a degree, not yet a whole notch
+    QString cornerMark_;
 };
 
 // VB-style button and shift values of a Qt mouse event.

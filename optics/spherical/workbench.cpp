@@ -43,7 +43,9 @@ FaceArcs faceArcs(const SphericalLens& lens, const LensCrossing& rim) {
 Handle handleAt(const canvas::Surface& view, const canvas::LineControl& upperBlade,
                 const canvas::LineControl& lowerBlade, const SphericalLens& lens, double x,
                 double y) {
-    const double w = view.ScaleWidth(), h = std::abs(view.ScaleHeight());
+    // The reach is a share of the drawing as shown, so it keeps its size on
+    // the screen at any zoom.
+    const double w = view.ViewWidth(), h = std::abs(view.ViewHeight());
     const auto nearBlade = [&](const canvas::LineControl& blade) {
         return blade.X1 - w / 120 < x && x < blade.X1 + w / 120;
     };

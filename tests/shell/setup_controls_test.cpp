@@ -91,7 +91,11 @@ TEST_F(SetupControlsTest, EveryBarAndItsFieldAsDesigned) {
               int(lentoi().lowerBlade().BorderColor));
     EXPECT_EQ(collected.fields.at("lentoi.waveSteps"),
               (Ranged{0, windows::WorkbenchPicture::kAnimationSteps, 0}));
-    EXPECT_EQ(collected.fields.size(), bars.size() + 4) << "an integer field not checked here";
+    // Every window starts at its own scale and zooms within the view's range.
+    for (const char* window : {"lentoi", "moniaktina", "ElSahl"})
+        EXPECT_EQ(collected.fields.at(std::string(window) + ".view.zoomStep"),
+                  (Ranged{canvas::View::kLeastStep, canvas::View::kMostStep, 0}));
+    EXPECT_EQ(collected.fields.size(), bars.size() + 7) << "an integer field not checked here";
     // Each bar a step off its start: the windows' set-ups name each value
     // after its own bar.
     for (const auto& [field, bar, d] : bars)

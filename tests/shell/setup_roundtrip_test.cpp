@@ -198,6 +198,14 @@ const std::vector<Row>& rows() {
         {"biconvex lens, stop and source moved, only rays",
          [](App& app, Dialogs&) -> windows::FormWindow& { return movedStop(app); }},
         {"beam with waves over it", beamWithWaves},
+        {"views zoomed and panned",
+         [](App& app, Dialogs&) -> windows::FormWindow& {
+             app.lentoi().zoomAbout(5, 200, 300);
+             app.lentoi().panBy(-40, 25);
+             windows::FormWindow& w = movedStop(app);
+             w.zoomAtMiddle(-3);
+             return w;
+         }},
         {"both lens-data panels shown",
          [](App& app, Dialogs&) -> windows::FormWindow& {
              windows::lensDataPanel(app.lentoi())->toggle();

@@ -58,7 +58,8 @@ std::deque<std::pair<const char*, shell::Setup>> roundTripRows() {
     s.lentoi.picture.base = L::FanWaves;
     s.lentoi.picture.animationSteps = 240;
     s.lentoi.picture.fans.clear();
-    rows.emplace_back("lentoi fan waves", s);
+    s.lentoi.view = {3, {-12.5, 7}};
+    rows.emplace_back("lentoi fan waves, zoomed and panned", s);
     s.lentoi.picture.base = L::BundleWaves;
     s.lentoi.picture.animationSteps = 17;
     s.lentoi.recorded.kind = R::Bundle;
@@ -74,12 +75,21 @@ std::deque<std::pair<const char*, shell::Setup>> roundTripRows() {
                     500,
                     shell::SetupPoint{-0.0, 2.5},
                     true,
-                    {windows::SingleRayPicture::Kind::Ray, 0, 0, 1e21, -1e-5}};
+                    {windows::SingleRayPicture::Kind::Ray, 0, 0, 1e21, -1e-5},
+                    {16, {0.5, -1e-7}}};
     rows.emplace_back("moniaktina ray", s);
     s.front = shell::FrontWindow::ElSahl;
     s.elSahl.option = E::Option::kymataYESNO;
     rows.emplace_back("ElSahl nothing, only waves", s);
-    s.elSahl = {E::Option::onlyrays, {-7, 0.7}, {-7, -0.7}, {1e300, -2}, {}, false};
+    s.elSahl = {E::Option::onlyrays,
+                {-7, 0.7},
+                {-7, -0.7},
+                {1e300, -2},
+                {},
+                false,
+                windows::WaveFieldMode::Off,
+                windows::kElSahlWavelengths[0],
+                {-8, {-1e3, 0.25}}};
     s.elSahl.picture.biconvex = true;
     s.elSahl.picture.drawing = D::PointSource;
     rows.emplace_back("ElSahl biconvex source, only rays", s);

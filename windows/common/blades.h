@@ -16,7 +16,7 @@ namespace windows::blades {
 inline void dropUpper(canvas::LineControl& upper, canvas::LineControl& lower,
                       const canvas::Surface& view, double x, double y) {
     upper.X1 = upper.X2 = lower.X1 = lower.X2 = x;
-    upper.Y1 = view.ScaleTop();
+    upper.Y1 = view.ViewTop();
     if (y < lower.Y2) {
         lower.Y2 = y;
         upper.Y2 = y + std::abs(view.ScaleHeight()) / 10;
@@ -28,7 +28,7 @@ inline void dropUpper(canvas::LineControl& upper, canvas::LineControl& lower,
 inline void dropLower(canvas::LineControl& upper, canvas::LineControl& lower,
                       const canvas::Surface& view, double x, double y) {
     upper.X1 = upper.X2 = lower.X1 = lower.X2 = x;
-    lower.Y1 = view.ScaleTop() + view.ScaleHeight();
+    lower.Y1 = view.ViewTop() + view.ViewHeight();
     lower.Y2 = y;
 }
 

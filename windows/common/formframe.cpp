@@ -116,7 +116,7 @@ void FormWindow::setCentredScale() {
     const double w = clientWidthTwips();
     const double h = clientHeightTwips();
     const double s = w + h;
-    surface().Scale(-600 * w / s, 600 * h / s, 600 * w / s, -600 * h / s);
+    setOwnScale(-600 * w / s, 600 * h / s, 600 * w / s, -600 * h / s);
 }
 
 double FormWindow::clientWidthTwips() const {

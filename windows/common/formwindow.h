@@ -1,6 +1,7 @@
 #pragma once
 
 #include "canvas/qt/canvaswidget.h"
+#include "canvas/view.h"
 #include "windows/common/host.h"
 
 #include <QMainWindow>
@@ -72,6 +73,20 @@ class FormWindow : public QMainWindow {
     // that shows and hides it.
     void addOverlay(PictureOverlay* overlay, const QKeySequence& key);
 
+    // The zoom and pan of the drawing over the window's own scale. A new
+    // view changes the scale and draws the picture again at it; the view
+    // is held to the zoom range and a finite pan first.
+    const canvas::View& zoomView() const { return view_; }
+    void setZoomView(const canvas::View& view);
+    // Zooms by steps about the logical pixel (px, py) of the drawing, which
+    // keeps the user point under it; about the middle of the drawing.
+    void zoomAbout(long long steps, double px, double py);
+    void zoomAtMiddle(int steps);
+    // Moves the picture by (dx, dy) logical pixels.
+    void panBy(double dx, double dy);
+    // The scale the window gives its drawing, the view aside.
+    const canvas::ScaleRect& ownScale() const { return ownScale_; }
+
   protected:
     // The window manager's close button: each window says what it means.
     // The window itself is never destroyed, so no state is lost.
@@ -81,6 +96,17 @@ class FormWindow : public QMainWindow {
     // new size or pixel ratio): the old pixels no longer match the scale,
     // the handles or the grab zones.
     virtual void redrawPicture() {}
+    // The view changed: the picture is drawn again at the new scale.
+    virtual void viewChanged() { redrawPicture(); }
+
+    // Gives the window the wheel and Ctrl+wheel, Ctrl+= and Ctrl+-, Ctrl+0
+    // and the middle-button drag over its drawing.
+    void addZoom();
+    // The window's own scale, as Surface::Scale takes it; the drawing gets
+    // it under the view.
+    void setOwnScale(double x1, double y1, double x2, double y2);
+    // Takes a view without drawing anything: the caller draws next.
+    void takeZoomView(const canvas::View& view);
 
     Host& host() { return host_; }
     const ScreenInfo& screen() const { return host_.screen(); }
@@ -159,6 +185,8 @@ class FormWindow : public QMainWindow {
     std::vector<QWidget*> tabIndexes_;
     QString pictureStem_;
     PictureOverlay* overlay_ = nullptr;
+    canvas::ScaleRect ownScale_;
+    canvas::View view_;
 };
 
 } // namespace windows

@@ -3,6 +3,8 @@
 // The plain values a window's set-up is made of. No Qt here: the set-up
 // file reader works on Qt Core alone.
 
+#include "canvas/view.h"
+
 namespace windows {
 
 // A point in the user units of its window, y upwards. It belongs to no
@@ -21,6 +23,9 @@ struct SetupBlade {
     double Y2 = 0;
     bool operator==(const SetupBlade&) const = default;
 };
+
+// The zoom and pan of a window's drawing over its own scale.
+using SetupView = canvas::View;
 
 // A scroll bar as the designer left it: its range, steps and start value,
 // and its rectangle on the client area in twips. The window makes the bar

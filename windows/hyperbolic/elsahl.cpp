@@ -20,6 +20,7 @@ ElSahl::ElSahl(Host& host, sahl::Protosfakos& state)
     connectHandlers();
     addPictureShortcuts("ElSahl");
     addHistoryShortcuts();
+    addZoom();
     createLensData();
     createWaveField();
 }
@@ -98,7 +99,7 @@ void ElSahl::placeStop(double x) {
 }
 
 void ElSahl::setSahlScale() {
-    surface().Scale(-120, 120, 150, -120);
+    setOwnScale(-120, 120, 150, -120);
 }
 
 // A square two thirds of the screen wide at the screen's top left corner, but

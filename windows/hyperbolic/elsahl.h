@@ -83,8 +83,10 @@ class ElSahl : public FormWindow {
     // visible window.
     void closeRequested() override { host().backToLensChoice(); }
     void redrawPicture() override;
+    void viewChanged() override;
 
   private:
+    void bladesReachEdges();
     // The controls, each named as on the form.
     QRadioButton* onlyrays;
     QRadioButton* RAYSANDWAVES;

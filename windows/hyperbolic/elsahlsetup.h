@@ -26,6 +26,7 @@ struct ElSahlSetup {
     bool lensData = false; // the lens-data panel shows
     WaveFieldMode waveField = WaveFieldMode::Off;
     double waveFieldWavelength = kElSahlWavelengths[0];
+    SetupView view;
 
     bool operator==(const ElSahlSetup&) const = default;
 };

@@ -19,12 +19,13 @@ bool finitePoint(double x, double y) {
     return std::isfinite(x) && std::isfinite(y);
 }
 
-// How far from a blade a press still takes it: a 120th of the window each way.
+// How far from a blade a press still takes it: a 120th of the drawing as
+// shown each way, whatever the zoom.
 double reachX(const canvas::Surface& view) {
-    return view.ScaleWidth() / 120;
+    return view.ViewWidth() / 120;
 }
 double reachY(const canvas::Surface& view) {
-    return std::abs(view.ScaleHeight()) / 120;
+    return std::abs(view.ViewHeight()) / 120;
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "optics/hyperbolic/protosfakos.h"
 #include "windows/lens_data/lensdatapanel.h"
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -38,6 +39,19 @@ void ElSahl::redrawPicture() {
     redrawing_ = false;
 }
 
+// The stop's blades hang from beyond the window's edges; a view that shows
+// more of the plane than the own scale lengthens them to its edges.
+void ElSahl::bladesReachEdges() {
+    const canvas::Surface& view = surface();
+    Line1.Y1 = std::max(Line1.Y1, view.ViewTop());
+    Line2.Y1 = std::min(Line2.Y1, view.ViewTop() + view.ViewHeight());
+}
+
+void ElSahl::viewChanged() {
+    bladesReachEdges();
+    redrawPicture();
+}
+
 std::array<std::pair<QRadioButton*, ElSahlSetup::Option>, 3> ElSahl::optionButtons() const {
     using Option = ElSahlSetup::Option;
     return {std::pair{kymataYESNO, Option::kymataYESNO},
@@ -57,6 +71,7 @@ ElSahlSetup ElSahl::setup() const {
     s.lensData = lensDataPanel(*this)->shown();
     s.waveField = waveField_->mode();
     s.waveFieldWavelength = waveField_->wavelength();
+    s.view = zoomView();
     if (!isVisible() && picture_ == SahlPicture{})
         return s;
     s.Line1 = {Line1.X1, Line1.Y2};
@@ -70,7 +85,9 @@ ElSahlSetup ElSahl::setup() const {
 }
 
 void ElSahl::apply(const ElSahlSetup& s) {
+    takeZoomView(s.view);
     sizeForLensChoice();
+    bladesReachEdges();
     for (const auto& [button, option] : optionButtons())
         if (option == s.option)
             button->setChecked(true);

@@ -22,7 +22,7 @@ Moniaktina::Moniaktina(Host& host, optics::spherical::Poreiaaktinon& state)
     // The designer's client area, in the default scale of twips from the
     // top left corner, y down; the source mark sits there in twips.
     setClientSizeTwips(6630, 3225);
-    surface().Scale(0, 0, clientWidthTwips(), clientHeightTwips());
+    setOwnScale(0, 0, clientWidthTwips(), clientHeightTwips());
     fos.Left = kMarkLeftTwips; // twips, as the scale is for now
     fos.Top = kMarkTopTwips;
     fos.Width = kMarkSizeTwips;
@@ -40,6 +40,7 @@ Moniaktina::Moniaktina(Host& host, optics::spherical::Poreiaaktinon& state)
     connectHandlers();
     addPictureShortcuts("moniaktina");
     addHistoryShortcuts();
+    addZoom();
 }
 
 void Moniaktina::createScrollBars() {
@@ -204,12 +205,14 @@ MoniaktinaSetup Moniaktina::setup() const {
     s.deiktisdiathlasisMoved = indexMoved_;
     if (ray)
         s.picture = {SingleRayPicture::Kind::Ray, 0, 0, picture_.aimX, picture_.aimY};
+    s.view = zoomView();
     return s;
 }
 
 // The window as "AKTINA RAY" sizes it; the mark at the set-up's place, or
 // at the layout's.
 void Moniaktina::apply(const MoniaktinaSetup& s) {
+    takeZoomView(s.view);
     sizeToScreen();
     const auto controls = bars();
     for (std::size_t i = 0; i < controls.size(); ++i)
@@ -218,6 +221,7 @@ void Moniaktina::apply(const MoniaktinaSetup& s) {
     if (s.fos) {
         fos.Left = s.fos->x;
         fos.Top = s.fos->y;
+        fos.Width = fos.Height = markSidePx() / surface().ScaleX(1);
     } else {
         placeSourceAtLayout();
     }

@@ -82,6 +82,7 @@ class Moniaktina : public FormWindow {
     // The source mark at its place on the designer's layout, and whether a
     // corner of the mark lies there (to a thousandth of a pixel).
     void placeSourceAtLayout();
+    double markSidePx() const;
     bool isLayoutPlace(double left, double top) const;
     // Writes every text box from its scroll bar, as the bars' Change
     // handlers do, for bars given their values with their signals blocked.

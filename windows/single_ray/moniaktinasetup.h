@@ -30,6 +30,7 @@ struct MoniaktinaSetup {
     bool deiktisdiathlasisMoved = false;
     // A ray starts at the mark: the picture's source is always fos.
     SingleRayPicture picture;
+    SetupView view;
 
     bool operator==(const MoniaktinaSetup&) const = default;
 };

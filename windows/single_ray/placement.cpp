@@ -41,17 +41,22 @@ void Moniaktina::sizeToScreen() {
 void Moniaktina::redrawPicture() {
     const canvas::UserPoint corner{fos.Left, fos.Top};
     setCentredScale();
-    placeAt(surface(), fos,
-            {surface().toPixelX(corner.x), surface().toPixelY(corner.y),
-             kMarkSizeTwips / screen().twipsPerPixel(), kMarkSizeTwips / screen().twipsPerPixel()});
+    placeAt(
+        surface(), fos,
+        {surface().toPixelX(corner.x), surface().toPixelY(corner.y), markSidePx(), markSidePx()});
     drawPicture(picture_);
+}
+
+// Every ray starts at the mark's centre, so the mark keeps its size in the
+// scale when the view zooms: its side in pixels grows with the zoom.
+double Moniaktina::markSidePx() const {
+    return kMarkSizeTwips / screen().twipsPerPixel() * zoomView().zoom();
 }
 
 void Moniaktina::placeSourceAtLayout() {
     const double perPixel = screen().twipsPerPixel();
     placeAt(surface(), fos,
-            {kMarkLeftTwips / perPixel, kMarkTopTwips / perPixel, kMarkSizeTwips / perPixel,
-             kMarkSizeTwips / perPixel});
+            {kMarkLeftTwips / perPixel, kMarkTopTwips / perPixel, markSidePx(), markSidePx()});
 }
 
 bool Moniaktina::isLayoutPlace(double left, double top) const {

@@ -21,16 +21,20 @@ constexpr int kCircleSegments = 50;
 } // namespace
 
 void Lentoi::arxinizo() {
-    state_.deiktis = index();
-    copyGeometry();
-    setDrawnLens();
+    takeLensValues();
     // An index of 1 has no focal length; both marks then sit on the rim line.
     const double f = sph::estiaki(state_.radius1, state_.radius2, state_.deiktis).value_or(0);
-    clampBlades();
     drawFocalMarks(f);
     surface().DrawWidth = 2;
     drawLensCircles();
     fillLensBody();
+}
+
+void Lentoi::takeLensValues() {
+    state_.deiktis = index();
+    copyGeometry();
+    setDrawnLens();
+    clampBlades();
 }
 
 void Lentoi::clampBlades() {

@@ -34,6 +34,7 @@ Lentoi::Lentoi(Host& host, optics::spherical::Poreiaaktinon& state)
     connectHandlers();
     addPictureShortcuts("lentoi");
     addHistoryShortcuts();
+    addZoom();
     createLensData();
     createWaveField();
     Timer1.setEnabled(true);
@@ -244,44 +245,43 @@ void Lentoi::redrawPicture() {
     setCentredScale();
     sizeShapes();
     const canvas::Surface& view = surface();
-    Line1.Y1 = view.ScaleTop();
-    Line2.Y1 = view.ScaleTop() + view.ScaleHeight();
+    Line1.Y1 = view.ViewTop();
+    Line2.Y1 = view.ViewTop() + view.ViewHeight();
     drawPicture(picture_);
 }
 
 void Lentoi::placeDiaphragm() {
     const canvas::Surface& view = surface();
-    const double l = view.ScaleLeft(), t = view.ScaleTop();
-    const double w = view.ScaleWidth(), h = view.ScaleHeight();
     for (canvas::LineControl* blade : {&Line1, &Line2}) {
         blade->BorderColor = canvas::RGB(100, 100, 0);
         blade->BorderWidth = 4;
-        blade->X1 = blade->X2 = l + w / 2;
+        blade->X1 = blade->X2 = bladeX(0);
     }
-    Line1.Y1 = t;
+    Line1.Y1 = view.ViewTop();
     Line1.Y2 = upperTipY(VScroll1->value());
-    Line2.Y1 = t + h;
+    Line2.Y1 = view.ViewTop() + view.ViewHeight();
     Line2.Y2 = lowerTipY(VScroll2->value());
 }
 
-// The scroll bars' places of the blades, in the scale of the window now.
+// The scroll bars' places of the blades, in the window's own scale for its
+// size now: a zoom moves the view, not the blades.
 double Lentoi::bladeX(int value) const {
-    const canvas::Surface& view = surface();
-    const double w = view.ScaleWidth();
-    return view.ScaleLeft() + w / 2 + (w / 2) * value / 100;
+    const canvas::ScaleRect& own = ownScale();
+    const double w = own.x2 - own.x1;
+    return own.x1 + w / 2 + (w / 2) * value / 100;
 }
 
 double Lentoi::upperTipY(int value) const {
-    const canvas::Surface& view = surface();
-    const double h = view.ScaleHeight();
-    return view.ScaleTop() + h / 2 + (h / 2) * value / 100;
+    const canvas::ScaleRect& own = ownScale();
+    const double h = own.y2 - own.y1;
+    return own.y1 + h / 2 + (h / 2) * value / 100;
 }
 
 // The lower blade's scale is twice the upper one's.
 double Lentoi::lowerTipY(int value) const {
-    const canvas::Surface& view = surface();
-    const double h = view.ScaleHeight();
-    return view.ScaleTop() + h / 2 + h * value / 100;
+    const canvas::ScaleRect& own = ownScale();
+    const double h = own.y2 - own.y1;
+    return own.y1 + h / 2 + h * value / 100;
 }
 
 void Lentoi::writeRayCount() {
@@ -405,9 +405,11 @@ void Lentoi::HScroll1_Change() {
     redrawWithBundle();
 }
 
+// The bundle's drawing clears the picture and draws the lens first: the
+// lens drawn before it would only be cleared, but what drawing it does to
+// the blades must happen before the bundle is drawn.
 void Lentoi::redrawWithBundle() {
-    surface().Cls();
-    arxinizo();
+    takeLensValues();
     sxediasidesmis(goniadesmis);
     canvasWidget().Refresh();
 }
@@ -415,14 +417,14 @@ void Lentoi::redrawWithBundle() {
 void Lentoi::VScroll1_Change() {
     Line1.BorderColor = canvas::RGB(250, 0, 0);
     Line1.BorderWidth = 4;
-    Line1.Y1 = surface().ScaleTop();
+    Line1.Y1 = surface().ViewTop();
     Line1.Y2 = upperTipY(VScroll1->value());
     redrawWithBundle();
 }
 
 void Lentoi::VScroll2_Change() {
     const canvas::Surface& view = surface();
-    Line2.Y1 = view.ScaleTop() + view.ScaleHeight();
+    Line2.Y1 = view.ViewTop() + view.ViewHeight();
     Line2.Y2 = lowerTipY(VScroll2->value());
     redrawWithBundle();
 }

@@ -220,6 +220,10 @@ class Lentoi : public FormWindow {
     void drawFocalMarks(double f);
     void drawLensCircles();
     void fillLensBody();
+    // What drawing the lens does besides drawing: the lens values from the
+    // bars, and the blades pulled out of the glass (whose bars' handlers
+    // draw the bundle).
+    void takeLensValues();
     void clampBlades();
     void drawLensFaces();
     void startFan(double x, double y);

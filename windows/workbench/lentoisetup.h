@@ -63,6 +63,7 @@ struct LentoiSetup {
     bool lensData = false; // the lens-data panel shows
     WaveFieldMode waveField = WaveFieldMode::Off;
     double waveFieldWavelength = kLentoiWavelengths[0];
+    SetupView view;
 
     bool operator==(const LentoiSetup&) const = default;
 };

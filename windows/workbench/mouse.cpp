@@ -120,7 +120,7 @@ void Lentoi::Form_MouseMove(int /*button*/, int /*shift*/, double x, double y) {
     const Zone zone = zoneAt(*this, state_, x, y);
     const auto follow = [&](canvas::ShapeControl& marker) {
         marker.Visible = true;
-        marker.Width = surface().ScaleWidth() / 100;
+        marker.Width = surface().ViewWidth() / 100;
         marker.Left = x - marker.Width / 2;
         marker.Top = marker.Height / 2;
         canvasWidget().update();

@@ -29,12 +29,15 @@ LentoiSetup Lentoi::setup() const {
     s.lensData = lensDataPanel(*this)->shown();
     s.waveField = waveField_->mode();
     s.waveFieldWavelength = waveField_->wavelength();
+    s.view = zoomView();
     return s;
 }
 
 // Both check boxes ticked draw waves alone, as "SHOW ONLY WAVES" does, and
 // the window can never show them so: only that one is ticked.
 void Lentoi::apply(const LentoiSetup& s) {
+    takeZoomView(s.view);
+    sizeShapes();
     const auto controls = bars();
     for (std::size_t i = 0; i < controls.size(); ++i)
         setQuietly(controls[i], s.*kLentoiBars[i].value);
@@ -62,11 +65,11 @@ void Lentoi::apply(const LentoiSetup& s) {
 void Lentoi::placeBlades(const LentoiSetup& s) {
     const canvas::Surface& view = surface();
     Line1.X1 = Line1.X2 = s.Line1.x;
-    Line1.Y1 = view.ScaleTop();
+    Line1.Y1 = view.ViewTop();
     Line1.Y2 = s.Line1.Y2;
     Line1.BorderColor = static_cast<canvas::Color>(s.line1BorderColor);
     Line2.X1 = Line2.X2 = s.Line2.x;
-    Line2.Y1 = view.ScaleTop() + view.ScaleHeight();
+    Line2.Y1 = view.ViewTop() + view.ViewHeight();
     Line2.Y2 = s.Line2.Y2;
 }
 
