@@ -153,6 +153,8 @@ std::optional<Focus> findFocus(const Field& field, const Region& region, int ste
     }
     if (found) {
         f.width = sides[0] + sides[1];
+        f.zeroBelow = -sides[1];
+        f.zeroAbove = sides[0];
     }
     const double half = f.width ? *f.width : 4 * lambda;
     const int points = std::max(profilePoints, 2);

@@ -127,6 +127,20 @@ TEST_F(WaveFieldTest, TheLensDataReadsThePerfectFocusFromTheField) {
     });
     ASSERT_NE(strehl, rows.end());
     EXPECT_EQ(strehl->value, windows::formatTwoDecimals(1.0));
+    // Its plot: brightest at the middle, dark at the zeros it marks, which
+    // lie the row's width of the focus apart, evenly about the peak.
+    const auto& plot = windows::lensDataPanel(sahl())->content().plot;
+    ASSERT_TRUE(plot && plot->marks.size() == 2);
+    const auto at = [&](double offset) {
+        return plot
+            ->values[static_cast<std::size_t>(std::lround((offset - plot->from) / plot->step))];
+    };
+    const double peak = *std::max_element(plot->values.begin(), plot->values.end());
+    EXPECT_EQ(at(0), peak);
+    EXPECT_EQ((strehl + 1)->value, windows::formatTwoDecimals(plot->marks[1] - plot->marks[0]));
+    EXPECT_NEAR(plot->marks[0] + plot->marks[1], 0, plot->step);
+    for (const double zero : plot->marks)
+        EXPECT_LT(at(zero), 0.01 * peak);
 }
 
 // [ halves the field's wavelength, and the lens data measures the

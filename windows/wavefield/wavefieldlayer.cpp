@@ -1,7 +1,6 @@
 #include "windows/wavefield/wavefieldlayer.h"
 
 #include "canvas/qt/canvaswidget.h"
-#include "windows/lens_data/lensdatapanel.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -298,23 +297,14 @@ void WaveFieldLayer::paintLegend(QImage& image) const {
     else if (!shown_)
         low = "…", high.clear();
 
-    // With the lens data: the intensity across the beam at its focus.
-    const auto* panel = canvas_.findChild<const LensDataPanel*>();
-    const std::vector<double>* profile =
-        panel && panel->shown() && shown_ && shown_->focus && shown_->focus->profile.size() > 1
-            ? &shown_->focus->profile
-            : nullptr;
-    const QString across = "Ένταση κατά πλάτος  Intensity across the focus";
-
     QPainter painter(&image);
     const QFontMetrics metrics = painter.fontMetrics();
-    const int line = metrics.height(), bar = 10, margin = 6, plot = profile ? 4 * line : 0;
+    const int line = metrics.height(), bar = 10, margin = 6;
     const int width =
         std::max({metrics.horizontalAdvance(title),
-                  metrics.horizontalAdvance(low) + metrics.horizontalAdvance(high) + margin,
-                  profile ? metrics.horizontalAdvance(across) : 0, 128}) +
+                  metrics.horizontalAdvance(low) + metrics.horizontalAdvance(high) + margin, 128}) +
         2 * margin;
-    const int height = 2 * line + bar + 2 * margin + (profile ? line + plot : 0);
+    const int height = 2 * line + bar + 2 * margin;
     const double logicalWidth = image.width() / image.devicePixelRatio();
     const QRect box(static_cast<int>(logicalWidth) - width - 8, 8, width, height);
     painter.fillRect(box, Qt::white);
@@ -332,19 +322,6 @@ void WaveFieldLayer::paintLegend(QImage& image) const {
     const int textY = barTop + bar + metrics.ascent();
     painter.drawText(box.left() + margin, textY, low);
     painter.drawText(box.right() - margin - metrics.horizontalAdvance(high), textY, high);
-    if (!profile)
-        return;
-    painter.drawText(box.left() + margin, textY + line, across);
-    const double peak = *std::max_element(profile->begin(), profile->end());
-    const double plotBottom = textY + line + plot, plotWidth = box.width() - 2 * margin;
-    QPolygonF curve;
-    for (std::size_t i = 0; i < profile->size(); ++i)
-        curve << QPointF(box.left() + margin +
-                             plotWidth * static_cast<double>(i) /
-                                 static_cast<double>(profile->size() - 1),
-                         plotBottom - (peak > 0 ? (*profile)[i] / peak : 0) * (plot - margin));
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.drawPolyline(curve);
 }
 
 } // namespace windows
