@@ -6,6 +6,7 @@
 #include <QLocale>
 #include <QPainter>
 #include <QShortcut>
+#include <QtConcurrentMap>
 
 #include <algorithm>
 #include <array>
@@ -60,11 +61,48 @@ std::array<QRgb, kLevels> scaleTable(canvas::Color (*scale)(double)) {
 }
 
 // A value outside 0..1 takes the nearer end; NaN, which has no place on the
-// scale, the lowest colour.
-int level(double t) {
-    if (!(t > 0))
-        return 0;
-    return static_cast<int>(std::lround(std::min(t, 1.0) * (kLevels - 1)));
+// scale, the lowest colour. Without branches, so that a row's loop
+// vectorises.
+inline int level(float t) {
+    const float inside = t > 0 ? std::min(t, 1.0f) : 0.0f;
+    return static_cast<int>(inside * (kLevels - 1) + 0.5f);
+}
+
+// The levels of a row of the wave at a phase (its real part there, turn
+// holding the phase and the scale), and of its amplitude: loops of
+// arithmetic alone, which vectorise; the colours come after.
+void waveLevels(const wf::ComplexF* value, int count, wf::ComplexF turn, int* levels) {
+    for (int i = 0; i < count; ++i)
+        levels[i] =
+            level(0.5f + 0.5f * (value[i].real() * turn.real() - value[i].imag() * turn.imag()));
+}
+
+// The intensity scale runs in amplitude, so that the faint light away from a
+// focus still shows.
+void amplitudeLevels(const wf::ComplexF* value, int count, float inverse, int* levels) {
+    for (int i = 0; i < count; ++i)
+        levels[i] = level(std::sqrt(std::norm(value[i])) * inverse);
+}
+
+// Rows 0..rows − 1 in blocks, done by the global thread pool: a frame of the
+// wave at twice the screen's resolution takes millions of pixels.
+template <class Work> void inRowBlocks(int rows, Work work) {
+    constexpr int kBlocksPerThread = 4; // evens out a busy core
+    const int blocks = std::clamp(
+        QThreadPool::globalInstance()->maxThreadCount() * kBlocksPerThread, 1, std::max(rows, 1));
+    std::vector<std::pair<int, int>> parts;
+    for (int b = 0; b < blocks; ++b)
+        parts.emplace_back(rows * b / blocks, rows * (b + 1) / blocks);
+    QtConcurrent::blockingMap(
+        parts, [&work](const std::pair<int, int>& part) { work(part.first, part.second); });
+}
+
+// The pixels of the colours behind take the field's; the rest stay.
+void replaceBehind(QRgb* pixel, const QRgb* field, int count, QRgb first, QRgb second) {
+    for (int x = 0; x < count; ++x) {
+        const QRgb p = pixel[x], f = field[x];
+        pixel[x] = (p == first) | (p == second) ? f : p;
+    }
 }
 
 } // namespace
@@ -215,6 +253,8 @@ void WaveFieldLayer::waitForField() {
 
 void WaveFieldLayer::setPhase(double turns) {
     phase_ = std::isfinite(turns) ? turns - std::floor(turns) : 0;
+    if (mode_ != WaveFieldMode::Wave)
+        return; // the intensity stands still
     recolour();
     canvas_.update();
 }
@@ -240,18 +280,23 @@ void WaveFieldLayer::recolour() {
     const wf::ComplexF turn =
         std::polar(inverse, static_cast<float>(-2 * std::numbers::pi * phase_));
     const bool waves = mode_ == WaveFieldMode::Wave;
-    const wf::ComplexF* value = shown_->values.data();
-    for (int j = 0; j < grid.rows; ++j) {
-        auto* row = reinterpret_cast<QRgb*>(colours_.scanLine(j));
-        for (int i = 0; i < grid.columns; ++i, ++value) {
-            // The intensity scale runs in amplitude, so that the faint
-            // light away from a focus still shows.
-            row[i] = waves
-                         ? wave[static_cast<std::size_t>(level(0.5 + 0.5 * (*value * turn).real()))]
-                         : intensity[static_cast<std::size_t>(
-                               level(std::sqrt(std::norm(*value)) * inverse))];
+    const int columns = grid.columns;
+    uchar* bits = colours_.bits();
+    const qsizetype stride = colours_.bytesPerLine();
+    inRowBlocks(grid.rows, [&](int begin, int end) {
+        std::vector<int> levels(static_cast<std::size_t>(columns));
+        for (int j = begin; j < end; ++j) {
+            auto* row = reinterpret_cast<QRgb*>(bits + j * stride);
+            const wf::ComplexF* value = shown_->values.data() + std::ptrdiff_t{j} * columns;
+            if (waves)
+                waveLevels(value, columns, turn, levels.data());
+            else
+                amplitudeLevels(value, columns, inverse, levels.data());
+            const std::array<QRgb, kLevels>& scale = waves ? wave : intensity;
+            for (int i = 0; i < columns; ++i)
+                row[i] = scale[static_cast<std::size_t>(levels[static_cast<std::size_t>(i)])];
         }
-    }
+    });
 }
 
 void WaveFieldLayer::composite(QImage& image) const {
@@ -271,14 +316,28 @@ void WaveFieldLayer::composite(QImage& image) const {
         for (int x = 0; x < width; ++x)
             column[static_cast<std::size_t>(x)] =
                 std::min(columns - 1, static_cast<int>(std::int64_t(x) * columns / width));
-        for (int y = 0; y < height; ++y) {
-            auto* pixel = reinterpret_cast<QRgb*>(image.scanLine(y));
-            const auto* field = reinterpret_cast<const QRgb*>(colours_.constScanLine(
-                std::min(rows - 1, static_cast<int>(std::int64_t(y) * rows / height))));
-            for (int x = 0; x < width; ++x)
-                if (pixel[x] == first || pixel[x] == second)
-                    pixel[x] = field[column[static_cast<std::size_t>(x)]];
-        }
+        uchar* bits = image.bits();
+        const qsizetype stride = image.bytesPerLine();
+        inRowBlocks(height, [&](int begin, int end) {
+            // A row of the field spread to the image's width, for as many
+            // rows of the image as it covers.
+            std::vector<QRgb> spread(static_cast<std::size_t>(width));
+            int spreadRow = -1;
+            for (int y = begin; y < end; ++y) {
+                const int fieldRow =
+                    std::min(rows - 1, static_cast<int>(std::int64_t(y) * rows / height));
+                if (fieldRow != spreadRow) {
+                    const auto* field =
+                        reinterpret_cast<const QRgb*>(colours_.constScanLine(fieldRow));
+                    for (int x = 0; x < width; ++x)
+                        spread[static_cast<std::size_t>(x)] =
+                            field[column[static_cast<std::size_t>(x)]];
+                    spreadRow = fieldRow;
+                }
+                replaceBehind(reinterpret_cast<QRgb*>(bits + y * stride), spread.data(), width,
+                              first, second);
+            }
+        });
     }
     paintLegend(image);
 }
