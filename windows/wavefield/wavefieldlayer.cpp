@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cmath>
 #include <numbers>
 
@@ -25,6 +26,48 @@ constexpr double kShortest = 0.125; // of the dots' wavelength
 // points only: the large-kr sum spikes within a wavelength of a boundary.
 constexpr double kPeakShare = 0.002;
 constexpr int kLevels = 256;
+// The preview has at most about this many points, whatever the screen:
+// computed well within a frame of a drag.
+constexpr double kPreviewPoints = 1 << 16;
+
+// Pixels across and down to each point of the preview: four at least.
+int previewStep(const wf::Grid& grid) {
+    const double points = static_cast<double>(grid.columns) * grid.rows;
+    return std::max(4, static_cast<int>(std::ceil(std::sqrt(points / kPreviewPoints))));
+}
+
+// Every step-th point of grid across and down, each in the middle of the
+// step × step points it stands for.
+wf::Grid coarser(const wf::Grid& grid, int step) {
+    const double middle = (step - 1) / 2.0;
+    return {grid.x0 + grid.dx * middle,
+            grid.y0 + grid.dy * middle,
+            grid.dx * step,
+            grid.dy * step,
+            (grid.columns + step - 1) / step,
+            (grid.rows + step - 1) / step};
+}
+
+// The rank-th smallest of values, none negative: nth_element's answer, but
+// in two straight passes over millions of points. A float that is not
+// negative orders as its bits do, so its upper 16 bits give its bucket; the
+// rank lies in one bucket, whose few values are sorted.
+float ranked(const std::vector<float>& values, std::size_t rank) {
+    constexpr int kShift = 16;
+    std::vector<std::size_t> count(std::size_t{1} << kShift);
+    for (const float v : values)
+        ++count[std::bit_cast<std::uint32_t>(v) >> kShift];
+    std::size_t below = 0, bucket = 0;
+    while (below + count[bucket] <= rank)
+        below += count[bucket++];
+    std::vector<float> in;
+    in.reserve(count[bucket]);
+    for (const float v : values)
+        if (std::bit_cast<std::uint32_t>(v) >> kShift == bucket)
+            in.push_back(v);
+    std::nth_element(in.begin(), in.begin() + static_cast<std::ptrdiff_t>(rank - below), in.end());
+    return in[rank - below];
+}
 
 // The field of one request, computed on a worker.
 ComputedField computeField(const wf::Field& field, const wf::Grid& grid,
@@ -40,14 +83,26 @@ ComputedField computeField(const wf::Field& field, const wf::Grid& grid,
         out.error = "cancelled";
         return out;
     }
+    // |u| in double, rounded once, in chunks that vectorise: millions of
+    // points, and a newer picture may be waiting for the worker.
     std::vector<float> amplitude(values->size());
-    std::transform(values->begin(), values->end(), amplitude.begin(),
-                   [](wf::ComplexF u) { return std::isfinite(std::abs(u)) ? std::abs(u) : 0.f; });
+    constexpr std::size_t kChunk = 1 << 16;
+    for (std::size_t begin = 0; begin < amplitude.size(); begin += kChunk) {
+        if (cancel && cancel->load(std::memory_order_relaxed)) {
+            out.error = "cancelled";
+            return out;
+        }
+        const std::size_t end = std::min(amplitude.size(), begin + kChunk);
+        for (std::size_t i = begin; i < end; ++i) {
+            const double re = (*values)[i].real(), im = (*values)[i].imag();
+            const auto a = static_cast<float>(std::sqrt(re * re + im * im));
+            amplitude[i] = std::isfinite(a) ? a : 0.f;
+        }
+    }
     if (!amplitude.empty()) {
         const auto rank = static_cast<std::ptrdiff_t>(static_cast<double>(amplitude.size() - 1) *
                                                       (1 - kPeakShare));
-        std::nth_element(amplitude.begin(), amplitude.begin() + rank, amplitude.end());
-        out.peak = amplitude[static_cast<std::size_t>(rank)];
+        out.peak = ranked(amplitude, static_cast<std::size_t>(rank));
     }
     out.values = std::move(*values);
     return out;
@@ -211,16 +266,23 @@ void WaveFieldLayer::request() {
     cancel_ = std::make_shared<std::atomic<bool>>(false);
     pool_.start([this, s = *setup, grid, cancel = cancel_, generation] {
         const wf::Field computed(s);
-        auto field = std::make_shared<ComputedField>(computeField(computed, grid, cancel.get()));
-        field->generation = generation;
-        if (*cancel)
-            return;
-        QMetaObject::invokeMethod(
-            this, [this, field] { deliver(*field); }, Qt::QueuedConnection);
+        // A coarse field first, shown while the full one is computed: while
+        // a drag asks for a new picture at every move, the full field never
+        // comes, the preview always does.
+        for (const int step : {previewStep(grid), 1}) {
+            auto field = std::make_shared<ComputedField>(
+                computeField(computed, coarser(grid, step), cancel.get()));
+            field->generation = generation;
+            field->step = step;
+            if (*cancel)
+                return;
+            QMetaObject::invokeMethod(
+                this, [this, field] { deliver(*field); }, Qt::QueuedConnection);
+            if (!field->error.empty())
+                return;
+        }
         // The focus comes after the picture: the lens data waits for it, the
         // picture need not.
-        if (!field->error.empty())
-            return;
         auto focus = std::make_shared<std::optional<wf::Focus>>(
             wf::findFocus(computed, s.region, 64, 101, cancel.get()));
         if (!*cancel)
@@ -311,11 +373,15 @@ void WaveFieldLayer::composite(QImage& image) const {
         const QRgb first = canvas::toPixel(colours.front()),
                    second = canvas::toPixel(colours.back());
         const int width = image.width(), height = image.height();
-        const int columns = colours_.width(), rows = colours_.height();
+        const int columns = colours_.width(), rows = colours_.height(), step = shown_->step;
+        // The logical pixel under each of the image's, and the point of the
+        // field that stands for it.
+        const std::int64_t across = canvas_.surface().widthPx(),
+                           down = canvas_.surface().heightPx();
         std::vector<int> column(static_cast<std::size_t>(width));
         for (int x = 0; x < width; ++x)
             column[static_cast<std::size_t>(x)] =
-                std::min(columns - 1, static_cast<int>(std::int64_t(x) * columns / width));
+                std::min(columns - 1, static_cast<int>(x * across / width / step));
         uchar* bits = image.bits();
         const qsizetype stride = image.bytesPerLine();
         inRowBlocks(height, [&](int begin, int end) {
@@ -324,8 +390,7 @@ void WaveFieldLayer::composite(QImage& image) const {
             std::vector<QRgb> spread(static_cast<std::size_t>(width));
             int spreadRow = -1;
             for (int y = begin; y < end; ++y) {
-                const int fieldRow =
-                    std::min(rows - 1, static_cast<int>(std::int64_t(y) * rows / height));
+                const int fieldRow = std::min(rows - 1, static_cast<int>(y * down / height / step));
                 if (fieldRow != spreadRow) {
                     const auto* field =
                         reinterpret_cast<const QRgb*>(colours_.constScanLine(fieldRow));
