@@ -33,14 +33,25 @@ struct Program {
     windows::Lentoi& lentoi = app.lentoi();
 };
 
+// Each case on the smaller screen at ratio 1 and on the larger at ratio 2.
+void onBothScreens(benchmark::internal::Benchmark* bench) {
+    bench->ArgNames({"screen", "ratio"})->Args({0, 1})->Args({1, 2})->Unit(benchmark::kMillisecond);
+}
+
+// The workbench's start picture with its field shown.
+windows::WaveFieldLayer& fieldOn(Program& program, windows::WaveFieldMode mode) {
+    windows::WaveFieldLayer& field = program.lentoi.waveField();
+    field.setMode(mode);
+    field.waitForField();
+    return field;
+}
+
 // The diaphragm moves sideways by one step each time, which draws the start
 // bundle again through a diaphragm a little elsewhere: each redraw asks for
 // a field of its own.
 void BM_FieldAfterRedraw(benchmark::State& state) {
     Program program(state);
-    windows::WaveFieldLayer& field = program.lentoi.waveField();
-    field.setMode(windows::WaveFieldMode::Intensity);
-    field.waitForField();
+    windows::WaveFieldLayer& field = fieldOn(program, windows::WaveFieldMode::Intensity);
     for (auto _ : state) {
         QScrollBar* bar = scrollBar(program.lentoi, "HScroll1");
         bar->setValue(bar->value() == 0 ? 1 : 0);
@@ -49,21 +60,14 @@ void BM_FieldAfterRedraw(benchmark::State& state) {
             state.SkipWithError("no field was shown");
     }
 }
-BENCHMARK(BM_FieldAfterRedraw)
-    ->ArgNames({"screen", "ratio"})
-    ->Args({0, 1})
-    ->Args({1, 2})
-    ->Unit(benchmark::kMillisecond)
-    ->UseRealTime();
+BENCHMARK(BM_FieldAfterRedraw)->Apply(onBothScreens)->UseRealTime();
 
 // While a blade is dragged, each move asks for a new field: the time from
 // the redraw until its coarse preview is shown (the full field it starts is
 // cancelled by the next move).
 void BM_PreviewAfterRedraw(benchmark::State& state) {
     Program program(state);
-    windows::WaveFieldLayer& field = program.lentoi.waveField();
-    field.setMode(windows::WaveFieldMode::Intensity);
-    field.waitForField();
+    windows::WaveFieldLayer& field = fieldOn(program, windows::WaveFieldMode::Intensity);
     for (auto _ : state) {
         QScrollBar* bar = scrollBar(program.lentoi, "HScroll1");
         bar->setValue(bar->value() == 0 ? 1 : 0);
@@ -80,18 +84,11 @@ void BM_PreviewAfterRedraw(benchmark::State& state) {
             state.SkipWithError("the full field came before the preview");
     }
 }
-BENCHMARK(BM_PreviewAfterRedraw)
-    ->ArgNames({"screen", "ratio"})
-    ->Args({0, 1})
-    ->Args({1, 2})
-    ->Unit(benchmark::kMillisecond)
-    ->UseManualTime();
+BENCHMARK(BM_PreviewAfterRedraw)->Apply(onBothScreens)->UseManualTime();
 
 void BM_WaveFrame(benchmark::State& state) {
     Program program(state);
-    windows::WaveFieldLayer& field = program.lentoi.waveField();
-    field.setMode(windows::WaveFieldMode::Wave);
-    field.waitForField();
+    windows::WaveFieldLayer& field = fieldOn(program, windows::WaveFieldMode::Wave);
     for (auto _ : state) {
         field.setPhase(field.phase() + 0.04);
         QImage frame = program.lentoi.canvasWidget().picture();
@@ -100,12 +97,6 @@ void BM_WaveFrame(benchmark::State& state) {
 }
 // Its rows are shared among threads: the time on the clock counts, and
 // the processor time of all of them beside it.
-BENCHMARK(BM_WaveFrame)
-    ->ArgNames({"screen", "ratio"})
-    ->Args({0, 1})
-    ->Args({1, 2})
-    ->Unit(benchmark::kMillisecond)
-    ->MeasureProcessCPUTime()
-    ->UseRealTime();
+BENCHMARK(BM_WaveFrame)->Apply(onBothScreens)->MeasureProcessCPUTime()->UseRealTime();
 
 } // namespace
