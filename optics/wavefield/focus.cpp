@@ -68,10 +68,10 @@ std::optional<Focus> findFocus(const Field& field, const Region& region, int ste
     const auto intensity = [&](double x, double y) { return std::norm(field.at(x, y)); };
     double bx = 0, by = 0, best = -1;
     for (int i = 0; i <= steps; ++i) {
-        if (cancelled()) {
-            return std::nullopt;
-        }
         for (int j = 0; j <= steps; ++j) {
+            if (cancelled()) {
+                return std::nullopt;
+            }
             const double x = region.left + (region.right - region.left) * i / steps;
             const double y = region.bottom + (region.top - region.bottom) * j / steps;
             if (field.sourceOf(x, y) != last) {
@@ -118,7 +118,7 @@ std::optional<Focus> findFocus(const Field& field, const Region& region, int ste
         return u;
     };
     double t0 = 0, u0 = peakOf(t0), t1 = -u0, u1 = peakOf(t1);
-    for (int i = 0; i < 8 && std::abs(u1) > lambda / 1000 && u1 != u0; ++i) {
+    for (int i = 0; i < 8 && std::abs(u1) > lambda / 1000 && u1 != u0 && !cancelled(); ++i) {
         const double t2 = t1 - u1 * (t1 - t0) / (u1 - u0);
         t0 = t1;
         u0 = u1;
@@ -141,6 +141,10 @@ std::optional<Focus> findFocus(const Field& field, const Region& region, int ste
         double previous = best;
         int i = 1;
         for (; i <= 20 * 200; ++i) {
+            // Thousands of points at worst: a newer picture need not wait.
+            if (cancelled()) {
+                return std::nullopt;
+            }
             const double t = sign * i * fine;
             const double v = intensity(bx + t * f.acrossX, by + t * f.acrossY);
             if (v > previous) {
@@ -153,6 +157,8 @@ std::optional<Focus> findFocus(const Field& field, const Region& region, int ste
     }
     if (found) {
         f.width = sides[0] + sides[1];
+        f.zeroBelow = -sides[1];
+        f.zeroAbove = sides[0];
     }
     const double half = f.width ? *f.width : 4 * lambda;
     const int points = std::max(profilePoints, 2);

@@ -21,6 +21,9 @@ struct Focus {
     // Between the first zeros (minima) of the intensity on each side along
     // the across direction; empty when one side has none within 20 λ.
     std::optional<double> width;
+    // The offsets of those zeros along acrossX/Y, the one below the peak
+    // first; set with width.
+    double zeroBelow = 0, zeroAbove = 0;
     // The intensity at offsets profileFrom + i·profileStep along acrossX/Y.
     std::vector<double> profile;
     double profileFrom = 0, profileStep = 0;

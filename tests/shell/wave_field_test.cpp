@@ -8,6 +8,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <complex>
+#include <numbers>
 
 #include <functional>
 
@@ -44,7 +46,26 @@ TEST_F(WaveFieldTest, TheFieldTakesOnlyThePixelsBehindThePicture) {
                                    canvas::toPixel(windows::kLensFill)};
             // The legend's corner, top right, is left out.
             const int legendLeft = plain.width() - 400, legendBottom = 100;
-            long marks = 0, marksChanged = 0, background = 0, coloured = 0;
+            long marks = 0, marksChanged = 0, background = 0, coloured = 0, offScale = 0;
+            // A pixel behind takes its cell's place on the scale, worked out
+            // in double precision, within one of the scale's 256 colours.
+            const windows::ComputedField& field = *fieldOf(window)->shownField();
+            const auto scale =
+                mode == WaveFieldMode::Wave ? windows::waveColour : windows::intensityColour;
+            const std::complex<double> turn = std::polar(
+                1 / double(field.peak), -2 * std::numbers::pi * fieldOf(window)->phase());
+            const auto onScale = [&](int x, int y, QRgb pixel) {
+                const std::complex<double> v = field.values[static_cast<std::size_t>(
+                    y * field.grid.rows / plain.height() * field.grid.columns +
+                    x * field.grid.columns / plain.width())];
+                const double t = mode == WaveFieldMode::Wave ? 0.5 + 0.5 * (v * turn).real()
+                                                             : std::abs(v * turn);
+                const double level = std::round(std::clamp(std::isnan(t) ? 0 : t, 0.0, 1.0) * 255);
+                for (const double near : {level - 1, level, level + 1})
+                    if (pixel == canvas::toPixel(scale(std::clamp(near, 0.0, 255.0) / 255)))
+                        return true;
+                return false;
+            };
             for (int y = 0; y < plain.height(); ++y)
                 for (int x = 0; x < plain.width(); ++x) {
                     if (x > legendLeft && y < legendBottom)
@@ -53,8 +74,10 @@ TEST_F(WaveFieldTest, TheFieldTakesOnlyThePixelsBehindThePicture) {
                     const bool isBehind = was == behind[0] || was == behind[1];
                     (isBehind ? background : marks) += 1;
                     (isBehind ? coloured : marksChanged) += was != is;
+                    offScale += isBehind && !onScale(x, y, is);
                 }
             EXPECT_EQ(marksChanged, 0) << name << " of " << marks;
+            EXPECT_EQ(offScale, 0) << name;
             EXPECT_GT(coloured, background * 9 / 10) << name;
         }
     }
@@ -127,6 +150,20 @@ TEST_F(WaveFieldTest, TheLensDataReadsThePerfectFocusFromTheField) {
     });
     ASSERT_NE(strehl, rows.end());
     EXPECT_EQ(strehl->value, windows::formatTwoDecimals(1.0));
+    // Its plot: brightest at the middle, dark at the zeros it marks, which
+    // lie the row's width of the focus apart, evenly about the peak.
+    const auto& plot = windows::lensDataPanel(sahl())->content().plot;
+    ASSERT_TRUE(plot && plot->marks.size() == 2);
+    const auto at = [&](double offset) {
+        return plot
+            ->values[static_cast<std::size_t>(std::lround((offset - plot->from) / plot->step))];
+    };
+    const double peak = *std::max_element(plot->values.begin(), plot->values.end());
+    EXPECT_EQ(at(0), peak);
+    EXPECT_EQ((strehl + 1)->value, windows::formatTwoDecimals(plot->marks[1] - plot->marks[0]));
+    EXPECT_NEAR(plot->marks[0] + plot->marks[1], 0, plot->step);
+    for (const double zero : plot->marks)
+        EXPECT_LT(at(zero), 0.01 * peak);
 }
 
 // [ halves the field's wavelength, and the lens data measures the

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <optional>
 #include <vector>
 
 namespace windows {
@@ -27,6 +28,16 @@ struct LensDataMark {
     bool operator==(const LensDataMark&) const = default;
 };
 
+// A curve the panel plots under its rows, as wide as the panel: values at
+// even steps of an offset, drawn against the largest of them, and lines
+// across the plot at the offsets marked.
+struct LensDataPlot {
+    std::vector<double> values;
+    double from = 0, step = 0; // values[i] lies at the offset from + i·step
+    std::vector<double> marks;
+    bool operator==(const LensDataPlot&) const = default;
+};
+
 // The panel's caption, on both windows.
 inline const QString kLensDataCaption = QStringLiteral("ΔΕΔΟΜΕΝΑ ΦΑΚΟΥ  LENS DATA");
 
@@ -34,6 +45,7 @@ inline const QString kLensDataCaption = QStringLiteral("ΔΕΔΟΜΕΝΑ ΦΑΚ�
 struct LensDataContent {
     std::vector<LensDataRow> rows;
     std::vector<LensDataMark> marks;
+    std::optional<LensDataPlot> plot;
     bool operator==(const LensDataContent&) const = default;
 };
 

@@ -2,6 +2,7 @@
 
 #include "canvas/qt/canvaswidget.h"
 #include "windows/common/formwindow.h"
+#include "windows/common/numbers.h"
 #include "windows/common/picturefile.h"
 
 #include <QEvent>
@@ -22,6 +23,7 @@ constexpr int kWidthStepPx = 24;
 constexpr int kRuleHeightPx = 7;
 constexpr int kTickHalfPx = 6;
 constexpr double kSmallestRingPx = 6;
+constexpr int kPlotLines = 4; // the plot's height in lines, with its scale
 // Devices with more pixels to each of the panel's are painted without the
 // frame's image, which would grow as their square.
 constexpr double kLargestKeptRatio = 8;
@@ -125,6 +127,8 @@ void LensDataPanel::layOut() {
         values = std::max(values, line.value.size().width());
         height += lineHeightPx_;
     }
+    if (content_.plot)
+        height += kPlotLines * lineHeightPx_;
     // In whole steps, so that the panel keeps its width as the numbers change.
     const int width = 2 * kPaddingPx + static_cast<int>(std::ceil(labels + values)) + kColumnGapPx;
     const QSize size((width + kWidthStepPx - 1) / kWidthStepPx * kWidthStepPx,
@@ -221,6 +225,45 @@ void LensDataPanel::paintValues(QPainter& painter) const {
         painter.drawStaticText(QPointF(right, y), line.value);
         y += lineHeightPx_;
     }
+    paintPlot(painter, y);
+}
+
+// The curve over a base line, the marks across it in the colour of the marks
+// on the drawing, and the offsets of its ends beneath.
+void LensDataPanel::paintPlot(QPainter& painter, int top) const {
+    if (!content_.plot || content_.plot->values.size() < 2)
+        return;
+    const LensDataPlot& plot = *content_.plot;
+    const double peak = *std::max_element(plot.values.begin(), plot.values.end());
+    const double left = kPaddingPx, across = width() - 2 * kPaddingPx;
+    const double bottom = top + (kPlotLines - 1) * lineHeightPx_, high = bottom - top - 2;
+    const double span = plot.step * static_cast<double>(plot.values.size() - 1);
+    const auto xOf = [&](double offset) {
+        return left + (span > 0 ? (offset - plot.from) / span : 0.5) * across;
+    };
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(kFrame);
+    painter.drawLine(QPointF(left, bottom), QPointF(left + across, bottom));
+    painter.setPen(QPen(kMarks, 1, Qt::DashLine));
+    for (const double mark : plot.marks)
+        if (std::isfinite(mark))
+            painter.drawLine(QPointF(xOf(mark), top), QPointF(xOf(mark), bottom));
+    QPolygonF curve;
+    for (std::size_t i = 0; i < plot.values.size(); ++i) {
+        const double value = std::isfinite(plot.values[i]) && peak > 0 ? plot.values[i] / peak : 0;
+        curve << QPointF(xOf(plot.from + plot.step * static_cast<double>(i)),
+                         bottom - std::clamp(value, 0.0, 1.0) * high);
+    }
+    painter.setPen(QPen(kText, 1.5));
+    painter.drawPolyline(curve);
+    painter.setPen(kText);
+    const QFontMetrics metrics(font_);
+    const QString from = formatTwoDecimals(plot.from), to = formatTwoDecimals(plot.from + span);
+    const double baseline = bottom + metrics.ascent() + 1;
+    painter.drawText(QPointF(left, baseline), from);
+    painter.drawText(QPointF(left + across - metrics.horizontalAdvance(to), baseline), to);
+    painter.restore();
 }
 
 void LensDataPanel::paintMarks(QPainter& painter) const {

@@ -80,6 +80,7 @@ class LensDataPanel : public PictureOverlay {
     void placeInCorner();
     void paintFrame(QPainter& painter) const;
     void paintValues(QPainter& painter) const;
+    void paintPlot(QPainter& painter, int top) const;
 
     canvas::CanvasWidget& canvas_;
     std::function<LensDataContent()> compute_;

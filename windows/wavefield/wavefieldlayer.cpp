@@ -1,15 +1,16 @@
 #include "windows/wavefield/wavefieldlayer.h"
 
 #include "canvas/qt/canvaswidget.h"
-#include "windows/lens_data/lensdatapanel.h"
 
 #include <QCoreApplication>
 #include <QLocale>
 #include <QPainter>
 #include <QShortcut>
+#include <QtConcurrentMap>
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cmath>
 #include <numbers>
 
@@ -25,6 +26,48 @@ constexpr double kShortest = 0.125; // of the dots' wavelength
 // points only: the large-kr sum spikes within a wavelength of a boundary.
 constexpr double kPeakShare = 0.002;
 constexpr int kLevels = 256;
+// The preview has at most about this many points, whatever the screen:
+// computed well within a frame of a drag.
+constexpr double kPreviewPoints = 1 << 16;
+
+// Pixels across and down to each point of the preview: four at least.
+int previewStep(const wf::Grid& grid) {
+    const double points = static_cast<double>(grid.columns) * grid.rows;
+    return std::max(4, static_cast<int>(std::ceil(std::sqrt(points / kPreviewPoints))));
+}
+
+// Every step-th point of grid across and down, each in the middle of the
+// step × step points it stands for.
+wf::Grid coarser(const wf::Grid& grid, int step) {
+    const double middle = (step - 1) / 2.0;
+    return {grid.x0 + grid.dx * middle,
+            grid.y0 + grid.dy * middle,
+            grid.dx * step,
+            grid.dy * step,
+            (grid.columns + step - 1) / step,
+            (grid.rows + step - 1) / step};
+}
+
+// The rank-th smallest of values, none negative: nth_element's answer, but
+// in two straight passes over millions of points. A float that is not
+// negative orders as its bits do, so its upper 16 bits give its bucket; the
+// rank lies in one bucket, whose few values are sorted.
+float ranked(const std::vector<float>& values, std::size_t rank) {
+    constexpr int kShift = 16;
+    std::vector<std::size_t> count(std::size_t{1} << kShift);
+    for (const float v : values)
+        ++count[std::bit_cast<std::uint32_t>(v) >> kShift];
+    std::size_t below = 0, bucket = 0;
+    while (below + count[bucket] <= rank)
+        below += count[bucket++];
+    std::vector<float> in;
+    in.reserve(count[bucket]);
+    for (const float v : values)
+        if (std::bit_cast<std::uint32_t>(v) >> kShift == bucket)
+            in.push_back(v);
+    std::nth_element(in.begin(), in.begin() + static_cast<std::ptrdiff_t>(rank - below), in.end());
+    return in[rank - below];
+}
 
 // The field of one request, computed on a worker.
 ComputedField computeField(const wf::Field& field, const wf::Grid& grid,
@@ -40,14 +83,26 @@ ComputedField computeField(const wf::Field& field, const wf::Grid& grid,
         out.error = "cancelled";
         return out;
     }
+    // |u| in double, rounded once, in chunks that vectorise: millions of
+    // points, and a newer picture may be waiting for the worker.
     std::vector<float> amplitude(values->size());
-    std::transform(values->begin(), values->end(), amplitude.begin(),
-                   [](wf::ComplexF u) { return std::isfinite(std::abs(u)) ? std::abs(u) : 0.f; });
+    constexpr std::size_t kChunk = 1 << 16;
+    for (std::size_t begin = 0; begin < amplitude.size(); begin += kChunk) {
+        if (cancel && cancel->load(std::memory_order_relaxed)) {
+            out.error = "cancelled";
+            return out;
+        }
+        const std::size_t end = std::min(amplitude.size(), begin + kChunk);
+        for (std::size_t i = begin; i < end; ++i) {
+            const double re = (*values)[i].real(), im = (*values)[i].imag();
+            const auto a = static_cast<float>(std::sqrt(re * re + im * im));
+            amplitude[i] = std::isfinite(a) ? a : 0.f;
+        }
+    }
     if (!amplitude.empty()) {
         const auto rank = static_cast<std::ptrdiff_t>(static_cast<double>(amplitude.size() - 1) *
                                                       (1 - kPeakShare));
-        std::nth_element(amplitude.begin(), amplitude.begin() + rank, amplitude.end());
-        out.peak = amplitude[static_cast<std::size_t>(rank)];
+        out.peak = ranked(amplitude, static_cast<std::size_t>(rank));
     }
     out.values = std::move(*values);
     return out;
@@ -61,11 +116,48 @@ std::array<QRgb, kLevels> scaleTable(canvas::Color (*scale)(double)) {
 }
 
 // A value outside 0..1 takes the nearer end; NaN, which has no place on the
-// scale, the lowest colour.
-int level(double t) {
-    if (!(t > 0))
-        return 0;
-    return static_cast<int>(std::lround(std::min(t, 1.0) * (kLevels - 1)));
+// scale, the lowest colour. Without branches, so that a row's loop
+// vectorises.
+inline int level(float t) {
+    const float inside = t > 0 ? std::min(t, 1.0f) : 0.0f;
+    return static_cast<int>(inside * (kLevels - 1) + 0.5f);
+}
+
+// The levels of a row of the wave at a phase (its real part there, turn
+// holding the phase and the scale), and of its amplitude: loops of
+// arithmetic alone, which vectorise; the colours come after.
+void waveLevels(const wf::ComplexF* value, int count, wf::ComplexF turn, int* levels) {
+    for (int i = 0; i < count; ++i)
+        levels[i] =
+            level(0.5f + 0.5f * (value[i].real() * turn.real() - value[i].imag() * turn.imag()));
+}
+
+// The intensity scale runs in amplitude, so that the faint light away from a
+// focus still shows.
+void amplitudeLevels(const wf::ComplexF* value, int count, float inverse, int* levels) {
+    for (int i = 0; i < count; ++i)
+        levels[i] = level(std::sqrt(std::norm(value[i])) * inverse);
+}
+
+// Rows 0..rows − 1 in blocks, done by the global thread pool: a frame of the
+// wave at twice the screen's resolution takes millions of pixels.
+template <class Work> void inRowBlocks(int rows, Work work) {
+    constexpr int kBlocksPerThread = 4; // evens out a busy core
+    const int blocks = std::clamp(
+        QThreadPool::globalInstance()->maxThreadCount() * kBlocksPerThread, 1, std::max(rows, 1));
+    std::vector<std::pair<int, int>> parts;
+    for (int b = 0; b < blocks; ++b)
+        parts.emplace_back(rows * b / blocks, rows * (b + 1) / blocks);
+    QtConcurrent::blockingMap(
+        parts, [&work](const std::pair<int, int>& part) { work(part.first, part.second); });
+}
+
+// The pixels of the colours behind take the field's; the rest stay.
+void replaceBehind(QRgb* pixel, const QRgb* field, int count, QRgb first, QRgb second) {
+    for (int x = 0; x < count; ++x) {
+        const QRgb p = pixel[x], f = field[x];
+        pixel[x] = (p == first) | (p == second) ? f : p;
+    }
 }
 
 } // namespace
@@ -174,16 +266,23 @@ void WaveFieldLayer::request() {
     cancel_ = std::make_shared<std::atomic<bool>>(false);
     pool_.start([this, s = *setup, grid, cancel = cancel_, generation] {
         const wf::Field computed(s);
-        auto field = std::make_shared<ComputedField>(computeField(computed, grid, cancel.get()));
-        field->generation = generation;
-        if (*cancel)
-            return;
-        QMetaObject::invokeMethod(
-            this, [this, field] { deliver(*field); }, Qt::QueuedConnection);
+        // A coarse field first, shown while the full one is computed: while
+        // a drag asks for a new picture at every move, the full field never
+        // comes, the preview always does.
+        for (const int step : {previewStep(grid), 1}) {
+            auto field = std::make_shared<ComputedField>(
+                computeField(computed, coarser(grid, step), cancel.get()));
+            field->generation = generation;
+            field->step = step;
+            if (*cancel)
+                return;
+            QMetaObject::invokeMethod(
+                this, [this, field] { deliver(*field); }, Qt::QueuedConnection);
+            if (!field->error.empty())
+                return;
+        }
         // The focus comes after the picture: the lens data waits for it, the
         // picture need not.
-        if (!field->error.empty())
-            return;
         auto focus = std::make_shared<std::optional<wf::Focus>>(
             wf::findFocus(computed, s.region, 64, 101, cancel.get()));
         if (!*cancel)
@@ -216,6 +315,8 @@ void WaveFieldLayer::waitForField() {
 
 void WaveFieldLayer::setPhase(double turns) {
     phase_ = std::isfinite(turns) ? turns - std::floor(turns) : 0;
+    if (mode_ != WaveFieldMode::Wave)
+        return; // the intensity stands still
     recolour();
     canvas_.update();
 }
@@ -241,18 +342,23 @@ void WaveFieldLayer::recolour() {
     const wf::ComplexF turn =
         std::polar(inverse, static_cast<float>(-2 * std::numbers::pi * phase_));
     const bool waves = mode_ == WaveFieldMode::Wave;
-    const wf::ComplexF* value = shown_->values.data();
-    for (int j = 0; j < grid.rows; ++j) {
-        auto* row = reinterpret_cast<QRgb*>(colours_.scanLine(j));
-        for (int i = 0; i < grid.columns; ++i, ++value) {
-            // The intensity scale runs in amplitude, so that the faint
-            // light away from a focus still shows.
-            row[i] = waves
-                         ? wave[static_cast<std::size_t>(level(0.5 + 0.5 * (*value * turn).real()))]
-                         : intensity[static_cast<std::size_t>(
-                               level(std::sqrt(std::norm(*value)) * inverse))];
+    const int columns = grid.columns;
+    uchar* bits = colours_.bits();
+    const qsizetype stride = colours_.bytesPerLine();
+    inRowBlocks(grid.rows, [&](int begin, int end) {
+        std::vector<int> levels(static_cast<std::size_t>(columns));
+        for (int j = begin; j < end; ++j) {
+            auto* row = reinterpret_cast<QRgb*>(bits + j * stride);
+            const wf::ComplexF* value = shown_->values.data() + std::ptrdiff_t{j} * columns;
+            if (waves)
+                waveLevels(value, columns, turn, levels.data());
+            else
+                amplitudeLevels(value, columns, inverse, levels.data());
+            const std::array<QRgb, kLevels>& scale = waves ? wave : intensity;
+            for (int i = 0; i < columns; ++i)
+                row[i] = scale[static_cast<std::size_t>(levels[static_cast<std::size_t>(i)])];
         }
-    }
+    });
 }
 
 void WaveFieldLayer::composite(QImage& image) const {
@@ -267,19 +373,36 @@ void WaveFieldLayer::composite(QImage& image) const {
         const QRgb first = canvas::toPixel(colours.front()),
                    second = canvas::toPixel(colours.back());
         const int width = image.width(), height = image.height();
-        const int columns = colours_.width(), rows = colours_.height();
+        const int columns = colours_.width(), rows = colours_.height(), step = shown_->step;
+        // The logical pixel under each of the image's, and the point of the
+        // field that stands for it.
+        const std::int64_t across = canvas_.surface().widthPx(),
+                           down = canvas_.surface().heightPx();
         std::vector<int> column(static_cast<std::size_t>(width));
         for (int x = 0; x < width; ++x)
             column[static_cast<std::size_t>(x)] =
-                std::min(columns - 1, static_cast<int>(std::int64_t(x) * columns / width));
-        for (int y = 0; y < height; ++y) {
-            auto* pixel = reinterpret_cast<QRgb*>(image.scanLine(y));
-            const auto* field = reinterpret_cast<const QRgb*>(colours_.constScanLine(
-                std::min(rows - 1, static_cast<int>(std::int64_t(y) * rows / height))));
-            for (int x = 0; x < width; ++x)
-                if (pixel[x] == first || pixel[x] == second)
-                    pixel[x] = field[column[static_cast<std::size_t>(x)]];
-        }
+                std::min(columns - 1, static_cast<int>(x * across / width / step));
+        uchar* bits = image.bits();
+        const qsizetype stride = image.bytesPerLine();
+        inRowBlocks(height, [&](int begin, int end) {
+            // A row of the field spread to the image's width, for as many
+            // rows of the image as it covers.
+            std::vector<QRgb> spread(static_cast<std::size_t>(width));
+            int spreadRow = -1;
+            for (int y = begin; y < end; ++y) {
+                const int fieldRow = std::min(rows - 1, static_cast<int>(y * down / height / step));
+                if (fieldRow != spreadRow) {
+                    const auto* field =
+                        reinterpret_cast<const QRgb*>(colours_.constScanLine(fieldRow));
+                    for (int x = 0; x < width; ++x)
+                        spread[static_cast<std::size_t>(x)] =
+                            field[column[static_cast<std::size_t>(x)]];
+                    spreadRow = fieldRow;
+                }
+                replaceBehind(reinterpret_cast<QRgb*>(bits + y * stride), spread.data(), width,
+                              first, second);
+            }
+        });
     }
     paintLegend(image);
 }
@@ -298,23 +421,14 @@ void WaveFieldLayer::paintLegend(QImage& image) const {
     else if (!shown_)
         low = "…", high.clear();
 
-    // With the lens data: the intensity across the beam at its focus.
-    const auto* panel = canvas_.findChild<const LensDataPanel*>();
-    const std::vector<double>* profile =
-        panel && panel->shown() && shown_ && shown_->focus && shown_->focus->profile.size() > 1
-            ? &shown_->focus->profile
-            : nullptr;
-    const QString across = "Ένταση κατά πλάτος  Intensity across the focus";
-
     QPainter painter(&image);
     const QFontMetrics metrics = painter.fontMetrics();
-    const int line = metrics.height(), bar = 10, margin = 6, plot = profile ? 4 * line : 0;
+    const int line = metrics.height(), bar = 10, margin = 6;
     const int width =
         std::max({metrics.horizontalAdvance(title),
-                  metrics.horizontalAdvance(low) + metrics.horizontalAdvance(high) + margin,
-                  profile ? metrics.horizontalAdvance(across) : 0, 128}) +
+                  metrics.horizontalAdvance(low) + metrics.horizontalAdvance(high) + margin, 128}) +
         2 * margin;
-    const int height = 2 * line + bar + 2 * margin + (profile ? line + plot : 0);
+    const int height = 2 * line + bar + 2 * margin;
     const double logicalWidth = image.width() / image.devicePixelRatio();
     const QRect box(static_cast<int>(logicalWidth) - width - 8, 8, width, height);
     painter.fillRect(box, Qt::white);
@@ -332,19 +446,6 @@ void WaveFieldLayer::paintLegend(QImage& image) const {
     const int textY = barTop + bar + metrics.ascent();
     painter.drawText(box.left() + margin, textY, low);
     painter.drawText(box.right() - margin - metrics.horizontalAdvance(high), textY, high);
-    if (!profile)
-        return;
-    painter.drawText(box.left() + margin, textY + line, across);
-    const double peak = *std::max_element(profile->begin(), profile->end());
-    const double plotBottom = textY + line + plot, plotWidth = box.width() - 2 * margin;
-    QPolygonF curve;
-    for (std::size_t i = 0; i < profile->size(); ++i)
-        curve << QPointF(box.left() + margin +
-                             plotWidth * static_cast<double>(i) /
-                                 static_cast<double>(profile->size() - 1),
-                         plotBottom - (peak > 0 ? (*profile)[i] / peak : 0) * (plot - margin));
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.drawPolyline(curve);
 }
 
 } // namespace windows

@@ -32,6 +32,9 @@ namespace windows {
 struct ComputedField {
     std::uint64_t generation = 0;
     optics::wavefield::Grid grid;
+    // Logical pixels across and down to each point of the grid: more than
+    // one for the coarse preview that comes first.
+    int step = 1;
     std::vector<optics::wavefield::ComplexF> values;
     float peak = 0;    // the amplitude the colours run up to
     std::string error; // why there is no field
@@ -49,7 +52,8 @@ struct ComputedField {
 // the field of what is drawn now, computed on a worker; a newer request
 // cancels the older one, and a result reaches the screen only if it belongs
 // to the latest request (its generation). Until then no field shows, so a
-// field never lies behind a picture it was not computed for.
+// field never lies behind a picture it was not computed for. Each request
+// brings a coarse preview first, then the full field.
 class WaveFieldLayer : public QObject {
     Q_OBJECT
   public:

@@ -2,6 +2,8 @@
 
 #include "windows/common/numbers.h"
 
+#include <utility>
+
 namespace windows {
 
 void addWaveFieldRows(LensDataContent& content, const WaveFieldLayer& field) {
@@ -26,6 +28,15 @@ void addWaveFieldRows(LensDataContent& content, const WaveFieldLayer& field) {
                             focus.width ? formatTwoDecimals(*focus.width) : none});
     content.marks.push_back({LensDataMark::Kind::SpotRing, focus.x, focus.y,
                              focus.width.value_or(0), QStringLiteral("I max")});
+    if (focus.profile.size() < 2)
+        return;
+    // The intensity across the beam at its brightest point, as the field's
+    // focus measured it, with its first zeros marked.
+    content.rows.push_back({"Ένταση κατά πλάτος  Intensity across the focus", QString()});
+    LensDataPlot plot{focus.profile, focus.profileFrom, focus.profileStep, {}};
+    if (focus.width)
+        plot.marks = {focus.zeroBelow, focus.zeroAbove};
+    content.plot = std::move(plot);
 }
 
 } // namespace windows
