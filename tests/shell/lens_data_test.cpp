@@ -44,22 +44,16 @@ int changedAround(const canvas::Surface& view, const QImage& a, const QImage& b,
 
 } // namespace
 
-// The program in a Greek locale, which writes decimals with a comma.
+// The program in a Greek locale.
 class LensDataTest : public ProgramTest {
   protected:
-    void SetUp() override {
-        QLocale::setDefault(QLocale(QLocale::Greek, QLocale::Greece));
-        ProgramTest::SetUp();
-    }
-    void TearDown() override { QLocale::setDefault(saved_); }
-
     LensDataPanel& panelOf(windows::FormWindow& window) { return *windows::lensDataPanel(window); }
     LensDataPanel& lensData() { return panelOf(lentoi()); }
 
     QString minus() const { return QLocale().negativeSign(); }
 
   private:
-    QLocale saved_;
+    testing_support::GreekLocale greek_;
 };
 
 TEST_F(LensDataTest, F2ShowsAndHidesThePanelOnBothLensWindows) {

@@ -25,6 +25,19 @@ inline constexpr windows::ScreenInfo kTestScreen{1280, 800, 96};
 // is asked for (each then loads, as on first use).
 enum class Start { Main, Bare };
 
+// A Greek user's locale, which writes decimals with a comma, for as long as
+// it lives: a fixture's member holds it from before the program starts.
+class GreekLocale {
+  public:
+    GreekLocale() { QLocale::setDefault(QLocale(QLocale::Greek, QLocale::Greece)); }
+    ~GreekLocale() { QLocale::setDefault(saved_); }
+    GreekLocale(const GreekLocale&) = delete;
+    GreekLocale& operator=(const GreekLocale&) = delete;
+
+  private:
+    QLocale saved_;
+};
+
 // The whole program on a screen, its "END" only noted in ended.
 inline std::unique_ptr<shell::Application> startProgram(ScriptedDialogs& dialogs, bool& ended,
                                                         Start start = Start::Main,

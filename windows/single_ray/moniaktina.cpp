@@ -92,6 +92,12 @@ void Moniaktina::connectHandlers() {
     onChange(aktina2, [this] { aktina2_Change(); });
     onChange(kentrokykloy, [this] { kentrokykloy_Change(); });
     onChange(deiktisdiathlasis, [this] { deiktisdiathlasis_Change(); });
+    namespace bars = moniaktina_bars;
+    for (auto [box, bar, design] :
+         {std::tuple{Text6, aktina1, bars::aktina1}, std::tuple{Text5, aktina2, bars::aktina2},
+          std::tuple{Text2, deiktisdiathlasis, bars::deiktisdiathlasis},
+          std::tuple{Text7, kentrokykloy, bars::kentrokykloy}})
+        takeTypedValues(box, bar, design, host().dialogs());
     connect(Command1, &QPushButton::clicked, this, &Moniaktina::Command1_Click);
     canvas::CanvasWidget& view = canvasWidget();
     connect(&view, &canvas::CanvasWidget::mouseDown, this, &Moniaktina::Form_MouseDown);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "optics/spherical/state.h"
+#include "windows/common/controls.h"
 #include "windows/common/formwindow.h"
 #include "windows/single_ray/moniaktinasetup.h"
 #include "windows/single_ray/singleraypicture.h"
@@ -108,7 +109,9 @@ class Moniaktina : public FormWindow {
     void drawFaces(const optics::spherical::SphericalLens& lens, double h);
     void drawFocalMarks(double xr);
     void drawRimMarks(double xr, double h);
-    double index() const { return deiktisdiathlasis->value() / 100.0; }
+    double index() const {
+        return inUnits(deiktisdiathlasis->value(), moniaktina_bars::deiktisdiathlasis);
+    }
 
     optics::spherical::Poreiaaktinon& state_;
     SingleRayPicture picture_;
