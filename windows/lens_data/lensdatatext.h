@@ -1,6 +1,7 @@
 #pragma once
 
 #include "optics/lensdata/lens_data.h"
+#include "optics/spherical/tracer.h"
 #include "windows/lens_data/lensdatacontent.h"
 
 #include <optional>
@@ -28,5 +29,11 @@ LensDataContent sahlLensDataContent(const optics::lensdata::BeamData& data,
                                     const std::optional<optics::lensdata::Light>& light,
                                     SinceLight since = SinceLight::SameLens,
                                     double wavelength = optics::lensdata::kSahlWavelength);
+
+// The single-ray window: the index its picture was drawn with and the
+// critical angle of that glass, then each face the ray drawn meets (none
+// drawn: the panel says so), with a mark along the normal at each.
+LensDataContent rayAnglesContent(double n,
+                                 const std::optional<optics::spherical::SingleRayPath>& ray);
 
 } // namespace windows

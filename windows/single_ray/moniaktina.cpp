@@ -2,6 +2,8 @@
 
 #include "windows/common/controls.h"
 #include "windows/common/numbers.h"
+#include "windows/lens_data/lensdatapanel.h"
+#include "windows/lens_data/lensdatatext.h"
 
 #include <tuple>
 
@@ -39,6 +41,18 @@ Moniaktina::Moniaktina(Host& host, optics::spherical::Poreiaaktinon& state)
     nameControls();
     connectHandlers();
     addPictureShortcuts("moniaktina");
+    createAnglesPanel();
+}
+
+void Moniaktina::createAnglesPanel() {
+    addLensDataPanel(
+        *this, [this] { return rayAnglesContent(drawnIndex_, drawnRay_); }, kRayAnglesCaption);
+}
+
+void Moniaktina::setDrawn(std::optional<optics::spherical::SingleRayPath> ray) {
+    drawnIndex_ = index();
+    drawnRay_ = std::move(ray);
+    lensDataPanel(*this)->invalidate();
 }
 
 void Moniaktina::createScrollBars() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "optics/spherical/state.h"
+#include "optics/spherical/tracer.h"
 #include "windows/common/controls.h"
 #include "windows/common/formwindow.h"
 #include "windows/single_ray/moniaktinasetup.h"
@@ -11,6 +12,7 @@
 #include <QScrollBar>
 
 #include <array>
+#include <optional>
 
 namespace windows {
 
@@ -113,8 +115,15 @@ class Moniaktina : public FormWindow {
         return inUnits(deiktisdiathlasis->value(), moniaktina_bars::deiktisdiathlasis);
     }
 
+    // F2's panel: the angles of the ray drawn at each face it meets.
+    void createAnglesPanel();
+    void setDrawn(std::optional<optics::spherical::SingleRayPath> ray);
+
     optics::spherical::Poreiaaktinon& state_;
     SingleRayPicture picture_;
+    // The index the picture was drawn with and the path of its ray, if any.
+    double drawnIndex_ = 0;
+    std::optional<optics::spherical::SingleRayPath> drawnRay_;
     bool indexMoved_ = false; // the index bar's handler has written Text2
 };
 
