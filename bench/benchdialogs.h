@@ -24,6 +24,7 @@ class BenchDialogs : public windows::Dialogs {
         return std::nullopt;
     }
     bool choosePrinter(QPrinter&) override { return false; }
+    void beep() override {}
 
   private:
     std::optional<QString> answer_;

@@ -5,7 +5,8 @@
 namespace shell {
 
 // The lens choice's index bar as the designer left it.
-inline constexpr windows::BarDesign kDeiktissahlBar{100, 250, 1, 20, 150, 360, 2280, 2535, 375};
+inline constexpr windows::BarDesign kDeiktissahlBar{100, 250,  1,    20,  150,
+                                                    360, 2280, 2535, 375, 100};
 
 struct EisagogikoSetup {
     int deiktissahl = kDeiktissahlBar.value;

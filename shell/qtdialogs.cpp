@@ -54,4 +54,8 @@ bool QtDialogs::choosePrinter(QPrinter& printer) {
     return dialog.exec() == QDialog::Accepted;
 }
 
+void QtDialogs::beep() {
+    QApplication::beep();
+}
+
 } // namespace shell

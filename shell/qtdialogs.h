@@ -13,6 +13,7 @@ class QtDialogs : public windows::Dialogs {
     std::optional<QString> saveFileName(const windows::FileQuestion& question) override;
     std::optional<QString> openFileName(const windows::FileQuestion& question) override;
     bool choosePrinter(QPrinter& printer) override;
+    void beep() override;
 };
 
 } // namespace shell

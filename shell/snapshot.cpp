@@ -39,10 +39,13 @@ void saveSetup(const Setup& setup, const QDir& dir, SnapshotResult& result) {
     result.written << path;
 }
 
-// Each panel follows every picture its window draws from here on.
+// Each panel follows every picture its window draws from here on; the
+// single-ray window's, once the window is there.
 void showLensData(Application& app) {
     windows::lensDataPanel(app.lentoi())->setShown(true);
     windows::lensDataPanel(app.elSahl())->setShown(true);
+    if (app.hasMoniaktina())
+        windows::lensDataPanel(app.moniaktina())->setShown(true);
 }
 
 // Without --wave-field a set-up's own field stays as it was drawn.
@@ -105,9 +108,12 @@ void shiftDrag(canvas::CanvasWidget& drawing, canvas::UserPoint from, canvas::Us
 // the orange mark to halfway between it and the origin, where the window's
 // first aim lies: a picture of the outline alone shows little. The workbench
 // is shown again for the pictures after it.
-void snapSingleRay(Application& app, const QDir& dir, Setup& drawn, SnapshotResult& result) {
+void snapSingleRay(Application& app, LensDataShown lensData, const QDir& dir, Setup& drawn,
+                   SnapshotResult& result) {
     app.openSingleRay();
     windows::Moniaktina& window = app.moniaktina();
+    if (lensData == LensDataShown::Yes)
+        showLensData(app);
     const canvas::ShapeControl& mark = window.sourceMark();
     shiftDrag(window.canvasWidget(), {mark.Left, mark.Top}, {mark.Left / 2, mark.Top / 2});
     save(window, dir, "moniaktina.png", result);
@@ -153,7 +159,7 @@ SnapshotResult writeSnapshots(Application& app, const QString& dir,
     Setup drawn;
     save(app.lentoi(), target, "lentoi.png", result);
     drawn.lentoi = app.lentoi().setup();
-    snapSingleRay(app, target, drawn, result);
+    snapSingleRay(app, lensData, target, drawn, result);
     snapHyperbolic(app, target, drawn, result);
     saveSetup(drawn, target, result);
     return result;

@@ -3,6 +3,8 @@
 #include "optics/spherical/state.h"
 
 #include <functional>
+#include <optional>
+#include <vector>
 
 namespace canvas {
 class Surface;
@@ -45,6 +47,33 @@ double fanAngleRad(int i, double anglestep);
 void pointBundle(canvas::Surface& surface, Poreiaaktinon& state, const BundleControls& controls,
                  const IdealImageMark& aktinaideal, double xa, double xb, double r1, double r2,
                  double& x0, double& y0);
+
+// Where the single ray meets a face, and what Snell's law makes of it there.
+// Angles are degrees from the face's normal, 0 to 90.
+struct FaceCrossing {
+    double x = 0, y = 0;
+    int face = 0;                    // 1: circle 1, 2: circle 2
+    double normalX = 0, normalY = 0; // unit, outward from the circle's centre
+    bool intoGlass = false;          // from the air into the glass
+    double incidenceDeg = 0;
+    std::optional<double> refractionDeg; // empty: totally reflected, the ray ends here
+};
+
+// The single ray's path from its start: the faces it crosses in order (at
+// most five) and the direction it leaves the last one with, unless it was
+// totally reflected there. No crossing when it misses the lens or has no
+// direction.
+struct SingleRayPath {
+    std::vector<FaceCrossing> crossings;
+    double dx = 0, dy = 0;
+    bool reflected = false;
+};
+SingleRayPath singleRayPath(const SphericalLens& lens, double x0, double y0, double dx, double dy);
+
+// The largest angle of incidence that still lets light through a face, in
+// degrees: asin(1/n) inside glass of n > 1, asin(n) outside glass of n < 1.
+// Empty for n = 1, or no index at all.
+std::optional<double> criticalAngleDeg(double n);
 
 // One ray through at most five faces, drawn in red to the window's edge; ends
 // at a face where it is totally reflected. Writes the last face point into

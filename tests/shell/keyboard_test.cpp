@@ -299,6 +299,70 @@ TEST_F(KeyboardTest, EveryControlAndMenuHasAnAccessibleName) {
     }
     // The workbench's 22 controls and 6 menus, 9 on the single-ray window,
     // 5 on the lens choice, 3 options and 4 menus on ElSahl; and the
-    // lens-data panels of the workbench and ElSahl.
-    EXPECT_EQ(named, 22 + 6 + 9 + 5 + 3 + 4 + 2);
+    // panels of the workbench, the single-ray window and ElSahl.
+    EXPECT_EQ(named, 22 + 6 + 9 + 5 + 3 + 4 + 3);
+}
+
+// The program in a Greek locale.
+class TypedValueTest : public KeyboardTest {
+    testing_support::GreekLocale greek_;
+};
+
+// A box that shows a bar's value takes a number typed in its units and
+// Enter: the bar moves there, held in its range, and its handler writes the
+// box as after a mouse move. Anything else is refused with a beep and
+// Escape takes the typing back; then nothing changes at all.
+TEST_F(TypedValueTest, BoxesTakeTypedNumbersOnEnter) {
+    const struct {
+        const char *window, *box, *bar;
+        std::vector<const char*> typed;
+        Qt::Key key;
+        int value; // -1: as it was
+        const char* text;
+        bool refused = false;
+    } rows[] = {
+        // clang-format off
+        {"lentoi", "Text6", "aktina1", {"120"}, Qt::Key_Return, 120, "Ακτίνα1 =120"},
+        {"lentoi", "Text5", "aktina2", {" 75 "}, Qt::Key_Enter, 75, "Ακτίνα2 =75"},
+        {"lentoi", "Text7", "kentrokykloy", {"9999"}, Qt::Key_Return, 500, "Κέντρο δεξί κύκλου=500"},
+        {"lentoi", "Text2", "deiktisdiathlasis", {"1,62"}, Qt::Key_Return, 162,
+         "Index of Refraction Δείκτης Διάθλασης= 1,62"},
+        {"lentoi", "Text2", "deiktisdiathlasis", {"1.7"}, Qt::Key_Return, 170,
+         "Index of Refraction Δείκτης Διάθλασης= 1,70"},
+        {"lentoi", "Text5", "aktina2", {"75"}, Qt::Key_Return, -1, "Ακτίνα2 =75"},
+        {"lentoi", "Text5", "aktina2", {"abc", "nan", "inf", "1e999", ""}, Qt::Key_Return, -1,
+         "Ακτίνα2 =75", true},
+        {"lentoi", "Text6", "aktina1", {"300"}, Qt::Key_Escape, -1, "Ακτίνα1 =120"},
+        {"moniaktina", "Text6", "aktina1", {"200"}, Qt::Key_Return, 200, "Ακτίνα 1 =200"},
+        {"moniaktina", "Text7", "kentrokykloy", {"12,4"}, Qt::Key_Return, 12, "Κέντρο δεξιά=12"},
+        {"moniaktina", "Text2", "deiktisdiathlasis", {"0,3"}, Qt::Key_Return, 40,
+         "Index of refraction n= 0,40"},
+        {"moniaktina", "Text5", "aktina2", {"x1", "-nan"}, Qt::Key_Return, -1, "Ακτίνα 2 =100",
+         true},
+        // clang-format on
+    };
+    for (const auto& row : rows)
+        for (const char* typed : row.typed) {
+            windows::FormWindow& window = open(row.window);
+            QLineEdit* box = textBox(window, row.box);
+            std::map<QScrollBar*, int> bars;
+            for (QScrollBar* each : window.canvasWidget().findChildren<QScrollBar*>())
+                bars[each] = each->value();
+            const QImage picture = window.drawingImage();
+            const int beeps = dialogs.beeps;
+            QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClick(box, Qt::Key_Backspace);
+            QTest::keyClicks(box, typed);
+            QTest::keyClick(box, row.key);
+            const std::string name = std::string(row.box) + " " + typed;
+            EXPECT_EQ(box->text().toStdString(), row.text) << name;
+            if (row.value >= 0)
+                bars[scrollBar(window, row.bar)] = row.value;
+            for (const auto& [each, value] : bars)
+                EXPECT_EQ(each->value(), value) << name << " " << each->objectName().toStdString();
+            EXPECT_EQ(dialogs.beeps, beeps + row.refused) << name;
+            if (row.value < 0) {
+                EXPECT_EQ(window.drawingImage(), picture) << name;
+            }
+        }
 }

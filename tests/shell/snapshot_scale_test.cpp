@@ -38,8 +38,8 @@ bool snapshot(const QTemporaryDir& dir, const QStringList& extra) {
 
 } // namespace
 
-// --lens-data adds the panel to the pictures of the workbench and of Ibn
-// Sahl's lenses, and to no other.
+// --lens-data adds the panel to the pictures of the workbench, of the
+// single ray (its angles) and of Ibn Sahl's lenses, and to no other.
 TEST(SnapshotLensData, PanelOnTheLensPicturesOnly) {
     QTemporaryDir plain, withPanel;
     ASSERT_TRUE(plain.isValid() && withPanel.isValid());
@@ -51,7 +51,8 @@ TEST(SnapshotLensData, PanelOnTheLensPicturesOnly) {
     } rows[] = {{"lentoi.png", true},
                 {"ElSahl-planoconvex.png", true},
                 {"ElSahl-biconvex.png", true},
-                {"moniaktina.png", false}};
+                {"moniaktina.png", true},
+                {"eisagogiko.png", false}};
     for (const auto& row : rows) {
         const QImage without(plain.filePath(row.name)), with(withPanel.filePath(row.name));
         ASSERT_FALSE(without.isNull() || with.isNull()) << row.name;

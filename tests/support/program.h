@@ -25,6 +25,14 @@ inline constexpr windows::ScreenInfo kTestScreen{1280, 800, 96};
 // is asked for (each then loads, as on first use).
 enum class Start { Main, Bare };
 
+// A Greek user's locale (decimals with a comma) while it lives: a
+// fixture's member holds it from before the program starts.
+struct GreekLocale {
+    QLocale saved;
+    GreekLocale() { QLocale::setDefault(QLocale(QLocale::Greek, QLocale::Greece)); }
+    ~GreekLocale() { QLocale::setDefault(saved); }
+};
+
 // The whole program on a screen, its "END" only noted in ended.
 inline std::unique_ptr<shell::Application> startProgram(ScriptedDialogs& dialogs, bool& ended,
                                                         Start start = Start::Main,

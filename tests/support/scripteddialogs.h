@@ -21,6 +21,7 @@ class ScriptedDialogs : public windows::Dialogs {
     std::optional<QString> openFileName(const windows::FileQuestion& question) override;
     // Prints into the PDF file scripted, if any.
     bool choosePrinter(QPrinter& printer) override;
+    void beep() override { ++beeps; }
 
     // The next prompt gets this answer; nullopt is Cancel.
     void answer(std::optional<QString> reply) { answers_.push_back(std::move(reply)); }
@@ -34,6 +35,7 @@ class ScriptedDialogs : public windows::Dialogs {
     QStringList titles;
     QStringList defaults;
     std::vector<windows::FileQuestion> fileQuestions;
+    int beeps = 0;
 
   private:
     std::deque<std::optional<QString>> answers_;

@@ -1,5 +1,6 @@
 #include "windows/common/controls.h"
 
+#include "windows/common/dialogs.h"
 #include "windows/common/numbers.h"
 
 #include <QEvent>
@@ -9,6 +10,9 @@
 #include <QStyleOption>
 #include <QStyleOptionButton>
 #include <QStylePainter>
+
+#include <algorithm>
+#include <cmath>
 
 namespace windows {
 
@@ -116,6 +120,84 @@ class BarTip : public QObject {
 };
 
 } // namespace
+
+double inUnits(int value, const BarDesign& design) {
+    return static_cast<double>(value) / design.stepsPerUnit;
+}
+
+std::optional<int> typedValue(const QString& typed, const BarDesign& design) {
+    const std::optional<double> number = parseNumber(typed);
+    if (!number)
+        return std::nullopt;
+    // Held in the range before it is rounded: a huge number has no int.
+    const double steps =
+        std::clamp(*number * design.stepsPerUnit, double(design.min), double(design.max));
+    return static_cast<int>(std::lround(steps));
+}
+
+namespace {
+
+// Watches a box for Enter, Escape and the focus leaving. What the window
+// writes into the box is its text; what the user types is not, until the
+// bar has taken it.
+class TypedValue : public QObject {
+  public:
+    TypedValue(QLineEdit* box, QScrollBar* bar, const BarDesign& design, Dialogs& dialogs)
+        : QObject(box), box_(box), bar_(bar), design_(design), dialogs_(dialogs),
+          shown_(box->text()) {
+        // setText leaves a box unmodified; typing, pasting or undoing there
+        // modifies it.
+        connect(box, &QLineEdit::textChanged, this, [this](const QString& text) {
+            if (!box_->isModified())
+                shown_ = text;
+        });
+        box->installEventFilter(this);
+    }
+
+  protected:
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+        if (event->type() == QEvent::FocusOut) {
+            restore();
+            return false;
+        }
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Escape) {
+            restore();
+            return true;
+        }
+        if (key != Qt::Key_Return && key != Qt::Key_Enter)
+            return false;
+        const std::optional<int> value = typedValue(box_->text(), design_);
+        // The window's text comes back first: a handler the bar runs then
+        // writes the new one.
+        restore();
+        if (value)
+            bar_->setValue(*value);
+        else
+            dialogs_.beep();
+        return true;
+    }
+
+  private:
+    void restore() {
+        if (box_->text() != shown_ || box_->isModified())
+            setBoxText(box_, shown_);
+    }
+
+    QLineEdit* box_;
+    QScrollBar* bar_;
+    BarDesign design_;
+    Dialogs& dialogs_;
+    QString shown_;
+};
+
+} // namespace
+
+void takeTypedValues(QLineEdit* box, QScrollBar* bar, const BarDesign& design, Dialogs& dialogs) {
+    new TypedValue(box, bar, design, dialogs);
+}
 
 void nameScrollBar(QScrollBar* bar, const QString& name, BarValueText valueText) {
     bar->setAccessibleName(name);

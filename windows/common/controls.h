@@ -10,9 +10,12 @@
 
 #include <functional>
 #include <initializer_list>
+#include <optional>
 #include <utility>
 
 namespace windows {
+
+class Dialogs;
 
 // A command button whose caption wraps onto as many lines as its width
 // needs, as the designer's buttons do.
@@ -54,6 +57,20 @@ void setQuietly(QAbstractButton* button, bool checked);
 using BarValueText = std::function<QString(int value)>;
 QString wholeNumber(int value);
 QString hundredths(int value); // an index of refraction: the value / 100
+
+// The number a window shows for a bar's value, in the window's units.
+double inUnits(int value, const BarDesign& design);
+// And back: the bar's value for a number typed in those units (the
+// locale's decimal separator or '.'), the nearest step held in the bar's
+// range. Empty for anything that is not a finite number.
+std::optional<int> typedValue(const QString& typed, const BarDesign& design);
+
+// A text box that shows one bar's value takes a number typed in the
+// window's units and Enter: the bar moves to it, and its Change handler runs
+// as after a mouse move. Anything else typed is refused with a beep. Either
+// way, and on Escape or when the focus leaves, the box shows again what the
+// window last wrote into it.
+void takeTypedValues(QLineEdit* box, QScrollBar* bar, const BarDesign& design, Dialogs& dialogs);
 
 // Gives a scroll bar its accessible name, and a tooltip that says that name
 // with what the bar sets now: "name = value". The tooltip follows the bar as

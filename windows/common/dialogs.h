@@ -38,6 +38,8 @@ class Dialogs {
     virtual std::optional<QString> openFileName(const FileQuestion& question) = 0;
     // The print dialog, which sets up the printer; false when cancelled.
     virtual bool choosePrinter(QPrinter& printer) = 0;
+    // The platform's warning sound, for input refused without a word.
+    virtual void beep() = 0;
 };
 
 } // namespace windows

@@ -30,10 +30,13 @@ using SetupView = canvas::View;
 // A scroll bar as the designer left it: its range, steps and start value,
 // and its rectangle on the client area in twips. The window makes the bar
 // from it, a set-up starts from its value and a set-up file is held in its
-// range.
+// range. The number the window shows for it is its value over stepsPerUnit
+// (100 for an index of refraction shown as n), and a number typed for it
+// goes back the same way.
 struct BarDesign {
     int min, max, smallChange, largeChange, value;
     int left, top, width, height;
+    int stepsPerUnit = 1;
 };
 
 // A scroll bar's field in a set-up S: its name, the bar's design and the

@@ -17,14 +17,17 @@ struct LensDataRow {
 };
 
 // A mark the panel puts on the drawing, in the window's user units: a short
-// tick across the axis at x with its name, or a ring of the given diameter
-// (at least a few pixels) round a spot at (x, y).
+// tick across the axis at x with its name, a ring of the given diameter
+// (at least a few pixels) round a spot at (x, y), or a thin line along the
+// normal (normalX, normalY) of a face through its point (x, y), named at
+// its end.
 struct LensDataMark {
-    enum class Kind { AxisTick, SpotRing };
+    enum class Kind { AxisTick, SpotRing, Normal };
     Kind kind = Kind::AxisTick;
     double x = 0, y = 0;
     double diameter = 0;
     QString name;
+    double normalX = 0, normalY = 0;
     bool operator==(const LensDataMark&) const = default;
 };
 
@@ -38,8 +41,9 @@ struct LensDataPlot {
     bool operator==(const LensDataPlot&) const = default;
 };
 
-// The panel's caption, on both windows.
+// The panel's caption on the lens windows, and on the single-ray window.
 inline const QString kLensDataCaption = QStringLiteral("ΔΕΔΟΜΕΝΑ ΦΑΚΟΥ  LENS DATA");
+inline const QString kRayAnglesCaption = QStringLiteral("ΓΩΝΙΕΣ ΤΗΣ ΑΚΤΙΝΑΣ  RAY ANGLES");
 
 // What the panel shows under its caption.
 struct LensDataContent {

@@ -24,6 +24,7 @@ constexpr int kRuleHeightPx = 7;
 constexpr int kTickHalfPx = 6;
 constexpr double kSmallestRingPx = 6;
 constexpr int kPlotLines = 4; // the plot's height in lines, with its scale
+constexpr double kNormalHalfPx = 36;
 // Devices with more pixels to each of the panel's are painted without the
 // frame's image, which would grow as their square.
 constexpr double kLargestKeptRatio = 8;
@@ -52,12 +53,13 @@ bool onDrawing(double px, double py) {
 
 } // namespace
 
-LensDataPanel::LensDataPanel(canvas::CanvasWidget& canvas, std::function<LensDataContent()> content)
+LensDataPanel::LensDataPanel(canvas::CanvasWidget& canvas, std::function<LensDataContent()> content,
+                             const QString& caption)
     : PictureOverlay(&canvas), canvas_(canvas), compute_(std::move(content)), font_(panelFont()),
-      captionFont_(panelFont(true)), caption_(kLensDataCaption),
+      captionFont_(panelFont(true)), caption_(caption),
       lineHeightPx_(QFontMetrics(font_).lineSpacing()) {
     hide();
-    setAccessibleName(kLensDataCaption);
+    setAccessibleName(caption);
     setAttribute(Qt::WA_OpaquePaintEvent);
     caption_.setTextFormat(Qt::PlainText);
     caption_.prepare(QTransform(), captionFont_);
@@ -281,11 +283,28 @@ void LensDataPanel::paintMarks(QPainter& painter) const {
         if (mark.kind == LensDataMark::Kind::SpotRing) {
             const double radius = std::max(kSmallestRingPx, view.ScaleX(mark.diameter)) / 2;
             painter.drawEllipse(QPointF(px, py), radius, radius);
+        } else if (mark.kind == LensDataMark::Kind::Normal) {
+            paintNormal(painter, mark, QPointF(px, py));
         } else {
             painter.drawLine(QPointF(px, py - kTickHalfPx), QPointF(px, py + kTickHalfPx));
             painter.drawText(QPointF(px + 3, py - kTickHalfPx - 2), mark.name);
         }
     }
+}
+
+// Thin and dashed, not to be taken for a ray: the normal's direction in
+// pixels follows the scale's, whatever its units and its sense of y.
+void LensDataPanel::paintNormal(QPainter& painter, const LensDataMark& mark, QPointF at) const {
+    const canvas::Surface& view = canvas_.surface();
+    const QPointF along(view.toPixelX(mark.x + mark.normalX) - at.x(),
+                        view.toPixelY(mark.y + mark.normalY) - at.y());
+    const double length = std::hypot(along.x(), along.y());
+    if (!(length > 0) || !std::isfinite(length))
+        return;
+    const QPointF half = along * (kNormalHalfPx / length);
+    painter.setPen(QPen(kMarks, 1, Qt::DashLine));
+    painter.drawLine(at - half, at + half);
+    painter.drawText(at + half * 1.1, mark.name);
 }
 
 void LensDataPanel::paintAtPlace(QPainter& painter) {
@@ -307,8 +326,9 @@ void LensDataPanel::mouseReleaseEvent(QMouseEvent* event) {
     event->accept();
 }
 
-LensDataPanel& addLensDataPanel(FormWindow& window, std::function<LensDataContent()> content) {
-    auto* panel = new LensDataPanel(window.canvasWidget(), std::move(content));
+LensDataPanel& addLensDataPanel(FormWindow& window, std::function<LensDataContent()> content,
+                                const QString& caption) {
+    auto* panel = new LensDataPanel(window.canvasWidget(), std::move(content), caption);
     window.addOverlay(panel, QKeySequence(Qt::Key_F2));
     return *panel;
 }

@@ -29,7 +29,8 @@ namespace windows {
 class LensDataPanel : public PictureOverlay {
     Q_OBJECT
   public:
-    LensDataPanel(canvas::CanvasWidget& canvas, std::function<LensDataContent()> content);
+    LensDataPanel(canvas::CanvasWidget& canvas, std::function<LensDataContent()> content,
+                  const QString& caption = kLensDataCaption);
 
     // F2: shows the panel, up to date, or hides it.
     void toggle() override { setShown(!shown()); }
@@ -81,6 +82,7 @@ class LensDataPanel : public PictureOverlay {
     void paintFrame(QPainter& painter) const;
     void paintValues(QPainter& painter) const;
     void paintPlot(QPainter& painter, int top) const;
+    void paintNormal(QPainter& painter, const LensDataMark& mark, QPointF at) const;
 
     canvas::CanvasWidget& canvas_;
     std::function<LensDataContent()> compute_;
@@ -96,7 +98,8 @@ class LensDataPanel : public PictureOverlay {
 };
 
 // Gives the window its panel; F2 shows and hides it.
-LensDataPanel& addLensDataPanel(FormWindow& window, std::function<LensDataContent()> content);
+LensDataPanel& addLensDataPanel(FormWindow& window, std::function<LensDataContent()> content,
+                                const QString& caption = kLensDataCaption);
 // The window's panel; nullptr on a window without one.
 LensDataPanel* lensDataPanel(const FormWindow& window);
 

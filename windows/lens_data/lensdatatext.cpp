@@ -187,6 +187,51 @@ void addObjectContent(LensDataContent& content, optics::Point tip,
         {LensDataMark::Kind::SpotRing, spot->x, spot->y, spot->diameter, QString()});
 }
 
+namespace {
+
+QString angle(double degrees) {
+    return number(degrees) + "°";
+}
+
+// The crossing's number ties its rows to its mark on the drawing.
+void addCrossing(LensDataContent& content, int index, const optics::spherical::FaceCrossing& c) {
+    const QString label = c.intoGlass
+                              ? QStringLiteral("Έδρα %1, αέρας → γυαλί  Face %1, air → glass")
+                              : QStringLiteral("Έδρα %1, γυαλί → αέρας  Face %1, glass → air");
+    content.rows.push_back({QString::number(index) + ". " + label.arg(c.face), point(c.x, c.y)});
+    content.rows.push_back({"Γωνία πρόσπτωσης  Angle of incidence", angle(c.incidenceDeg)});
+    content.rows.push_back(
+        {"Γωνία διάθλασης  Angle of refraction",
+         c.refractionDeg ? angle(*c.refractionDeg)
+                         : QStringLiteral("ολική εσωτερική ανάκλαση  total internal reflection")});
+    content.marks.push_back(
+        {LensDataMark::Kind::Normal, c.x, c.y, 0, QString::number(index), c.normalX, c.normalY});
+}
+
+} // namespace
+
+LensDataContent rayAnglesContent(double n,
+                                 const std::optional<optics::spherical::SingleRayPath>& ray) {
+    LensDataContent content;
+    content.rows.push_back({"Δείκτης διάθλασης  Index of refraction n", number(n)});
+    const std::optional<double> critical = optics::spherical::criticalAngleDeg(n);
+    content.rows.push_back({"Κρίσιμη γωνία  Critical angle", critical ? angle(*critical) : kNone});
+    content.rows.push_back(kRule);
+    if (!ray) {
+        content.rows.push_back({"Δεν σχεδιάστηκε ακτίνα  No ray drawn", QString()});
+        return content;
+    }
+    if (ray->crossings.empty())
+        content.rows.push_back(
+            {"Η ακτίνα δεν συναντά τον φακό  The ray does not meet the lens", QString()});
+    for (std::size_t i = 0; i < ray->crossings.size(); ++i) {
+        if (i > 0)
+            content.rows.push_back(kRule);
+        addCrossing(content, static_cast<int>(i) + 1, ray->crossings[i]);
+    }
+    return content;
+}
+
 LensDataContent sahlLensDataContent(const ld::BeamData& data, const std::optional<ld::Light>& light,
                                     SinceLight since, double wavelength) {
     LensDataContent content;

@@ -2,6 +2,7 @@
 
 #include "optics/lensdata/lens_data.h"
 #include "optics/lensdata/object_image.h"
+#include "optics/spherical/tracer.h"
 #include "windows/lens_data/lensdatacontent.h"
 
 #include <optional>
@@ -37,5 +38,11 @@ LensDataContent sahlLensDataContent(const optics::lensdata::BeamData& data,
                                     const std::optional<optics::lensdata::Light>& light,
                                     SinceLight since = SinceLight::SameLens,
                                     double wavelength = optics::lensdata::kSahlWavelength);
+
+// The single-ray window: the index its picture was drawn with and the
+// critical angle of that glass, then each face the ray drawn meets (none
+// drawn: the panel says so), with a mark along the normal at each.
+LensDataContent rayAnglesContent(double n,
+                                 const std::optional<optics::spherical::SingleRayPath>& ray);
 
 } // namespace windows

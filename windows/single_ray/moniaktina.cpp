@@ -2,6 +2,8 @@
 
 #include "windows/common/controls.h"
 #include "windows/common/numbers.h"
+#include "windows/lens_data/lensdatapanel.h"
+#include "windows/lens_data/lensdatatext.h"
 
 #include <tuple>
 
@@ -41,6 +43,18 @@ Moniaktina::Moniaktina(Host& host, optics::spherical::Poreiaaktinon& state)
     addPictureShortcuts("moniaktina");
     addHistoryShortcuts();
     addZoom();
+    createAnglesPanel();
+}
+
+void Moniaktina::createAnglesPanel() {
+    addLensDataPanel(
+        *this, [this] { return rayAnglesContent(drawnIndex_, drawnRay_); }, kRayAnglesCaption);
+}
+
+void Moniaktina::setDrawn(std::optional<optics::spherical::SingleRayPath> ray) {
+    drawnIndex_ = index();
+    drawnRay_ = std::move(ray);
+    lensDataPanel(*this)->invalidate();
 }
 
 void Moniaktina::createScrollBars() {
@@ -94,6 +108,12 @@ void Moniaktina::connectHandlers() {
     onChange(aktina2, [this] { aktina2_Change(); });
     onChange(kentrokykloy, [this] { kentrokykloy_Change(); });
     onChange(deiktisdiathlasis, [this] { deiktisdiathlasis_Change(); });
+    namespace bars = moniaktina_bars;
+    for (auto [box, bar, design] :
+         {std::tuple{Text6, aktina1, bars::aktina1}, std::tuple{Text5, aktina2, bars::aktina2},
+          std::tuple{Text2, deiktisdiathlasis, bars::deiktisdiathlasis},
+          std::tuple{Text7, kentrokykloy, bars::kentrokykloy}})
+        takeTypedValues(box, bar, design, host().dialogs());
     connect(Command1, &QPushButton::clicked, this, &Moniaktina::Command1_Click);
     canvas::CanvasWidget& view = canvasWidget();
     connect(&view, &canvas::CanvasWidget::mouseDown, this, &Moniaktina::Form_MouseDown);

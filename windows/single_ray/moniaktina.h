@@ -1,6 +1,8 @@
 #pragma once
 
 #include "optics/spherical/state.h"
+#include "optics/spherical/tracer.h"
+#include "windows/common/controls.h"
 #include "windows/common/formwindow.h"
 #include "windows/single_ray/moniaktinasetup.h"
 #include "windows/single_ray/singleraypicture.h"
@@ -10,6 +12,7 @@
 #include <QScrollBar>
 
 #include <array>
+#include <optional>
 
 namespace windows {
 
@@ -109,10 +112,19 @@ class Moniaktina : public FormWindow {
     void drawFaces(const optics::spherical::SphericalLens& lens, double h);
     void drawFocalMarks(double xr);
     void drawRimMarks(double xr, double h);
-    double index() const { return deiktisdiathlasis->value() / 100.0; }
+    double index() const {
+        return inUnits(deiktisdiathlasis->value(), moniaktina_bars::deiktisdiathlasis);
+    }
+
+    // F2's panel: the angles of the ray drawn at each face it meets.
+    void createAnglesPanel();
+    void setDrawn(std::optional<optics::spherical::SingleRayPath> ray);
 
     optics::spherical::Poreiaaktinon& state_;
     SingleRayPicture picture_;
+    // The index the picture was drawn with and the path of its ray, if any.
+    double drawnIndex_ = 0;
+    std::optional<optics::spherical::SingleRayPath> drawnRay_;
     bool indexMoved_ = false; // the index bar's handler has written Text2
 };
 

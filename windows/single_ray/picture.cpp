@@ -47,6 +47,7 @@ double halfAngle(double h, double radius) {
 
 void Moniaktina::sxediasifakoy(double radius1, double radius2, double xa, double xb) {
     picture_ = {};
+    setDrawn(std::nullopt);
     adoptLens({xa, xb, radius1, radius2, index()});
     surface().Cls();
     const Rim rim = rimOf(xb, radius1, radius2);
@@ -69,6 +70,7 @@ void Moniaktina::miaaktina(double xam1, double yam1, double xam2, double yam2) {
     // The window's font would be "Arial Greek" from here on, but nothing is
     // ever printed on the picture, so no font is kept for it.
     canvas::UserPoint start = sourceCentre();
+    setDrawn(sph::singleRayPath(state_.lens(), start.x, start.y, xam2 - xam1, yam2 - yam1));
     sph::singleRay(view, start.x, start.y, xam2 - xam1, yam2 - yam1, 0, xb, r1, r2, index());
     canvasWidget().Refresh();
 }

@@ -185,6 +185,12 @@ void Lentoi::connectHandlers() {
     onChange(HScroll1, [this] { HScroll1_Change(); });
     onChange(VScroll1, [this] { VScroll1_Change(); });
     onChange(VScroll2, [this] { VScroll2_Change(); });
+    namespace bars = lentoi_bars;
+    for (auto [box, bar, design] :
+         {std::tuple{Text2, deiktisdiathlasis, bars::deiktisdiathlasis},
+          std::tuple{Text5, aktina2, bars::aktina2}, std::tuple{Text6, aktina1, bars::aktina1},
+          std::tuple{Text7, kentrokykloy, bars::kentrokykloy}})
+        takeTypedValues(box, bar, design, host().dialogs());
     // A check box's Click runs whenever its value changes, by hand or by code.
     connect(Check1, &QCheckBox::stateChanged, this, [this] { Check1_Click(); });
     connect(Check2, &QCheckBox::stateChanged, this, [this] { Check2_Click(); });

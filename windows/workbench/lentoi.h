@@ -1,6 +1,7 @@
 #pragma once
 
 #include "optics/spherical/state.h"
+#include "windows/common/controls.h"
 #include "windows/common/formwindow.h"
 #include "windows/common/timer.h"
 #include "windows/lens_data/lensdatacontent.h"
@@ -244,7 +245,9 @@ class Lentoi : public FormWindow {
     void barsFollowBlades();
     void tick(FormTimer& timer, WaveAnimation::Run run, WorkbenchPicture::Base animation);
     optics::spherical::Diaphragm diaphragm() const;
-    double index() const { return deiktisdiathlasis->value() / 100.0; }
+    double index() const {
+        return inUnits(deiktisdiathlasis->value(), lentoi_bars::deiktisdiathlasis);
+    }
 
     // The lens data: the lens as last drawn and the light last sent.
     void createLensData();

@@ -12,7 +12,7 @@ namespace windows {
 // The workbench's scroll bars as the designer left them.
 namespace lentoi_bars {
 inline constexpr BarDesign desmi1{2, 150, 1, 10, 20, 1920, 0, 2415, 375};
-inline constexpr BarDesign deiktisdiathlasis{40, 250, 1, 10, 150, 1920, 360, 2415, 375};
+inline constexpr BarDesign deiktisdiathlasis{40, 250, 1, 10, 150, 1920, 360, 2415, 375, 100};
 inline constexpr BarDesign aktina2{0, 500, 1, 1, 90, 120, 1320, 2775, 375};
 inline constexpr BarDesign aktina1{50, 500, 1, 40, 100, 120, 1680, 2775, 375};
 inline constexpr BarDesign kentrokykloy{0, 500, 1, 40, 20, 4200, 1440, 2655, 375};

@@ -4,7 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <numbers>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -92,6 +95,58 @@ TEST_F(SphericalTracers, SingleRay) {
     surface.Cls();
     singleRay(surface, x, y, 0, 0, xa, xb, r1, r2, 1.5); // no direction
     EXPECT_EQ(countColor(surface, kWhite), 400 * 301);
+}
+
+// The angles at each face of the single ray, measured on its path alone:
+// the chords that arrive at and leave a hit against the radius there, and
+// Snell's law n_in·sin(i) = n_out·sin(r) between them. A ray is totally
+// reflected where it would leave the denser medium beyond the critical angle.
+TEST_F(SphericalTracers, SingleRayAnglesFollowSnellsLaw) {
+    const struct {
+        const char* name;
+        double y0, dy, n;
+        std::size_t faces;
+        bool reflected;
+    } rows[] = {
+        {"along the axis", 0, 0, 1.5, 2, false},          {"parallel at 40", 40, 0, 1.5, 2, false},
+        {"slanting down", 60, -0.3, 1.5, 2, false},       {"no glass at n 1", 30, 0.1, 1, 2, false},
+        {"glass thinner than air", 20, 0, 0.6, 2, false}, {"reflected inside", 50, 0, 2.5, 2, true},
+        {"reflected entering", 60, 0, 0.5, 1, true},
+    };
+    constexpr double kDeg = 180 / std::numbers::pi;
+    for (const auto& row : rows) {
+        const SingleRayPath path = singleRayPath({xa, xb, r1, r2, row.n}, -200, row.y0, 1, row.dy);
+        ASSERT_EQ(path.crossings.size(), row.faces) << row.name;
+        EXPECT_EQ(path.reflected, row.reflected) << row.name;
+        const std::optional<double> critical = criticalAngleDeg(row.n);
+        EXPECT_EQ(critical.has_value(), row.n != 1) << row.name;
+        double x = -200, y = row.y0;
+        for (std::size_t k = 0; k < path.crossings.size(); ++k) {
+            const FaceCrossing& c = path.crossings[k];
+            const double cx = c.face == 1 ? xa : xb;
+            const auto toRadius = [&](double ux, double uy) {
+                const double cosine =
+                    (ux * (c.x - cx) + uy * c.y) / std::hypot(ux, uy) / std::hypot(c.x - cx, c.y);
+                return std::acos(std::min(1.0, std::abs(cosine))) * kDeg;
+            };
+            EXPECT_NEAR(c.incidenceDeg, toRadius(c.x - x, c.y - y), 1e-4) << row.name << k;
+            const bool last = k + 1 == path.crossings.size();
+            if (!last) {
+                const FaceCrossing& next = path.crossings[k + 1];
+                EXPECT_NEAR(*c.refractionDeg, toRadius(next.x - c.x, next.y - c.y), 1e-4) << k;
+            }
+            const double nIn = c.intoGlass ? 1 : row.n, nOut = c.intoGlass ? row.n : 1;
+            const double sinIn = nIn * std::sin(c.incidenceDeg / kDeg);
+            EXPECT_EQ(!c.refractionDeg, row.reflected && last) << row.name << k;
+            EXPECT_EQ(!c.refractionDeg, sinIn > nOut) << row.name << k;
+            EXPECT_EQ(!c.refractionDeg, nIn > nOut && c.incidenceDeg > critical.value_or(90)) << k;
+            if (c.refractionDeg) {
+                EXPECT_NEAR(sinIn, nOut * std::sin(*c.refractionDeg / kDeg), 1e-6) << row.name << k;
+            }
+            x = c.x;
+            y = c.y;
+        }
+    }
 }
 
 TEST_F(SphericalTracers, PointBundleSendsInt360OverStepPlusOneRays) {
