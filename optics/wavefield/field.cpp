@@ -20,10 +20,10 @@ Vec unit(double x, double y) {
 
 // Adds a wavelet of field u at (x, y) facing (nx, ny), dl long; with the
 // light's direction there, of Kirchhoff's obliquity.
-void addWavelet(Wavelets& s, double x, double y, Vec normal, Complex u, double dl,
+bool addWavelet(Wavelets& s, double x, double y, Vec normal, Complex u, double dl,
                 const Vec* along = nullptr) {
     if (std::norm(u) == 0 || !(dl > 0)) {
-        return;
+        return false;
     }
     static const Complex kTurn = std::polar(1.0, -std::numbers::pi / 4);
     s.x.push_back(x);
@@ -32,6 +32,7 @@ void addWavelet(Wavelets& s, double x, double y, Vec normal, Complex u, double d
     s.ny.push_back(normal.y);
     s.lean.push_back(along ? normal.x * along->x + normal.y * along->y : 0);
     s.w.push_back((along ? 0.5 : 1.0) * u * dl * std::sqrt(s.k / (2 * std::numbers::pi)) * kTurn);
+    return true;
 }
 
 // The wavelets of b appended to a.
@@ -44,6 +45,14 @@ void append(Wavelets& a, const Wavelets& b) {
         to->insert(to->end(), from->begin(), from->end());
     }
     a.w.insert(a.w.end(), b.w.begin(), b.w.end());
+    if (!a.away.empty() || !b.away.empty()) {
+        a.away.resize(a.w.size() - b.w.size());
+        a.awayLean.resize(a.away.size());
+        a.away.insert(a.away.end(), b.away.begin(), b.away.end());
+        a.awayLean.insert(a.awayLean.end(), b.awayLean.begin(), b.awayLean.end());
+        a.away.resize(a.w.size());
+        a.awayLean.resize(a.w.size());
+    }
 }
 
 // Points of the curve y ↦ (x(y), y) for y from y0 to y1, spaced at most
@@ -245,8 +254,15 @@ void Field::build(const Setup& setup) {
         // rim line beside the glass summed instead of the arriving field.
         Wavelets exit, mid, beside;
         exit.k = mid.k = beside.k = k_;
-        traceExit(setup, exit);
+        std::vector<double> lengths;
+        traceExit(setup, exit, lengths);
         const auto* p = std::get_if<optics::lensdata::PointSource>(&light_);
+        const auto arriving = [&](double x, double y) {
+            // The arriving light's direction: from the source, or the beam's
+            // (past a screen too: only the obliquity uses it).
+            return p ? unit(x - p->x, y - p->y)
+                     : Vec{std::get<Beam>(light_).dx, std::get<Beam>(light_).dy};
+        };
         const auto rimLine = [&](Wavelets& out, double lo, double hi, double sign) {
             if (!(hi > lo)) {
                 return;
@@ -254,20 +270,39 @@ void Field::build(const Setup& setup) {
             alongCurve(
                 lo, hi, lambda_ / 4, [&](double) { return glass.rimX(); },
                 [&](double x, double y, double dl) {
-                    // The arriving light's direction: from the source, or the
-                    // beam's (past a screen too: only the obliquity uses it).
                     // Beside the glass the line is a screen's, forward only.
-                    const Vec d = p ? unit(x - p->x, y - p->y)
-                                    : Vec{std::get<Beam>(light_).dx, std::get<Beam>(light_).dy};
+                    const Vec d = arriving(x, y);
                     addWavelet(out, x, y, {1, 0}, sign * fieldBefore(before, x, y), dl,
                                &out == &mid ? &d : nullptr);
                 });
         };
         const auto [near, far] = lineAt(glass.rimX(), before);
-        rimLine(mid, std::max(-h, near), std::min(h, far), -1);
         // A beam as high as the glass at the rim line arrives there as a plane
         // wave: its sharp edges lie beside the glass and stay so behind it.
         const bool wave = !screenAcross_ && (before >= 0 || p || (near <= -h && far >= h));
+        // Where the exit wavelets cover the exit face from rim to rim, a true
+        // wave arriving is taken away there, at their places (the two curves
+        // give the same sum outside them): half the wavelets of taking it on
+        // the rim line.
+        std::vector<double> heights = exit.y;
+        std::sort(heights.begin(), heights.end());
+        bool covered = wave && !heights.empty() && heights.front() < -h + lambda_ / 2 &&
+                       heights.back() > h - lambda_ / 2;
+        for (std::size_t j = 1; covered && j < heights.size(); ++j) {
+            covered = heights[j] - heights[j - 1] < lambda_ / 2;
+        }
+        if (covered) {
+            static const Complex kTurn = std::polar(1.0, -std::numbers::pi / 4);
+            const double scale = 0.5 * std::sqrt(k_ / (2 * std::numbers::pi));
+            for (std::size_t j = 0; j < exit.w.size(); ++j) {
+                const Vec d = arriving(exit.x[j], exit.y[j]);
+                exit.away.push_back(-fieldBefore(before, exit.x[j], exit.y[j]) * lengths[j] *
+                                    scale * kTurn);
+                exit.awayLean.push_back(exit.nx[j] * d.x + exit.ny[j] * d.y);
+            }
+        } else {
+            rimLine(mid, std::max(-h, near), std::min(h, far), -1);
+        }
         if (screenAcross_) {
             rimLine(beside, h, std::min(screen_->top, far), 1);
             rimLine(beside, std::max(screen_->bottom, near), -h, 1);
@@ -309,7 +344,7 @@ void Field::build(const Setup& setup) {
 
 // Traces rays across the light, closely enough that their exit points lie
 // at most λ/4 apart, and makes each exit point a wavelet.
-void Field::traceExit(const Setup& setup, Wavelets& out) const {
+void Field::traceExit(const Setup& setup, Wavelets& out, std::vector<double>& lengths) const {
     const Glass& glass = *glass_;
     const double n = glass.index();
     const auto* source = std::get_if<optics::lensdata::PointSource>(&light_);
@@ -477,7 +512,10 @@ void Field::traceExit(const Setup& setup, Wavelets& out) const {
             if (i == 0 || i + 1 == run.size()) {
                 dl += 0.5 * std::min(step, run.size() > 1 ? 2 * dl : step);
             }
-            addWavelet(out, run[i].at.x, run[i].at.y, run[i].normal, run[i].u, dl, &run[i].dir);
+            if (addWavelet(out, run[i].at.x, run[i].at.y, run[i].normal, run[i].u, dl,
+                           &run[i].dir)) {
+                lengths.push_back(dl);
+            }
         }
     }
 }
@@ -512,8 +550,12 @@ Complex Field::sum(int stage, double x, double y) const {
     for (std::size_t j = 0; j < s.w.size(); ++j) {
         const double dx = x - s.x[j], dy = y - s.y[j];
         const double r = std::max(std::hypot(dx, dy), 1e-9);
-        const double cosine = (s.nx[j] * dx + s.ny[j] * dy) / r + s.lean[j];
-        total += s.w[j] * (cosine / std::sqrt(r)) * std::polar(1.0, s.k * r);
+        const double cosine = (s.nx[j] * dx + s.ny[j] * dy) / r;
+        Complex weight = s.w[j] * (cosine + s.lean[j]);
+        if (!s.away.empty()) {
+            weight += s.away[j] * (cosine + s.awayLean[j]);
+        }
+        total += weight / std::sqrt(r) * std::polar(1.0, s.k * r);
     }
     return total;
 }

@@ -113,6 +113,10 @@ struct Wavelets {
     double k = 0;
     std::vector<double> x, y, nx, ny, lean;
     std::vector<Complex> w;
+    // What a wavelet of the exit face also takes away of the arriving light,
+    // a wavelet at the same place (empty: nothing).
+    std::vector<double> awayLean;
+    std::vector<Complex> away;
     // The first `lens` wavelets carry light that came through the lens (all
     // of them on boundaries other than those about the lens); the rest carry
     // light that missed it.
@@ -160,7 +164,7 @@ class Field {
 
   private:
     void build(const Setup& setup);
-    void traceExit(const Setup& setup, Wavelets& out) const;
+    void traceExit(const Setup& setup, Wavelets& out, std::vector<double>& lengths) const;
     Complex sum(int stage, double x, double y) const;
     Complex fieldBefore(int stage, double x, double y) const;
 
