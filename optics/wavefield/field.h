@@ -20,8 +20,9 @@
 //     round the glass: none on the entry face (no reflected wave is formed);
 //     on the exit face the traced light (optical path for the phase, the
 //     width of each ray tube for the amplitude) less the arriving light,
-//     which is taken where it crosses the rim line within the lens's height,
-//     a curve joining the same rims. One sum on both sides of the rim line,
+//     taken at the exit wavelets where they cover the face from rim to rim,
+//     else where it crosses the rim line within the lens's height (a curve
+//     joining the same rims). One sum on both sides of the rim line,
 //     so the light beside the lens meets the light from the exit face
 //     without a seam there. These wavelets have Kirchhoff's obliquity
 //     ½(cos θ + n·d), d the light's direction where it crosses: it vanishes
