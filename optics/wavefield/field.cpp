@@ -18,17 +18,41 @@ Vec unit(double x, double y) {
     return {x / len, y / len};
 }
 
-// Adds a wavelet of field u at (x, y) facing (nx, ny), dl long.
-void addWavelet(Wavelets& s, double x, double y, Vec normal, Complex u, double dl) {
+// Adds a wavelet of field u at (x, y) facing (nx, ny), dl long; with the
+// light's direction there, of Kirchhoff's obliquity.
+bool addWavelet(Wavelets& s, double x, double y, Vec normal, Complex u, double dl,
+                const Vec* along = nullptr) {
     if (std::norm(u) == 0 || !(dl > 0)) {
-        return;
+        return false;
     }
     static const Complex kTurn = std::polar(1.0, -std::numbers::pi / 4);
     s.x.push_back(x);
     s.y.push_back(y);
     s.nx.push_back(normal.x);
     s.ny.push_back(normal.y);
-    s.w.push_back(u * dl * std::sqrt(s.k / (2 * std::numbers::pi)) * kTurn);
+    s.lean.push_back(along ? normal.x * along->x + normal.y * along->y : 0);
+    s.w.push_back((along ? 0.5 : 1.0) * u * dl * std::sqrt(s.k / (2 * std::numbers::pi)) * kTurn);
+    return true;
+}
+
+// The wavelets of b appended to a.
+void append(Wavelets& a, const Wavelets& b) {
+    for (auto [to, from] : {std::pair{&a.x, &b.x},
+                            {&a.y, &b.y},
+                            {&a.nx, &b.nx},
+                            {&a.ny, &b.ny},
+                            {&a.lean, &b.lean}}) {
+        to->insert(to->end(), from->begin(), from->end());
+    }
+    a.w.insert(a.w.end(), b.w.begin(), b.w.end());
+    if (!a.away.empty() || !b.away.empty()) {
+        a.away.resize(a.w.size() - b.w.size());
+        a.awayLean.resize(a.away.size());
+        a.away.insert(a.away.end(), b.away.begin(), b.away.end());
+        a.awayLean.insert(a.awayLean.end(), b.awayLean.begin(), b.awayLean.end());
+        a.away.resize(a.w.size());
+        a.awayLean.resize(a.w.size());
+    }
 }
 
 // Points of the curve y ↦ (x(y), y) for y from y0 to y1, spaced at most
@@ -222,42 +246,94 @@ void Field::build(const Setup& setup) {
                 }
                 addWavelet(inside, x, y, {-out.x, -out.y}, u, dl);
             });
-        Wavelets after;
-        after.k = k_;
-        traceExit(setup, after);
-        after.lens = after.w.size();
-        // The light that misses the lens. When a true wave arrives (from a
-        // point, or past a screen) that is the arriving field less what the
-        // line across the rim would pass within the lens's height, the
-        // arriving field being the sum over the whole line: no line cut off
-        // anywhere, and few wavelets. A beam's band is drawn with sharp
-        // edges, no true wave, so its parts beside the lens are summed.
-        const bool wave =
-            before >= 0 || std::holds_alternative<optics::lensdata::PointSource>(light_);
-        const auto rimLine = [&](double lo, double hi, double sign) {
+        // The glass's light (exit) and the arriving light the rim line stands
+        // in for within the lens's height (mid, taken away), both forming the
+        // field in air before the rim line; behind it either the same (the
+        // arriving field being a true wave: from a point, or past a screen)
+        // or, where a beam's band or blades across the lens cut the light, the
+        // rim line beside the glass summed instead of the arriving field.
+        Wavelets exit, mid, beside;
+        exit.k = mid.k = beside.k = k_;
+        std::vector<double> lengths;
+        traceExit(setup, exit, lengths);
+        const auto* p = std::get_if<optics::lensdata::PointSource>(&light_);
+        const auto arriving = [&](double x, double y) {
+            // The arriving light's direction: from the source, or the beam's
+            // (past a screen too: only the obliquity uses it).
+            return p ? unit(x - p->x, y - p->y)
+                     : Vec{std::get<Beam>(light_).dx, std::get<Beam>(light_).dy};
+        };
+        const auto rimLine = [&](Wavelets& out, double lo, double hi, double sign) {
             if (!(hi > lo)) {
                 return;
             }
             alongCurve(
                 lo, hi, lambda_ / 4, [&](double) { return glass.rimX(); },
                 [&](double x, double y, double dl) {
-                    addWavelet(after, x, y, {1, 0}, sign * fieldBefore(before, x, y), dl);
+                    // Beside the glass the line is a screen's, forward only.
+                    const Vec d = arriving(x, y);
+                    addWavelet(out, x, y, {1, 0}, sign * fieldBefore(before, x, y), dl,
+                               &out == &mid ? &d : nullptr);
                 });
         };
         const auto [near, far] = lineAt(glass.rimX(), before);
-        if (screenAcross_) {
-            rimLine(h, std::min(screen_->top, far), 1);
-            rimLine(std::max(screen_->bottom, near), -h, 1);
-        } else if (wave) {
-            rimLine(-h, h, -1);
-            after.plus = before;
-        } else {
-            rimLine(h, far, 1);
-            rimLine(near, -h, 1);
+        // A beam as high as the glass at the rim line arrives there as a plane
+        // wave: its sharp edges lie beside the glass and stay so behind it.
+        const bool wave = !screenAcross_ && (before >= 0 || p || (near <= -h && far >= h));
+        // Where the exit wavelets cover the exit face from rim to rim, a true
+        // wave arriving is taken away there, at their places (the two curves
+        // give the same sum outside them): half the wavelets of taking it on
+        // the rim line.
+        std::vector<double> heights = exit.y;
+        std::sort(heights.begin(), heights.end());
+        bool covered = wave && !heights.empty() && heights.front() < -h + lambda_ / 2 &&
+                       heights.back() > h - lambda_ / 2;
+        for (std::size_t j = 1; covered && j < heights.size(); ++j) {
+            covered = heights[j] - heights[j - 1] < lambda_ / 2;
         }
+        if (covered) {
+            static const Complex kTurn = std::polar(1.0, -std::numbers::pi / 4);
+            const double scale = 0.5 * std::sqrt(k_ / (2 * std::numbers::pi));
+            for (std::size_t j = 0; j < exit.w.size(); ++j) {
+                const Vec d = arriving(exit.x[j], exit.y[j]);
+                exit.away.push_back(-fieldBefore(before, exit.x[j], exit.y[j]) * lengths[j] *
+                                    scale * kTurn);
+                exit.awayLean.push_back(exit.nx[j] * d.x + exit.ny[j] * d.y);
+            }
+        } else {
+            rimLine(mid, std::max(-h, near), std::min(h, far), -1);
+        }
+        if (screenAcross_) {
+            rimLine(beside, h, std::min(screen_->top, far), 1);
+            rimLine(beside, std::max(screen_->bottom, near), -h, 1);
+        } else if (!wave) {
+            rimLine(beside, h, far, 1);
+            rimLine(beside, near, -h, 1);
+        }
+        exit.lens = exit.w.size();
+        Wavelets front = exit;
+        append(front, mid);
+        front.plus = before;
+        Wavelets after = wave ? front : exit;
+        if (!wave) {
+            // Beside the glass the light behind the rim line is not the
+            // arriving field, and the line is a screen's, forward only: so is
+            // the exit face with it, Rayleigh–Sommerfeld's cos θ. (Only in a
+            // gap between the rim and the blades' tips, or where a band's edge
+            // crosses the glass, do its edge waves and those before the rim
+            // line differ.)
+            for (std::size_t j = 0; j < after.w.size(); ++j) {
+                after.w[j] *= 2;
+                after.lean[j] = 0;
+            }
+            append(after, beside);
+        }
+        feedStage_ = before;
         inside.lens = inside.w.size();
         glassStage_ = static_cast<int>(stages_.size());
         stages_.push_back(std::move(inside));
+        frontStage_ = static_cast<int>(stages_.size());
+        stages_.push_back(std::move(front));
         afterStage_ = static_cast<int>(stages_.size());
         stages_.push_back(std::move(after));
     }
@@ -268,7 +344,7 @@ void Field::build(const Setup& setup) {
 
 // Traces rays across the light, closely enough that their exit points lie
 // at most λ/4 apart, and makes each exit point a wavelet.
-void Field::traceExit(const Setup& setup, Wavelets& out) const {
+void Field::traceExit(const Setup& setup, Wavelets& out, std::vector<double>& lengths) const {
     const Glass& glass = *glass_;
     const double n = glass.index();
     const auto* source = std::get_if<optics::lensdata::PointSource>(&light_);
@@ -372,7 +448,7 @@ void Field::traceExit(const Setup& setup, Wavelets& out) const {
     // thinned to about one a step, where the rays crowd (near the axis) or
     // where some spread far apart (grazing the face) so that others crowd.
     struct Kept {
-        Vec at, normal;
+        Vec at, normal, dir;
         Complex u;
     };
     std::vector<std::vector<Kept>> runs(1);
@@ -393,7 +469,7 @@ void Field::traceExit(const Setup& setup, Wavelets& out) const {
         const double across =
             std::abs((b.at.x - a.at.x) * r.dir.y - (b.at.y - a.at.y) * r.dir.x) / (b.p - a.p);
         const double amplitude = std::sqrt(r.power / std::max(across, 1e-9));
-        runs.back().push_back({r.at, r.normal, std::polar(amplitude, k_ * r.path)});
+        runs.back().push_back({r.at, r.normal, r.dir, std::polar(amplitude, k_ * r.path)});
     }
     for (std::vector<Kept>& run : runs) {
         // Rays chosen evenly by length along the face, each half counted
@@ -436,7 +512,10 @@ void Field::traceExit(const Setup& setup, Wavelets& out) const {
             if (i == 0 || i + 1 == run.size()) {
                 dl += 0.5 * std::min(step, run.size() > 1 ? 2 * dl : step);
             }
-            addWavelet(out, run[i].at.x, run[i].at.y, run[i].normal, run[i].u, dl);
+            if (addWavelet(out, run[i].at.x, run[i].at.y, run[i].normal, run[i].u, dl,
+                           &run[i].dir)) {
+                lengths.push_back(dl);
+            }
         }
     }
 }
@@ -472,7 +551,11 @@ Complex Field::sum(int stage, double x, double y) const {
         const double dx = x - s.x[j], dy = y - s.y[j];
         const double r = std::max(std::hypot(dx, dy), 1e-9);
         const double cosine = (s.nx[j] * dx + s.ny[j] * dy) / r;
-        total += s.w[j] * (cosine / std::sqrt(r)) * std::polar(1.0, s.k * r);
+        Complex weight = s.w[j] * (cosine + s.lean[j]);
+        if (!s.away.empty()) {
+            weight += s.away[j] * (cosine + s.awayLean[j]);
+        }
+        total += weight / std::sqrt(r) * std::polar(1.0, s.k * r);
     }
     return total;
 }
@@ -509,6 +592,8 @@ int Field::sourceIn(const Row& row, double x) const {
             owner = glassStage_;
         } else if (row.glassRow ? x > row.glassRight : x > glass_->rimX()) {
             owner = afterStage_;
+        } else if (owner == feedStage_) {
+            owner = frontStage_;
         }
     }
     if (!screenFirst_ && pastScreen()) {

@@ -14,13 +14,26 @@
 //     only the light that misses it, taken where it passes the rim;
 //   - inside the glass: wavelets from the face the light enters, carrying
 //     the arriving field times the Fresnel amplitude transmission;
-//   - behind the lens: wavelets from the exit face, whose field comes from
-//     exact traces (optical path for the phase, the width of each ray tube
-//     for the amplitude); and the light that misses the lens, which is the
-//     field arriving there less the wavelets of the line across the rim
-//     within the lens's height (the arriving field being the sum over the
-//     whole line, this is the sum over the line above and below the glass,
-//     without cutting that line off anywhere).
+//   - in the air before, beside and behind the lens: the arriving field
+//     plus what the glass changes in it. The field outside the glass is the
+//     arriving field plus the wavelets of the change on a closed boundary
+//     round the glass: none on the entry face (no reflected wave is formed);
+//     on the exit face the traced light (optical path for the phase, the
+//     width of each ray tube for the amplitude) less the arriving light,
+//     taken at the exit wavelets where they cover the face from rim to rim,
+//     else where it crosses the rim line within the lens's height (a curve
+//     joining the same rims). One sum on both sides of the rim line,
+//     so the light beside the lens meets the light from the exit face
+//     without a seam there. These wavelets have Kirchhoff's obliquity
+//     ½(cos θ + n·d), d the light's direction where it crosses: it vanishes
+//     where a boundary would reflect into, so no false reflected wave comes
+//     back before the lens, while the rims' edge waves do;
+//   - except where a beam's band or blades across the lens cut the light
+//     beside the glass (a band not as high as the glass at the rim line,
+//     whose sharp edges are not a wave): behind the rim line, the wavelets
+//     of the exit face and of the line beside the glass within the band and
+//     the blades' opening, both of Rayleigh–Sommerfeld's cos θ, the light
+//     going on forward only.
 // The phase is continuous across a face; the Fresnel power transmittance of
 // both faces (for the field normal to the plane of the drawing) is applied
 // unless Setup::fresnel is false; no reflected wave is formed. Screens absorb.
@@ -93,15 +106,21 @@ struct Setup {
     bool operator==(const Setup&) const = default;
 };
 
-// One boundary's wavelets: position, unit normal towards where they go, and
-// weight U·Δl·√(k/2π)·e^{−iπ/4}.
+// One boundary's wavelets: position, unit normal towards where they go,
+// weight U·Δl·√(k/2π)·e^{−iπ/4} and lean; a wavelet adds
+// w·(n·r̂ + lean)·e^{ikr}/√r at distance r along r̂ (lean 0: cos θ; Kirchhoff's
+// obliquity: half the weight, lean n·d).
 struct Wavelets {
     double k = 0;
-    std::vector<double> x, y, nx, ny;
+    std::vector<double> x, y, nx, ny, lean;
     std::vector<Complex> w;
+    // What a wavelet of the exit face also takes away of the arriving light,
+    // a wavelet at the same place (empty: nothing).
+    std::vector<double> awayLean;
+    std::vector<Complex> away;
     // The first `lens` wavelets carry light that came through the lens (all
-    // of them on boundaries other than the one behind the lens); the rest
-    // carry light that missed it.
+    // of them on boundaries other than those about the lens); the rest carry
+    // light that missed it.
     std::size_t lens = 0;
     // Added to the wavelets: the field of this boundary (−1: the source's
     // own wave), where the wavelets stand for a change to it.
@@ -146,7 +165,7 @@ class Field {
 
   private:
     void build(const Setup& setup);
-    void traceExit(const Setup& setup, Wavelets& out) const;
+    void traceExit(const Setup& setup, Wavelets& out, std::vector<double>& lengths) const;
     Complex sum(int stage, double x, double y) const;
     Complex fieldBefore(int stage, double x, double y) const;
 
@@ -156,7 +175,9 @@ class Field {
     std::optional<Screen> screen_; // in the computation's frame
     std::optional<Glass> glass_;
     std::vector<Wavelets> stages_;
-    int screenStage_ = -1, glassStage_ = -1, afterStage_ = -1;
+    int screenStage_ = -1, glassStage_ = -1, frontStage_ = -1, afterStage_ = -1;
+    // The boundary whose light reaches the lens (−1: the source's own wave).
+    int feedStage_ = -1;
     bool screenFirst_ = true;
     bool screenAcross_ = false;
 };

@@ -19,7 +19,7 @@ LensLight lensLight(const Wavelets& s, double x, double y, const Vec* ideal = nu
     for (std::size_t j = 0; j < s.lens; ++j) {
         const double dx = x - s.x[j], dy = y - s.y[j];
         const double r = std::max(std::hypot(dx, dy), 1e-9);
-        const double a = (s.nx[j] * dx + s.ny[j] * dy) / r / std::sqrt(r);
+        const double a = ((s.nx[j] * dx + s.ny[j] * dy) / r + s.lean[j]) / std::sqrt(r);
         if (ideal) {
             const double r0 = std::hypot(ideal->x - s.x[j], ideal->y - s.y[j]);
             u += std::abs(s.w[j]) * a * std::polar(1.0, s.k * (r - r0));
@@ -104,11 +104,16 @@ std::optional<Focus> findFocus(const Field& field, const Region& region, int ste
     // the lens than F.
     const double m = field.mirror();
     const Wavelets& s = field.boundaries()[static_cast<std::size_t>(last)];
-    const LensLight here = lensLight(s, m * bx, by);
+    // The lens's own light peaks a little off the brightest point where
+    // light that missed the lens reaches there; its peak is the one compared.
+    double lx = bx, ly = by;
+    climb([&](double x, double y) { return std::norm(lensLight(s, m * x, y).u); }, lx, ly,
+          lambda / 4, lambda / 1000);
+    const LensLight here = lensLight(s, m * lx, ly);
     const Vec along = here.along;
     const auto idealAt = [&](double t, double u) {
-        const Vec target{m * bx + t * along.x, by + t * along.y};
-        return std::norm(lensLight(s, m * bx + u * along.x, by + u * along.y, &target).u);
+        const Vec target{m * lx + t * along.x, ly + t * along.y};
+        return std::norm(lensLight(s, m * lx + u * along.x, ly + u * along.y, &target).u);
     };
     // Where the wave converging to F = here + t·along is brightest.
     const auto peakOf = [&](double t) {

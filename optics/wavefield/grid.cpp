@@ -31,7 +31,8 @@ inline void turn(float cycles, float& c, float& s) {
 struct Boundary {
     float cycles = 0; // k / 2π
     std::optional<int> plus;
-    std::vector<float> x, y, nx, ny, wr, wi;
+    // A wavelet adds (w·cos θ + v)·e^{ikr}/√r.
+    std::vector<float> x, y, nx, ny, wr, wi, vr, vi;
 };
 
 std::vector<Boundary> singlePrecision(const Field& field) {
@@ -45,8 +46,15 @@ std::vector<Boundary> singlePrecision(const Field& field) {
             b.y.push_back(static_cast<float>(s.y[j]));
             b.nx.push_back(static_cast<float>(s.nx[j]));
             b.ny.push_back(static_cast<float>(s.ny[j]));
-            b.wr.push_back(static_cast<float>(s.w[j].real()));
-            b.wi.push_back(static_cast<float>(s.w[j].imag()));
+            Complex w = s.w[j], v = s.w[j] * s.lean[j];
+            if (!s.away.empty()) {
+                w += s.away[j];
+                v += s.away[j] * s.awayLean[j];
+            }
+            b.wr.push_back(static_cast<float>(w.real()));
+            b.wi.push_back(static_cast<float>(w.imag()));
+            b.vr.push_back(static_cast<float>(v.real()));
+            b.vi.push_back(static_cast<float>(v.imag()));
         }
         out.push_back(std::move(b));
     }
@@ -59,18 +67,18 @@ std::vector<Boundary> singlePrecision(const Field& field) {
 addWavelets(const Boundary& b, const float* x, float y, int count, float* re, float* im) {
     for (std::size_t j = 0; j < b.x.size(); ++j) {
         const float qx = b.x[j], qy = b.y[j], nx = b.nx[j], ny = b.ny[j];
-        const float wr = b.wr[j], wi = b.wi[j], cycles = b.cycles;
+        const float wr = b.wr[j], wi = b.wi[j], vr = b.vr[j], vi = b.vi[j], cycles = b.cycles;
         const float dy = y - qy, dy2 = dy * dy, nydy = ny * dy;
         for (int i = 0; i < count; ++i) {
             const float dx = x[i] - qx;
             const float r = std::max(std::sqrt(dx * dx + dy2), 1e-9f);
             const float inv = 1 / r;
-            const float a = (nx * dx + nydy) * inv * std::sqrt(inv);
+            const float root = std::sqrt(inv), a = (nx * dx + nydy) * inv * root;
             float c, s;
             turn(cycles * r, c, s);
-            const float ac = a * c, as = a * s;
-            re[i] += wr * ac - wi * as;
-            im[i] += wr * as + wi * ac;
+            const float pr = wr * a + vr * root, pi = wi * a + vi * root;
+            re[i] += pr * c - pi * s;
+            im[i] += pr * s + pi * c;
         }
     }
 }
