@@ -150,8 +150,10 @@ TEST_F(WaveFieldTest, TheLensDataReadsThePerfectFocusFromTheField) {
     });
     ASSERT_NE(strehl, rows.end());
     EXPECT_EQ(strehl->value, windows::formatTwoDecimals(1.0));
-    // Its plot: brightest at the middle, dark at the zeros it marks, which
-    // lie the row's width of the focus apart, evenly about the peak.
+    // Its plot: brightest at the middle, darkest about the zeros it marks,
+    // which lie the row's width of the focus apart, evenly about the peak.
+    // The light that passed beside the lens lies over the focus, so its
+    // zeros are not quite dark.
     const auto& plot = windows::lensDataPanel(sahl())->content().plot;
     ASSERT_TRUE(plot && plot->marks.size() == 2);
     const auto at = [&](double offset) {
@@ -162,8 +164,10 @@ TEST_F(WaveFieldTest, TheLensDataReadsThePerfectFocusFromTheField) {
     EXPECT_EQ(at(0), peak);
     EXPECT_EQ((strehl + 1)->value, windows::formatTwoDecimals(plot->marks[1] - plot->marks[0]));
     EXPECT_NEAR(plot->marks[0] + plot->marks[1], 0, plot->step);
-    for (const double zero : plot->marks)
-        EXPECT_LT(at(zero), 0.01 * peak);
+    for (const double zero : plot->marks) {
+        EXPECT_LT(at(zero), 0.02 * peak);
+        EXPECT_LE(at(zero), std::min(at(zero - plot->step), at(zero + plot->step)));
+    }
 }
 
 // [ halves the field's wavelength, and the lens data measures the
