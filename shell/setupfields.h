@@ -11,6 +11,7 @@ namespace shell {
 //
 //   v.integer(name, value, min, max)  a control's integer value, min..max
 //   v.number(name, value)             any finite number
+//   v.angle(name, value)              the light's angle to the axis, in degrees
 //   v.choice(name, value, names)      one of a list of names
 //   v.object(name, body)              a nested object; body() visits its fields
 //   v.optionalPoint(name, point)      an object {x, y}, or no field at all
@@ -130,7 +131,7 @@ template <class V, class S> void visitLentoi(V& v, S& s) {
     });
     v.object("Line2", [&] { visitBlade(v, s.Line2); });
     v.object("pigi", [&] { visitPoint(v, s.pigi); });
-    v.number("bundleAngle", s.bundleAngleDeg);
+    v.angle("bundleAngle", s.bundleAngleDeg);
     v.choice("drawn", s.picture.base, kLentoiDrawings);
     v.integer("waveSteps", s.picture.animationSteps, 0, windows::WorkbenchPicture::kAnimationSteps);
     v.points("fans", s.picture.fans, kMostFans);
@@ -154,6 +155,7 @@ template <class V, class S> void visitMoniaktina(V& v, S& s) {
         v.number("y", s.picture.aimY);
     });
     v.choice("drawn", s.picture.kind, kMoniaktinaDrawings);
+    v.boolean("lensData", s.lensData);
     visitView(v, s.view);
 }
 
@@ -168,7 +170,7 @@ template <class V, class S> void visitElSahl(V& v, S& s) {
     v.object("Line1", [&] { visitBlade(v, s.Line1); });
     v.object("Line2", [&] { visitBlade(v, s.Line2); });
     v.object("source", [&] { visitPoint(v, s.source); });
-    v.number("beamAngle", s.picture.beamAngleDeg);
+    v.angle("beamAngle", s.picture.beamAngleDeg);
     v.choice("drawn", s.picture.drawing, kElSahlDrawings);
     v.boolean("waves", s.picture.waves);
     v.boolean("lensData", s.lensData);

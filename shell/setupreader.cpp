@@ -16,6 +16,7 @@ namespace shell {
 namespace {
 
 const SetupFault kFiniteNumber{"πεπερασμένος αριθμός", "a finite number"};
+const SetupFault kLightAngle{"αριθμός μεταξύ −90 και 90", "a number between −90 and 90"};
 const SetupFault kObject{"αντικείμενο { }", "an object { }"};
 const SetupFault kPoint{"αντικείμενο με τους αριθμούς x και y",
                         "an object with the numbers x and y"};
@@ -54,6 +55,16 @@ class SetupReader {
     void number(const char* name, double& value) {
         if (const std::optional<double> number = finiteNumber(name))
             value = *number;
+    }
+
+    void angle(const char* name, double& value) {
+        const std::optional<double> number = finiteNumber(name);
+        if (!number)
+            return;
+        if (windows::isLightAngle(*number))
+            value = *number;
+        else
+            refuse(name, kLightAngle);
     }
 
     template <class E, std::size_t N>

@@ -49,6 +49,8 @@ class SetupWriter {
         text_ += formatNumber(value);
     }
 
+    void angle(const char* name, double value) { number(name, value); }
+
     template <class E, std::size_t N>
     void choice(const char* name, E value, const SetupChoice<E> (&names)[N]) {
         const auto found =

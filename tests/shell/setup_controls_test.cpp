@@ -23,6 +23,7 @@ class RangeCollector {
         fields[prefix_ + name] = {min, max, value};
     }
     void number(const char*, double) {}
+    void angle(const char*, double) {}
     template <class E, std::size_t N>
     void choice(const char*, E, const shell::SetupChoice<E> (&)[N]) {}
     template <class Body> void object(const char* name, Body&& body) {

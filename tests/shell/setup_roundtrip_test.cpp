@@ -179,12 +179,13 @@ const std::vector<Row>& rows() {
              menuItem(app.lentoi(), "singleray")->trigger();
              return app.moniaktina();
          }},
-        {"single ray from the mark's layout place",
+        {"single ray from the mark's layout place, its angles shown",
          [](App& app, Dialogs&) -> windows::FormWindow& {
              menuItem(app.lentoi(), "singleray")->trigger();
              windows::Moniaktina& w = app.moniaktina();
              w.Form_MouseUp(canvas::LeftButton, kShift, w.sourceMark().Left / 2,
                             w.sourceMark().Top / 2);
+             windows::lensDataPanel(w)->toggle();
              return w;
          }},
         {"single ray from a moved mark",

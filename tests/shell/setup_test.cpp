@@ -76,7 +76,8 @@ std::deque<std::pair<const char*, shell::Setup>> roundTripRows() {
                     shell::SetupPoint{-0.0, 2.5},
                     true,
                     {windows::SingleRayPicture::Kind::Ray, 0, 0, 1e21, -1e-5},
-                    {16, {0.5, -1e-7}}};
+                    {16, {0.5, -1e-7}},
+                    true};
     rows.emplace_back("moniaktina ray", s);
     s.front = shell::FrontWindow::ElSahl;
     s.elSahl.option = E::Option::kymataYESNO;
@@ -183,6 +184,8 @@ TEST(SetupFile, RefusedTextsNameTheFileAndTheFault) {
          "\"lentoi.pigi.x\" must be a finite"},
         {R"({"format": 1, "lentoi": {"bundleAngle": "Infinity"}})", "\"lentoi.bundleAngle\" must"},
         {R"({"format": 1, "ElSahl": {"beamAngle": "-Infinity"}})", "\"ElSahl.beamAngle\" must"},
+        {R"({"format": 1, "lentoi": {"bundleAngle": 90}})", "must be a number between −90 and 90"},
+        {R"({"format": 1, "ElSahl": {"beamAngle": -90.5}})", "must be a number between −90 and 90"},
         {R"({"format": 1, "moniaktina": {"fos": {"x": 1}}})", "with the numbers x and y"},
         {R"({"format": 1, "moniaktina": {"drawn": "all"}})", "\"moniaktina.drawn\" must be one of"},
         {R"({"format": 1, "ElSahl": {"option": 1}})", "\"ElSahl.option\" must be one of"},

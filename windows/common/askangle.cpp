@@ -1,8 +1,7 @@
 #include "windows/common/askangle.h"
 
 #include "windows/common/numbers.h"
-
-#include <cmath>
+#include "windows/common/setupvalues.h"
 
 namespace windows {
 
@@ -11,10 +10,9 @@ std::optional<double> askAngle(Dialogs& dialogs, const AngleQuestion& question) 
         dialogs.input(question.prompt, question.title, question.defaultAnswer);
     if (!answer || answer->trimmed().isEmpty())
         return std::nullopt;
-    // A right angle or more runs the light along or against the axis's
-    // normal, which no prompt offers (−90 < φ < 90): refused like a word.
+    // An angle the light cannot take is refused like a word.
     const std::optional<double> degrees = parseNumber(*answer);
-    if (!degrees || !(std::fabs(*degrees) < 90)) {
+    if (!degrees || !isLightAngle(*degrees)) {
         dialogs.message(question.refusal);
         return std::nullopt;
     }

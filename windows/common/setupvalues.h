@@ -24,6 +24,13 @@ struct SetupBlade {
     bool operator==(const SetupBlade&) const = default;
 };
 
+// The angle of a parallel bundle or beam to the axis, in degrees. A right
+// angle or more runs the light along or against the axis's normal, which
+// no prompt offers: only −90 < φ < 90 is an angle of the light (NaN is not).
+constexpr bool isLightAngle(double degrees) {
+    return degrees > -90 && degrees < 90;
+}
+
 // The zoom and pan of a window's drawing over its own scale.
 using SetupView = canvas::View;
 

@@ -226,6 +226,7 @@ MoniaktinaSetup Moniaktina::setup() const {
     if (ray)
         s.picture = {SingleRayPicture::Kind::Ray, 0, 0, picture_.aimX, picture_.aimY};
     s.view = zoomView();
+    s.lensData = lensDataPanel(*this)->shown();
     return s;
 }
 
@@ -249,6 +250,7 @@ void Moniaktina::apply(const MoniaktinaSetup& s) {
     if (s.picture.kind == SingleRayPicture::Kind::Ray)
         picture = {SingleRayPicture::Kind::Ray, fos.Left, fos.Top, s.picture.aimX, s.picture.aimY};
     drawPicture(picture);
+    lensDataPanel(*this)->setShown(s.lensData);
 }
 
 void Moniaktina::Command1_Click() {

@@ -31,6 +31,7 @@ struct MoniaktinaSetup {
     // A ray starts at the mark: the picture's source is always fos.
     SingleRayPicture picture;
     SetupView view;
+    bool lensData = false; // the ray-angles panel shows
 
     bool operator==(const MoniaktinaSetup&) const = default;
 };
