@@ -116,11 +116,12 @@ std::array<QRgb, kLevels> scaleTable(canvas::Color (*scale)(double)) {
 }
 
 // A value outside 0..1 takes the nearer end; NaN, which has no place on the
-// scale, the lowest colour. Without branches, so that a row's loop
-// vectorises.
+// scale, the lowest colour. Without branches or calls, so that a row's loop
+// vectorises: the level is never negative, where adding a half and cutting
+// off rounds to the nearest as lround would.
 inline int level(float t) {
     const float inside = t > 0 ? std::min(t, 1.0f) : 0.0f;
-    return static_cast<int>(inside * (kLevels - 1) + 0.5f);
+    return static_cast<int>(inside * (kLevels - 1) + 0.5f); // NOLINT(bugprone-incorrect-roundings)
 }
 
 // The levels of a row of the wave at a phase (its real part there, turn
@@ -146,6 +147,7 @@ template <class Work> void inRowBlocks(int rows, Work work) {
     const int blocks = std::clamp(
         QThreadPool::globalInstance()->maxThreadCount() * kBlocksPerThread, 1, std::max(rows, 1));
     std::vector<std::pair<int, int>> parts;
+    parts.reserve(static_cast<std::size_t>(blocks));
     for (int b = 0; b < blocks; ++b)
         parts.emplace_back(rows * b / blocks, rows * (b + 1) / blocks);
     QtConcurrent::blockingMap(
@@ -156,7 +158,7 @@ template <class Work> void inRowBlocks(int rows, Work work) {
 void replaceBehind(QRgb* pixel, const QRgb* field, int count, QRgb first, QRgb second) {
     for (int x = 0; x < count; ++x) {
         const QRgb p = pixel[x], f = field[x];
-        pixel[x] = (p == first) | (p == second) ? f : p;
+        pixel[x] = ((p == first) | (p == second)) ? f : p;
     }
 }
 
