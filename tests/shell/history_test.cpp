@@ -36,13 +36,10 @@ Shown shown(shell::Application& app) {
 // let go there, as the window system gives them.
 void drag(windows::FormWindow& w, double x, double y, double x2, double y2,
           Qt::KeyboardModifiers keys = {}) {
-    const auto at = [&w](double ux, double uy) {
-        return w.canvasWidget().mapTo(&w, QPoint(int(std::lround(w.surface().toPixelX(ux))),
-                                                 int(std::lround(w.surface().toPixelY(uy)))));
-    };
-    QTest::mousePress(w.windowHandle(), Qt::LeftButton, keys, at(x, y));
-    QTest::mouseMove(w.windowHandle(), at(x2, y2));
-    QTest::mouseRelease(w.windowHandle(), Qt::LeftButton, keys, at(x2, y2));
+    using testing_support::inWindow;
+    QTest::mousePress(w.windowHandle(), Qt::LeftButton, keys, inWindow(w, x, y));
+    QTest::mouseMove(w.windowHandle(), inWindow(w, x2, y2));
+    QTest::mouseRelease(w.windowHandle(), Qt::LeftButton, keys, inWindow(w, x2, y2));
 }
 
 void click(QWidget* control) {

@@ -274,18 +274,14 @@ TEST_F(LensDataTest, ClickOnThePanelReachesNoWindowHandler) {
     const std::vector<std::uint32_t> before = testing_support::pixelsOf(window.surface());
     const windows::WorkbenchPicture shown = window.picture();
     const QPoint middle = lensData().geometry().center();
-    const auto click = [&](QPoint p, Qt::KeyboardModifiers keys) {
-        QTest::mouseClick(window.windowHandle(), Qt::LeftButton, keys,
-                          window.canvasWidget().mapTo(&window, p));
-    };
     for (Qt::KeyboardModifiers keys :
          {Qt::KeyboardModifiers{}, Qt::KeyboardModifiers{Qt::ShiftModifier}})
-        click(middle, keys);
+        testing_support::click(window, middle, keys);
     EXPECT_TRUE(testing_support::pixelsOf(window.surface()) == before);
     EXPECT_EQ(window.picture(), shown);
     EXPECT_EQ(window.sourceMark().Left, -200);
     lensData().toggle();
-    click(middle, Qt::ShiftModifier);
+    testing_support::click(window, middle, Qt::ShiftModifier);
     EXPECT_EQ(window.picture().fans.size(), 1u);
 }
 

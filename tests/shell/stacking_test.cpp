@@ -6,6 +6,9 @@
 
 namespace {
 
+using testing_support::click;
+using testing_support::inWindow;
+
 bool windowless(const QWidget* control) {
     return qobject_cast<const QLabel*>(control) != nullptr;
 }
@@ -22,16 +25,6 @@ std::vector<QWidget*> controlsOf(windows::FormWindow& window) {
         if (auto* control = qobject_cast<QWidget*>(child))
             controls.push_back(control);
     return controls;
-}
-
-// The point of the client area at p, in the window's own coordinates, as a
-// click there reaches the window system.
-QPoint inWindow(windows::FormWindow& window, QPoint p) {
-    return window.canvasWidget().mapTo(&window, p);
-}
-
-void click(windows::FormWindow& window, QPoint p, Qt::KeyboardModifiers keys = {}) {
-    QTest::mouseClick(window.windowHandle(), Qt::LeftButton, keys, inWindow(window, p));
 }
 
 } // namespace

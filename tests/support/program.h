@@ -10,6 +10,7 @@
 #include "windows/workbench/lentoi.h"
 
 #include <QLocale>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -17,6 +18,21 @@
 #include <string_view>
 
 namespace testing_support {
+
+// The point of a window's drawing at p (pixels of its client area, or user
+// units of its scale), in the window's own coordinates, as a click there
+// reaches the window system.
+inline QPoint inWindow(windows::FormWindow& window, QPoint p) {
+    return window.canvasWidget().mapTo(&window, p);
+}
+inline QPoint inWindow(windows::FormWindow& window, double x, double y) {
+    return inWindow(window, QPoint(int(std::lround(window.surface().toPixelX(x))),
+                                   int(std::lround(window.surface().toPixelY(y)))));
+}
+
+inline void click(windows::FormWindow& window, QPoint p, Qt::KeyboardModifiers keys = {}) {
+    QTest::mouseClick(window.windowHandle(), Qt::LeftButton, keys, inWindow(window, p));
+}
 
 // The screen the window tests run on.
 inline constexpr windows::ScreenInfo kTestScreen{1280, 800, 96};
