@@ -12,6 +12,7 @@
 #include <QTest>
 
 #include <cmath>
+#include <cstdio>
 #include <string>
 
 namespace smoke {
@@ -28,6 +29,12 @@ void checkFits(QWidget& window, const std::string& name) {
     const bool fits = QTest::qWaitFor([&] { return freeArea().contains(window.frameGeometry()); },
                                       kWindowManagerMs);
     check(fits, (name + " fits the screen's free area, frame included").c_str());
+    if (!fits) {
+        const QRect frame = window.frameGeometry(), area = freeArea();
+        std::printf("     frame %d,%d %dx%d, free area %d,%d %dx%d, state %d\n", frame.x(),
+                    frame.y(), frame.width(), frame.height(), area.x(), area.y(), area.width(),
+                    area.height(), int(window.windowState()));
+    }
 }
 
 // The full-screen spherical windows: their scale for the client they got.

@@ -51,6 +51,15 @@ void FormWindow::keepFrameOnScreen() {
     if (!isVisible() || (windowState() & ~Qt::WindowActive) != Qt::WindowNoState)
         return;
     const QMargins frame = frameMarginsNow();
+    // A busy window manager may frame the window well after the last event
+    // (a window no longer maximised came back too large under load): while
+    // no frame has come, it looks again for a few seconds. With no window
+    // manager there is never a frame, and it then stops.
+    constexpr int kUnframedChecks = 20;
+    if (frame.isNull() && unframedChecks_ < kUnframedChecks) {
+        ++unframedChecks_;
+        frameCheck_.start();
+    }
     if (wantedFrame_ && frame != sizedForMargins_ && size() == sizedClient_) {
         sizedForMargins_ = frame;
         sizedClient_ = clientFor(*wantedFrame_, frame);
@@ -94,6 +103,7 @@ bool FormWindow::event(QEvent* event) {
     case QEvent::Move:
     case QEvent::Resize:
     case QEvent::WindowStateChange:
+        unframedChecks_ = 0;
         keepFrameOnScreen();
         frameCheck_.start();
         break;

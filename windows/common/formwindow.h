@@ -182,6 +182,7 @@ class FormWindow : public QMainWindow {
     QSize sizedClient_;                           // and the size it gave the window
     std::optional<Qt::WindowStates> hiddenState_; // the state it had when the program hid it
     QTimer frameCheck_;
+    int unframedChecks_ = 0; // looks made since the last event while no frame had come
     std::vector<QWidget*> tabIndexes_;
     QString pictureStem_;
     PictureOverlay* overlay_ = nullptr;
