@@ -1,5 +1,7 @@
 #include "optics/wavefield/glass.h"
 
+#include "optics/hyperbolic/faces.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -139,13 +141,21 @@ Glass sphericalGlass(double xa, double xb, double r1, double r2, double n) {
 }
 
 Glass sahlGlass(double a, double b, double n, bool biconvex) {
+    namespace hyp = optics::hyperbolic;
+    const hyp::Lens lens = hyp::makeLens(a, b, n);
+    const hyp::LensFaces faces = biconvex ? hyp::biconvexFaces(lens) : hyp::planoConvexFaces(lens);
     const double ia = 1 / (a * a), ib = 1 / (b * b);
-    const Conic right{-ia, ib, 0, 1, 1, 0};
-    if (!biconvex) {
-        return Glass(right, {0, 0, 1, -4 * a}, n);
-    }
-    const double s = 8 * a; // −(x − s)²/a² + y²/b² + 1 ≤ 0, x ≤ s
-    return Glass(right, {-ia, ib, 2 * s * ia, 1 - s * s * ia, -1, s}, n);
+    // The drawing's faces as regions: a plane face bounds x ≤ shift; a branch
+    // on side σ moved right by s bounds −(x − s)²/a² + y²/b² + 1 ≤ 0 with
+    // σ·(x − s) ≥ 0, the glass lying inside both.
+    const auto region = [&](const hyp::Face& face) {
+        if (face.kind == hyp::Face::Kind::Plane) {
+            return Conic{0, 0, 1, -face.shift};
+        }
+        const double s = face.shift;
+        return Conic{-ia, ib, 2 * s * ia, 1 - s * s * ia, face.side, s};
+    };
+    return Glass(region(faces[0]), region(faces[1]), n);
 }
 
 std::optional<Refracted> refract(Vec d, Vec normal, double n1, double n2) {

@@ -65,9 +65,8 @@ class Glass {
 // The common part of the discs about (xa, 0) of radius r1 and (xb, 0) of
 // radius r2.
 Glass sphericalGlass(double xa, double xb, double r1, double r2, double n);
-// Ibn Sahl's lenses cut from x²/a² − y²/b² = 1: the glass right of the right
-// branch up to the plane x = 4a, or (biconvex) up to the left branch moved
-// right by 8a.
+// Ibn Sahl's lenses cut from x²/a² − y²/b² = 1, with the faces the
+// window's drawing and tracers give them.
 Glass sahlGlass(double a, double b, double n, bool biconvex);
 
 // Snell's law at a face whose unit normal (either way) is normal, from index
