@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace canvas {
 
@@ -55,6 +56,14 @@ double fraction(double px, int pixels) {
     return std::clamp(px / pixels, 0.0, 1.0);
 }
 
+// The scale's corners as least and greatest x and y.
+Bounds scaleBounds(const Surface& surface) {
+    const double left = surface.ScaleLeft(), right = left + surface.ScaleWidth();
+    const double top = surface.ScaleTop(), bottom = top + surface.ScaleHeight();
+    return {std::min(left, right), std::min(top, bottom), std::max(left, right),
+            std::max(top, bottom)};
+}
+
 } // namespace
 
 double View::zoom() const {
@@ -75,6 +84,33 @@ ScaleRect viewScale(const ScaleRect& own, const View& view) {
     if (drawn == View{})
         return own;
     return exactScale(own, drawn);
+}
+
+Bounds traceReach(const Surface& surface) {
+    const Bounds scale = scaleBounds(surface);
+    const double vx = surface.ViewLeft() + surface.ViewWidth();
+    const double vy = surface.ViewTop() + surface.ViewHeight();
+    return {std::min({scale.xMin, surface.ViewLeft(), vx}),
+            std::min({scale.yMin, surface.ViewTop(), vy}),
+            std::max({scale.xMax, surface.ViewLeft(), vx}),
+            std::max({scale.yMax, surface.ViewTop(), vy})};
+}
+
+UserPoint reachingEnd(const Surface& surface, UserPoint from, UserPoint to) {
+    const Bounds reach = traceReach(surface);
+    if (reach == scaleBounds(surface))
+        return to;
+    // Where from + t (to - from) passes the reach's far edge first, an axis
+    // the line does not move along bounding nothing.
+    const double dx = to.x - from.x, dy = to.y - from.y;
+    double t = std::numeric_limits<double>::infinity();
+    if (dx != 0)
+        t = std::min(t, ((dx > 0 ? reach.xMax : reach.xMin) - from.x) / dx);
+    if (dy != 0)
+        t = std::min(t, ((dy > 0 ? reach.yMax : reach.yMin) - from.y) / dy);
+    if (!(t > 1) || !std::isfinite(t))
+        return to;
+    return {from.x + t * dx, from.y + t * dy};
 }
 
 View zoomedAbout(const ScaleRect& own, const View& view, long long steps, double px, double py,

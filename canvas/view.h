@@ -51,4 +51,30 @@ View zoomedAbout(const ScaleRect& own, const View& view, long long steps, double
 View panned(const ScaleRect& own, const View& view, double dxPx, double dyPx, int widthPx,
             int heightPx);
 
+// A part of the plane given by its least and greatest x and y, whichever
+// way the scale's axes run.
+struct Bounds {
+    double xMin = 0;
+    double yMin = 0;
+    double xMax = 0;
+    double yMax = 0;
+    // Edges included; NaN lies nowhere.
+    bool contains(double x, double y) const {
+        return xMin <= x && x <= xMax && yMin <= y && y <= yMax;
+    }
+    bool operator==(const Bounds&) const = default;
+};
+
+// Where a trace that runs to the window's edge has to reach: the surface's
+// scale and the area it shows together. Zoomed out, that is the area shown,
+// so rays run on to the edges of the zoomed drawing; zoomed in, it is the
+// scale itself, and a trace is drawn just as at the own view, clipped.
+Bounds traceReach(const Surface& surface);
+
+// The end of a trace drawn from `from` towards `to` whose length is made to
+// run it to the edge of the window's scale: while the trace reach is that
+// scale, `to` itself; when a view shows more of the plane, the edge of the
+// reach along the same line if that lies farther than `to`.
+UserPoint reachingEnd(const Surface& surface, UserPoint from, UserPoint to);
+
 } // namespace canvas

@@ -27,7 +27,7 @@ bool reachesLens(SahlView& view, Point s, double m, Point p, bool meetsLens) {
         drawRayPiece(view, s, *t, canvas::colors::magenta);
     } else {
         const double run = 100 * (p.x - s.x);
-        drawRayPiece(view, s, {s.x + run, s.y + run * m}, canvas::colors::blue);
+        drawRayOnward(view, s, {s.x + run, s.y + run * m}, canvas::colors::blue);
     }
     return false;
 }

@@ -10,6 +10,11 @@ namespace optics::hyperbolic {
 // Unless "ONLY WAVES", a piece of a ray in the given colour.
 void drawRayPiece(SahlView& view, Point from, Point to, canvas::Color color);
 
+// Unless "ONLY WAVES", a ray from `from` towards `to` that runs to the
+// window's edge: an end beyond the edge of the scale runs on to the edge of
+// a zoomed-out view.
+void drawRayOnward(SahlView& view, Point from, Point to, canvas::Color color);
+
 // Unless "ONLY WAVES", the emerging ray in green from its exit along its
 // direction of travel.
 void drawEmergingRay(SahlView& view, const RayExit& exit, double length);

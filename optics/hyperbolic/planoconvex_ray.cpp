@@ -51,7 +51,7 @@ bool planoConvexFanRay(Protosfakos& state, SahlView& view, const Lens& lens, Poi
     }
     if (!aim.entry) {
         const double run = 100 * (p.x - s.x);
-        drawRayPiece(view, s, {s.x + run, s.y + run * m}, canvas::colors::blue);
+        drawRayOnward(view, s, {s.x + run, s.y + run * m}, canvas::colors::blue);
         return false;
     }
     drawRayPiece(view, s, p, canvas::colors::blue);
@@ -64,7 +64,7 @@ std::optional<RayExit> planoConvexBeamRay(Protosfakos& state, SahlView& view, co
     const Point mark{kBeamX, h};
     if (!aim.entry) {
         const double run = 100 * (4 * lens.a - kBeamX);
-        drawRayPiece(view, mark, {kBeamX + run, h + run * m}, canvas::colors::blue);
+        drawRayOnward(view, mark, {kBeamX + run, h + run * m}, canvas::colors::blue);
         return std::nullopt;
     }
     drawRayPiece(view, mark, aim.towards, canvas::colors::blue);

@@ -57,8 +57,8 @@ constexpr double kHeadPx = 8;
 // the same, two thin dashed lines side by side.
 void drawArrow(canvas::Surface& view, double x, double y, canvas::Color color,
                canvas::PenStyle style) {
-    const double unitX = std::abs(view.ScaleWidth()) / std::max(view.widthPx(), 1);
-    const double unitY = std::abs(view.ScaleHeight()) / std::max(view.heightPx(), 1);
+    const double unitX = std::abs(view.ViewWidth()) / std::max(view.widthPx(), 1);
+    const double unitY = std::abs(view.ViewHeight()) / std::max(view.heightPx(), 1);
     if (style == canvas::PenStyle::Solid) {
         view.DrawWidth = 2;
         view.Line(x, 0, x, y, color);

@@ -50,8 +50,9 @@ LensCrossing eytheiakyklos(double xc, double yc, double r, double dx, double dy,
                            double y0);
 
 // Where the ray from (x0, y0) along (dx, dy) leaves the visible area of the
-// surface's scale; on a corner the point on the vertical edge. (0, 0) for a
-// zero direction.
+// surface's scale, or that of a zoomed-out view where it shows more of the
+// plane; on a corner the point on the vertical edge. (0, 0) for a zero
+// direction.
 PointF borderExit(const canvas::Surface& surface, double x0, double y0, double dx, double dy);
 
 // The point as fractions of the visible area, both growing the way the

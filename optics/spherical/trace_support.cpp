@@ -1,21 +1,15 @@
 #include "optics/spherical/trace_support.h"
 
-#include "canvas/surface.h"
+#include "canvas/view.h"
 #include "optics/spherical/geometry.h"
 #include "optics/spherical/refraction.h"
 
-#include <algorithm>
 #include <cmath>
 
 namespace optics::spherical {
 
 bool insideVisibleArea(const canvas::Surface& surface, double x, double y) {
-    const double x1 = surface.ScaleLeft();
-    const double x2 = x1 + surface.ScaleWidth();
-    const double y1 = surface.ScaleTop();
-    const double y2 = y1 + surface.ScaleHeight();
-    return std::min(x1, x2) <= x && x <= std::max(x1, x2) && std::min(y1, y2) <= y &&
-           y <= std::max(y1, y2);
+    return canvas::traceReach(surface).contains(x, y);
 }
 
 bool hasDirection(double dx, double dy) {

@@ -13,8 +13,9 @@ class Surface;
 
 namespace optics::spherical {
 
-// Whether (x, y) lies in the visible area of the surface's scale (edges
-// included). NaN lies nowhere.
+// Whether (x, y) lies in the visible area: the surface's scale, or beyond it
+// as far as a zoomed-out view shows the plane (edges included). NaN lies
+// nowhere.
 bool insideVisibleArea(const canvas::Surface& surface, double x, double y);
 
 // Whether (dx, dy) is a usable ray direction: finite and not zero.

@@ -16,11 +16,28 @@ struct Edges {
 };
 
 // The window reports its scale in single precision.
+Edges edgesOf(double left, double top, double width, double height) {
+    left = toSingle(left);
+    top = toSingle(top);
+    return {left, left + toSingle(width), top, top + toSingle(height)};
+}
+
+// Of two edges, the one further out, which way outwards runs.
+double outer(double a, double b, double outwards) {
+    return outwards > 0 ? std::max(a, b) : std::min(a, b);
+}
+
+// The edges a ray runs to: those of the scale, and beyond them those of a
+// view that shows more of the plane, so a ray zoomed out still runs on to
+// the edge of the drawing.
 Edges edgesOf(const canvas::Surface& surface) {
-    const double left = toSingle(surface.ScaleLeft());
-    const double top = toSingle(surface.ScaleTop());
-    return {left, left + toSingle(surface.ScaleWidth()), top,
-            top + toSingle(surface.ScaleHeight())};
+    const Edges own = edgesOf(surface.ScaleLeft(), surface.ScaleTop(), surface.ScaleWidth(),
+                              surface.ScaleHeight());
+    const Edges shown =
+        edgesOf(surface.ViewLeft(), surface.ViewTop(), surface.ViewWidth(), surface.ViewHeight());
+    const double across = own.right - own.left, down = own.bottom - own.top;
+    return {outer(own.left, shown.left, -across), outer(own.right, shown.right, across),
+            outer(own.top, shown.top, -down), outer(own.bottom, shown.bottom, down)};
 }
 
 // Nearer of the crossings with the vertical edge x = ex and the horizontal

@@ -42,6 +42,19 @@ void middleDrag(windows::FormWindow& w, QPointF from, QPointF to) {
     send(QEvent::MouseButtonRelease, to, Qt::NoButton);
 }
 
+// Seen now, a ray from source through aim, which misses the lens, runs on to
+// the drawing's left edge, where that line meets it.
+void expectRayAtLeftEdge(const canvas::Surface& view, canvas::UserPoint source,
+                         canvas::UserPoint aim) {
+    const double x = view.toUser(1.5, 0).x;
+    const double y = source.y + (x - source.x) * (aim.y - source.y) / (aim.x - source.x);
+    const int row = static_cast<int>(view.toPixelY(y));
+    int red = 0;
+    for (int r = row - 1; r <= row + 1; ++r)
+        red += view.pixel(1, r) == canvas::RGB(255, 0, 0);
+    EXPECT_GT(red, 0) << "no ray at row " << row << " of the left edge";
+}
+
 struct Row {
     const char* name;
     const char* window;
@@ -98,6 +111,21 @@ std::vector<Row> rows() {
                          [](windows::FormWindow& w, QPointF p) { wheel(w, -1000 * 120, p); },
                          [](windows::FormWindow& w, QPointF p) { wheel(w, 8 * 120, p); }, 0.25,
                          true});
+        if (window == std::string_view("moniaktina"))
+            table.push_back(
+                {"a ray past the lens, out to a quarter; in to one", window,
+                 [](windows::FormWindow& w, QPointF p) {
+                     auto& m = dynamic_cast<windows::Moniaktina&>(w);
+                     const canvas::UserPoint s = m.sourceCentre(), aim{s.x - 30, s.y + 10};
+                     m.Form_MouseUp(1, canvas::ShiftKey, aim.x, aim.y);
+                     wheel(w, -8 * 120, p);
+                     expectRayAtLeftEdge(w.surface(), s, aim);
+                 },
+                 [](windows::FormWindow& w, QPointF p) {
+                     wheel(w, 8 * 120, p);
+                     dynamic_cast<windows::Moniaktina&>(w).redrawOutline();
+                 },
+                 0.25, true});
         table.push_back({"in to sixteen, clamped, at a pointer that is no number", window,
                          [](windows::FormWindow& w, QPointF) {
                              w.zoomAbout(std::numeric_limits<long long>::max(), kNaN, kNaN);
