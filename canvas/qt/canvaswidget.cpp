@@ -6,6 +6,7 @@
 #include <QWheelEvent>
 
 #include <cmath>
+#include <utility>
 
 namespace canvas {
 
@@ -105,16 +106,22 @@ void CanvasWidget::paintEvent(QPaintEvent* /*event*/) {
     if (adoptScreenRatio())
         emit surfaceReset();
     QPainter painter(this);
-    if (underlay_) {
-        QImage image = surfaceImage().copy();
-        image.setDevicePixelRatio(surface_.devicePixelRatio());
-        underlay_(image);
-        painter.drawImage(QPointF(0, 0), image);
-    } else {
-        // The painter keeps to the exposed region, so only that part is copied.
-        painter.drawImage(QPointF(0, 0), surfaceImage());
-    }
+    // The painter keeps to the exposed region, so only that part is copied.
+    painter.drawImage(QPointF(0, 0), underlaid() ? frame_ : surfaceImage());
     paintOver(painter);
+}
+
+bool CanvasWidget::underlaid() const {
+    if (!underlay_)
+        return false;
+    const QImage from = surfaceImage();
+    if (frame_.size() != from.size() || frame_.format() != from.format())
+        frame_ = QImage(from.size(), from.format());
+    frame_.setDevicePixelRatio(from.devicePixelRatio());
+    if (underlay_(from, frame_))
+        return true;
+    frame_ = QImage(); // no layer shows: its memory is not kept
+    return false;
 }
 
 QImage CanvasWidget::surfaceImage() const {
@@ -127,12 +134,13 @@ QImage CanvasWidget::surfaceImage() const {
 }
 
 QImage CanvasWidget::picture() const {
-    QImage image = surfaceImage().copy();
+    // The underlay's image is handed over, not copied: the next repaint
+    // makes its own.
+    QImage image = underlaid() ? std::exchange(frame_, QImage()) : surfaceImage().copy();
     image.setDevicePixelRatio(surface_.devicePixelRatio());
-    if (underlay_)
-        underlay_(image);
     QPainter painter(&image);
     paintOver(painter);
+    painter.end();
     return image;
 }
 

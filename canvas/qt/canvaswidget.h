@@ -62,10 +62,15 @@ class CanvasWidget : public QWidget {
     // Painted over the image, beneath the line and shape controls, at every
     // repaint; never part of the persistent image.
     void setOverlay(std::function<void(QPainter&)> paint) { overlay_ = std::move(paint); }
-    // Given a copy of the image at every repaint, before anything is painted
-    // over it, to change its pixels (a layer behind the picture takes the
-    // pixels of the colours behind it); never part of the persistent image.
-    void setUnderlay(std::function<void(QImage&)> composite) { underlay_ = std::move(composite); }
+    // Makes the image shown at every repaint, before anything is painted over
+    // it, from the persistent image: writes every pixel of into (from's size,
+    // format and ratio) and returns true, or leaves it and returns false to
+    // show the persistent image as it is. A layer behind the picture gives
+    // the pixels of the colours behind it its own; never part of the
+    // persistent image.
+    void setUnderlay(std::function<bool(const QImage& from, QImage& into)> composite) {
+        underlay_ = std::move(composite);
+    }
 
     // The wheel and the middle button move the view (wheelZoomed, panned)
     // instead of reaching the window's mouse handlers.
@@ -108,6 +113,8 @@ class CanvasWidget : public QWidget {
     // The surface's pixels as an image, without a copy: valid until the
     // surface is next reallocated.
     QImage surfaceImage() const;
+    // The underlay's image in frame_, if it made one.
+    bool underlaid() const;
     void paintControls(QPainter& painter) const;
     void paintOver(QPainter& painter) const;
     void paintCornerMark(QPainter& painter) const;
@@ -119,7 +126,11 @@ class CanvasWidget : public QWidget {
     std::deque<LineControl> lines_;
     std::deque<ShapeControl> shapes_;
     std::function<void(QPainter&)> overlay_;
-    std::function<void(QImage&)> underlay_;
+    std::function<bool(const QImage&, QImage&)> underlay_;
+    // The underlay's last image: written again in place at each repaint, so
+    // that an animation's frame neither copies the persistent image first
+    // nor takes fresh memory; picture() hands it over.
+    mutable QImage frame_;
     bool pressed_ = false;
     bool zoomable_ = false;
     bool panning_ = false;

@@ -12,6 +12,7 @@
 #include <numbers>
 
 #include <functional>
+#include <utility>
 
 namespace {
 
@@ -25,27 +26,36 @@ windows::WaveFieldLayer* fieldOf(QWidget& window) {
 
 class WaveFieldTest : public ProgramTest {
   protected:
-    static QImage pictureWith(windows::FormWindow& window, WaveFieldMode mode) {
+    // At a ratio above the screen's, as for a printer's page.
+    static QImage pictureWith(windows::FormWindow& window, WaveFieldMode mode, double ratio = 1) {
         fieldOf(window)->setMode(mode);
         fieldOf(window)->waitForField();
-        return window.drawingImage();
+        return ratio == 1 ? window.drawingImage()
+                          : window.pictureForPage(window.canvasWidget().size() * ratio);
     }
 };
 
 // Only the background and the glass's fill take the field's colours; every
-// other pixel of the picture is the same with the field as without it.
+// other pixel of the picture is the same with the field as without it, at
+// one image pixel a logical pixel, two and one and a half.
 TEST_F(WaveFieldTest, TheFieldTakesOnlyThePixelsBehindThePicture) {
     for (const char* name : {"lentoi", "ElSahl"}) {
         windows::FormWindow& window = open(name);
-        for (const WaveFieldMode mode : {WaveFieldMode::Intensity, WaveFieldMode::Wave}) {
-            const QImage plain = pictureWith(window, WaveFieldMode::Off);
-            const QImage shown = pictureWith(window, mode);
+        for (const auto& row : {std::pair{WaveFieldMode::Intensity, 1.0},
+                                {WaveFieldMode::Wave, 1.0},
+                                {WaveFieldMode::Wave, 2.0},
+                                {WaveFieldMode::Intensity, 1.5}}) {
+            const WaveFieldMode mode = row.first;
+            const double ratio = row.second;
+            const QImage plain = pictureWith(window, WaveFieldMode::Off, ratio);
+            const QImage shown = pictureWith(window, mode, ratio);
             ASSERT_NE(fieldOf(window)->shownField(), nullptr) << name;
             ASSERT_EQ(plain.size(), shown.size());
             const QRgb behind[] = {canvas::toPixel(window.surface().BackColor),
                                    canvas::toPixel(windows::kLensFill)};
             // The legend's corner, top right, is left out.
-            const int legendLeft = plain.width() - 400, legendBottom = 100;
+            const int legendLeft = plain.width() - static_cast<int>(400 * ratio),
+                      legendBottom = static_cast<int>(100 * ratio);
             long marks = 0, marksChanged = 0, background = 0, coloured = 0, offScale = 0;
             // A pixel behind takes its cell's place on the scale, worked out
             // in double precision, within one of the scale's 256 colours.
@@ -76,9 +86,9 @@ TEST_F(WaveFieldTest, TheFieldTakesOnlyThePixelsBehindThePicture) {
                     (isBehind ? coloured : marksChanged) += was != is;
                     offScale += isBehind && !onScale(x, y, is);
                 }
-            EXPECT_EQ(marksChanged, 0) << name << " of " << marks;
-            EXPECT_EQ(offScale, 0) << name;
-            EXPECT_GT(coloured, background * 9 / 10) << name;
+            EXPECT_EQ(marksChanged, 0) << name << " at " << ratio << " of " << marks;
+            EXPECT_EQ(offScale, 0) << name << " at " << ratio;
+            EXPECT_GT(coloured, background * 9 / 10) << name << " at " << ratio;
         }
     }
 }

@@ -12,6 +12,7 @@
 #include <array>
 #include <bit>
 #include <cmath>
+#include <cstring>
 #include <numbers>
 
 namespace windows {
@@ -108,8 +109,10 @@ ComputedField computeField(const wf::Field& field, const wf::Grid& grid,
     return out;
 }
 
-std::array<QRgb, kLevels> scaleTable(canvas::Color (*scale)(double)) {
-    std::array<QRgb, kLevels> table{};
+using ScaleTable = std::array<QRgb, kLevels>;
+
+ScaleTable scaleTable(canvas::Color (*scale)(double)) {
+    ScaleTable table{};
     for (int i = 0; i < kLevels; ++i)
         table[static_cast<std::size_t>(i)] = canvas::toPixel(scale(i / double(kLevels - 1)));
     return table;
@@ -154,12 +157,129 @@ template <class Work> void inRowBlocks(int rows, Work work) {
         parts, [&work](const std::pair<int, int>& part) { work(part.first, part.second); });
 }
 
-// The pixels of the colours behind take the field's; the rest stay.
-void replaceBehind(QRgb* pixel, const QRgb* field, int count, QRgb first, QRgb second) {
-    for (int x = 0; x < count; ++x) {
-        const QRgb p = pixel[x], f = field[x];
-        pixel[x] = ((p == first) | (p == second)) ? f : p;
+// A shown field's colours at one phase, a row at a time: made while the
+// frame is composited, so that the frame passes over memory once.
+struct FieldColours {
+    const wf::ComplexF* values;
+    int columns, rows;
+    int step; // logical pixels across and down to each point
+    bool waves;
+    wf::ComplexF turn; // the phase and the scale, for the wave
+    float inverse;     // the scale, for the intensity
+
+    void row(int j, int* levels, QRgb* colours) const {
+        static const ScaleTable intensity = scaleTable(intensityColour);
+        static const ScaleTable wave = scaleTable(waveColour);
+        const wf::ComplexF* value = values + std::ptrdiff_t{j} * columns;
+        if (waves)
+            waveLevels(value, columns, turn, levels);
+        else
+            amplitudeLevels(value, columns, inverse, levels);
+        const ScaleTable& scale = waves ? wave : intensity;
+        // The count in a local: a colour stored could otherwise be the
+        // member, which the loop would read again at every pixel.
+        for (int i = 0, count = columns; i < count; ++i)
+            colours[i] = scale[static_cast<std::size_t>(levels[i])];
     }
+};
+
+// The pixels of the colours behind take the field's; the rest stay.
+void replaceBehind(const QRgb* from, QRgb* into, const QRgb* field, int count, QRgb first,
+                   QRgb second) {
+    for (int x = 0; x < count; ++x) {
+        const QRgb p = from[x], f = field[x];
+        into[x] = ((p == first) | (p == second)) ? f : p;
+    }
+}
+
+// from's pixels into into, in its own memory when they fit there.
+void copyPixels(const QImage& from, QImage& into) {
+    if (into.size() != from.size() || into.format() != from.format()) {
+        into = from.copy();
+        return;
+    }
+    const auto bytes = static_cast<std::size_t>(std::min(from.bytesPerLine(), into.bytesPerLine()));
+    for (int y = 0; y < from.height(); ++y)
+        std::memcpy(into.scanLine(y), from.constScanLine(y), bytes);
+}
+
+// Each colour over factor pixels side by side: a loop the compiler unrolls
+// and vectorises for a factor it knows.
+template <int factor> void spreadBy(const QRgb* colours, int count, QRgb* spread) {
+    for (int i = 0; i < count; ++i)
+        for (int k = 0; k < factor; ++k)
+            spread[i * factor + k] = colours[i];
+}
+
+// Which of the image's columns each column of the field covers, a pixel
+// showing the field's point of the logical pixel under it: first[i] is the
+// image's first column of the field's column i, first[columns] its width;
+// factor, how many each covers when all cover as many (1 at ratio 1 with
+// the full field, 2 at ratio 2), else 0.
+struct Columns {
+    std::vector<int> first;
+    int factor = 0;
+
+    Columns(int width, int columns, std::int64_t across, int step)
+        : first(static_cast<std::size_t>(columns) + 1, width) {
+        int i = 0;
+        for (int x = 0; x < width; ++x) {
+            const int under = std::min(columns - 1, static_cast<int>(x * across / width / step));
+            for (; i <= under; ++i)
+                first[static_cast<std::size_t>(i)] = x;
+        }
+        const int each = width / columns;
+        bool even = true;
+        for (std::size_t c = 0; c < first.size(); ++c)
+            even = even && first[c] == static_cast<int>(c) * each;
+        factor = even ? each : 0;
+    }
+
+    // A row of the field's colours spread to the image's width; colours
+    // itself where each covers one pixel.
+    const QRgb* spread(const std::vector<QRgb>& colours, std::vector<QRgb>& out) const {
+        const int count = static_cast<int>(colours.size());
+        switch (factor) {
+        case 1: return colours.data();
+        case 2: spreadBy<2>(colours.data(), count, out.data()); break;
+        default:
+            for (std::size_t i = 0; i < colours.size(); ++i)
+                std::fill(out.begin() + first[i], out.begin() + first[i + 1], colours[i]);
+        }
+        return out.data();
+    }
+};
+
+// from with the field's colours where it has the colours behind, written to
+// into, of its size. across × down: the logical pixels of the picture, the
+// field's grid one point every step of them.
+void compositeField(const QImage& from, QImage& into, const FieldColours& field,
+                    std::int64_t across, std::int64_t down, std::pair<QRgb, QRgb> behind) {
+    const int width = from.width(), height = from.height();
+    const Columns columns(width, field.columns, across, field.step);
+    uchar* const bits = into.bits();
+    const qsizetype stride = into.bytesPerLine();
+    inRowBlocks(height, [&](int begin, int end) {
+        // A row of the field coloured and spread to the image's width, for
+        // as many rows of the image as it covers.
+        std::vector<int> levels(static_cast<std::size_t>(field.columns));
+        std::vector<QRgb> colours(static_cast<std::size_t>(field.columns));
+        std::vector<QRgb> spread(static_cast<std::size_t>(width));
+        const QRgb* row = nullptr;
+        int shownRow = -1;
+        for (int y = begin; y < end; ++y) {
+            const int fieldRow =
+                std::min(field.rows - 1, static_cast<int>(y * down / height / field.step));
+            if (fieldRow != shownRow) {
+                field.row(fieldRow, levels.data(), colours.data());
+                row = columns.spread(colours, spread);
+                shownRow = fieldRow;
+            }
+            replaceBehind(reinterpret_cast<const QRgb*>(from.constScanLine(y)),
+                          reinterpret_cast<QRgb*>(bits + y * stride), row, width, behind.first,
+                          behind.second);
+        }
+    });
 }
 
 } // namespace
@@ -186,7 +306,7 @@ WaveFieldLayer::WaveFieldLayer(QWidget& window, canvas::CanvasWidget& canvas, do
         connect(shortcut, &QShortcut::activated, this, handler);
     }
     connect(&canvas, &canvas::CanvasWidget::refreshed, this, &WaveFieldLayer::request);
-    canvas.setUnderlay([this](QImage& image) { composite(image); });
+    canvas.setUnderlay([this](const QImage& from, QImage& into) { return composite(from, into); });
     animation_.setInterval(kFrameMs);
     connect(&animation_, &QTimer::timeout, this, &WaveFieldLayer::tick);
 }
@@ -213,7 +333,6 @@ void WaveFieldLayer::setMode(WaveFieldMode mode) {
     } else {
         request();
     }
-    recolour();
     canvas_.update();
 }
 
@@ -261,7 +380,6 @@ void WaveFieldLayer::request() {
     const std::uint64_t generation = ++generation_;
     requested_ = wanted;
     shown_.reset();
-    recolour();
     canvas_.update();
     if (!setup)
         return;
@@ -298,7 +416,6 @@ void WaveFieldLayer::deliver(const ComputedField& field) {
     if (field.generation != generation_ || mode_ == WaveFieldMode::Off)
         return;
     shown_ = field;
-    recolour();
     emit changed();
     canvas_.update();
 }
@@ -319,7 +436,6 @@ void WaveFieldLayer::setPhase(double turns) {
     phase_ = std::isfinite(turns) ? turns - std::floor(turns) : 0;
     if (mode_ != WaveFieldMode::Wave)
         return; // the intensity stands still
-    recolour();
     canvas_.update();
 }
 
@@ -330,83 +446,33 @@ void WaveFieldLayer::tick() {
     setPhase(phase_ + kFrameMs / 1000.0);
 }
 
-void WaveFieldLayer::recolour() {
-    if (mode_ == WaveFieldMode::Off || !shown_ || shown_->values.empty() || !(shown_->peak > 0)) {
-        colours_ = QImage();
-        return;
-    }
-    static const std::array<QRgb, kLevels> intensity = scaleTable(intensityColour);
-    static const std::array<QRgb, kLevels> wave = scaleTable(waveColour);
-    const wf::Grid& grid = shown_->grid;
-    if (colours_.width() != grid.columns || colours_.height() != grid.rows)
-        colours_ = QImage(grid.columns, grid.rows, QImage::Format_RGB32);
-    const float inverse = 1.0f / shown_->peak;
-    const wf::ComplexF turn =
-        std::polar(inverse, static_cast<float>(-2 * std::numbers::pi * phase_));
-    const bool waves = mode_ == WaveFieldMode::Wave;
-    const int columns = grid.columns;
-    uchar* bits = colours_.bits();
-    const qsizetype stride = colours_.bytesPerLine();
-    inRowBlocks(grid.rows, [&](int begin, int end) {
-        std::vector<int> levels(static_cast<std::size_t>(columns));
-        for (int j = begin; j < end; ++j) {
-            auto* row = reinterpret_cast<QRgb*>(bits + j * stride);
-            const wf::ComplexF* value = shown_->values.data() + std::ptrdiff_t{j} * columns;
-            if (waves)
-                waveLevels(value, columns, turn, levels.data());
-            else
-                amplitudeLevels(value, columns, inverse, levels.data());
-            const std::array<QRgb, kLevels>& scale = waves ? wave : intensity;
-            for (int i = 0; i < columns; ++i)
-                row[i] = scale[static_cast<std::size_t>(levels[static_cast<std::size_t>(i)])];
-        }
-    });
-}
-
-void WaveFieldLayer::composite(QImage& image) const {
+bool WaveFieldLayer::composite(const QImage& from, QImage& into) const {
     if (mode_ == WaveFieldMode::Off)
-        return;
-    if (!colours_.isNull() && image.format() == QImage::Format_RGB32) {
-        // At most two colours lie behind a picture: compared directly, the
-        // loop stays cheap enough for every frame of the wave.
-        const std::vector<canvas::Color> colours = behind_();
-        if (colours.empty() || colours.size() > 2)
-            return paintLegend(image);
-        const QRgb first = canvas::toPixel(colours.front()),
-                   second = canvas::toPixel(colours.back());
-        const int width = image.width(), height = image.height();
-        const int columns = colours_.width(), rows = colours_.height(), step = shown_->step;
-        // The logical pixel under each of the image's, and the point of the
-        // field that stands for it.
-        const std::int64_t across = canvas_.surface().widthPx(),
-                           down = canvas_.surface().heightPx();
-        std::vector<int> column(static_cast<std::size_t>(width));
-        for (int x = 0; x < width; ++x)
-            column[static_cast<std::size_t>(x)] =
-                std::min(columns - 1, static_cast<int>(x * across / width / step));
-        uchar* bits = image.bits();
-        const qsizetype stride = image.bytesPerLine();
-        inRowBlocks(height, [&](int begin, int end) {
-            // A row of the field spread to the image's width, for as many
-            // rows of the image as it covers.
-            std::vector<QRgb> spread(static_cast<std::size_t>(width));
-            int spreadRow = -1;
-            for (int y = begin; y < end; ++y) {
-                const int fieldRow = std::min(rows - 1, static_cast<int>(y * down / height / step));
-                if (fieldRow != spreadRow) {
-                    const auto* field =
-                        reinterpret_cast<const QRgb*>(colours_.constScanLine(fieldRow));
-                    for (int x = 0; x < width; ++x)
-                        spread[static_cast<std::size_t>(x)] =
-                            field[column[static_cast<std::size_t>(x)]];
-                    spreadRow = fieldRow;
-                }
-                replaceBehind(reinterpret_cast<QRgb*>(bits + y * stride), spread.data(), width,
-                              first, second);
-            }
-        });
+        return false;
+    // At most two colours lie behind a picture: compared directly, the
+    // loop stays cheap enough for every frame of the wave.
+    const std::vector<canvas::Color> behind = behind_();
+    const bool coloured = shown_ && !shown_->values.empty() && shown_->peak > 0 &&
+                          !behind.empty() && behind.size() <= 2 &&
+                          from.format() == QImage::Format_RGB32 && into.format() == from.format() &&
+                          into.size() == from.size();
+    if (coloured) {
+        const float inverse = 1.0f / shown_->peak;
+        const FieldColours field{
+            shown_->values.data(),
+            shown_->grid.columns,
+            shown_->grid.rows,
+            shown_->step,
+            mode_ == WaveFieldMode::Wave,
+            std::polar(inverse, static_cast<float>(-2 * std::numbers::pi * phase_)),
+            inverse};
+        compositeField(from, into, field, canvas_.surface().widthPx(), canvas_.surface().heightPx(),
+                       {canvas::toPixel(behind.front()), canvas::toPixel(behind.back())});
+    } else {
+        copyPixels(from, into);
     }
-    paintLegend(image);
+    paintLegend(into);
+    return true;
 }
 
 // In the top right corner: the lens-data panel takes the bottom left.

@@ -92,8 +92,10 @@ class WaveFieldLayer : public QObject {
     // Waits for the field on its way and shows it (pictures without a display).
     void waitForField();
 
-    // The field's colours in place of the behind colours, and the legend.
-    void composite(QImage& image) const;
+    // from with the field's colours in place of the behind colours, and the
+    // legend, written to into (from's size and format); false while the
+    // field is off, into untouched.
+    bool composite(const QImage& from, QImage& into) const;
 
     // The wave's phase in turns: one turn a second while the wave shows.
     double phase() const { return phase_; }
@@ -106,7 +108,6 @@ class WaveFieldLayer : public QObject {
     void changed();
 
   private:
-    void recolour();
     void paintLegend(QImage& image) const;
 
     canvas::CanvasWidget& canvas_;
@@ -120,7 +121,6 @@ class WaveFieldLayer : public QObject {
     std::optional<std::pair<optics::wavefield::Setup, optics::wavefield::Grid>> requested_;
     std::shared_ptr<std::atomic<bool>> cancel_;
     std::optional<ComputedField> shown_;
-    QImage colours_; // the shown field's colours, one pixel a grid point
     double phase_ = 0;
     QTimer animation_;
     QThreadPool pool_;
