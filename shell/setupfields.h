@@ -186,6 +186,14 @@ template <class V, class S> void visitMoniaktina(V& v, S& s) {
         v.number("y", s.picture.aimY);
     });
     v.choice("drawn", s.picture.kind, kMoniaktinaDrawings);
+    // The index it was drawn with, where not the bar's now.
+    v.defaultsTo(s.picture.deiktisdiathlasis, s.deiktisdiathlasis, [&] {
+        v.object("drawnWith", [&] {
+            v.integer("deiktisdiathlasis", s.picture.deiktisdiathlasis,
+                      windows::moniaktina_bars::deiktisdiathlasis.min,
+                      windows::moniaktina_bars::deiktisdiathlasis.max);
+        });
+    });
     v.boolean("lensData", s.lensData);
     visitView(v, s.view);
 }

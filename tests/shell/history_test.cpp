@@ -100,6 +100,10 @@ TEST_F(HistoryTest, EachActionIsOneStepUndoneAndRedoneToItsPictures) {
         {"a click that clears", "lentoi", [&] { drag(w, 0, -150, 0, -150); }},
         {"a single ray", "moniaktina",
          [&] { drag(app->moniaktina(), -250, 80, 10, -20, Qt::ShiftModifier); }},
+        {"its index, which draws nothing", "moniaktina",
+         [&] {
+             QTest::keyClick(scrollBar(app->moniaktina(), "deiktisdiathlasis"), Qt::Key_Right);
+         }},
         {"a lens chosen", "eisagogiko", [&] { click(commandButton(choice(), "Command1")); }},
         {"a drag of the stop", "ElSahl", [&] { drag(sahl(), 130, 50, 120, 30); }},
         {"an option, which draws nothing", "ElSahl",

@@ -36,7 +36,7 @@ class ElSahl : public FormWindow {
     void showPointSource(bool biconvex, double x, double y);
 
     // What the window shows, and the way to show a picture anew from the
-    // index, the stop and the options as they are now.
+    // index and the stop as they are now, each drawing with its own option.
     const SahlPicture& picture() const { return picture_; }
     void drawPicture(const SahlPicture& picture);
 

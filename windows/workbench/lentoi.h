@@ -38,9 +38,10 @@ class Lentoi : public FormWindow {
     void aktinaideal(double x00, double y00, double xa, double xb, double radius1, double radius2);
     void sxediasifakoy11();
 
-    // What the window shows, and the way to show a picture anew from the
-    // controls' current values. A wave animation is drawn up to its steps
-    // at once, without a timer.
+    // What the window shows, and the way to show a picture anew: each part
+    // with the values it was drawn with, the lens and the diaphragm as the
+    // controls have them now. A wave animation is drawn up to its steps at
+    // once, without a timer.
     const WorkbenchPicture& picture() const { return picture_; }
     void drawPicture(const WorkbenchPicture& picture);
 
