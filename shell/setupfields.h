@@ -14,9 +14,13 @@ namespace shell {
 //   v.angle(name, value)              the light's angle to the axis, in degrees
 //   v.choice(name, value, names)      one of a list of names
 //   v.object(name, body)              a nested object; body() visits its fields
-//   v.optionalPoint(name, point)      an object {x, y}, or no field at all
+//   v.optionalPoint(name, point, f)   an object {x, y, ...}, or no field at all
 //   v.boolean(name, value)            true or false
-//   v.points(name, points, most)      a list of at most most objects {x, y}
+//   v.points(name, points, most, f)   a list of at most most objects {x, y, ...}
+//   v.defaultsTo(value, start, body)  fields body() visits, written only when
+//                                     value is not start; read onto start
+//
+// f(point) visits the fields of one point, x and y among them.
 //
 // S is the set-up or one of its parts, const when it is being written.
 
@@ -119,10 +123,34 @@ template <class V, class S, class Bars> void visitBars(V& v, S& s, const Bars& b
         v.integer(bar.name, s.*bar.value, bar.design.min, bar.design.max);
 }
 
+// The values a part of the workbench's picture was drawn with, written only
+// where they are not the controls' values: a file without them (as every
+// file was before they were kept) draws with the controls' values.
+template <class V, class D>
+void visitDrawnWith(V& v, D& drawn, const windows::WorkbenchDrawing& controls) {
+    namespace bars = windows::lentoi_bars;
+    v.defaultsTo(drawn, controls, [&] {
+        v.object("drawnWith", [&] {
+            v.integer("deiktisdiathlasis", drawn.deiktisdiathlasis, bars::deiktisdiathlasis.min,
+                      bars::deiktisdiathlasis.max);
+            v.integer("desmi1", drawn.desmi1, bars::desmi1.min, bars::desmi1.max);
+            v.integer("arvimaton", drawn.arvimaton, bars::arvimaton.min, bars::arvimaton.max);
+            v.boolean("Check1", drawn.Check1);
+            v.boolean("Check2", drawn.Check2);
+        });
+    });
+}
+
 template <class V, class S> void visitLentoi(V& v, S& s) {
     visitBars(v, s, windows::kLentoiBars);
     v.integer("Check1", s.Check1, 0, 1);
     v.integer("Check2", s.Check2, 0, 1);
+    // Read by now, as the picture's parts are read onto them.
+    const windows::WorkbenchDrawing controls = s.controls();
+    const auto visitFan = [&](auto& fan) {
+        visitPoint(v, fan);
+        visitDrawnWith(v, fan.drawnWith, controls);
+    };
     v.boolean("aktina1Moved", s.aktina1Moved);
     v.boolean("aktina2Moved", s.aktina2Moved);
     v.object("Line1", [&] {
@@ -134,11 +162,14 @@ template <class V, class S> void visitLentoi(V& v, S& s) {
     v.angle("bundleAngle", s.bundleAngleDeg);
     v.choice("drawn", s.picture.base, kLentoiDrawings);
     v.integer("waveSteps", s.picture.animationSteps, 0, windows::WorkbenchPicture::kAnimationSteps);
-    v.points("fans", s.picture.fans, kMostFans);
-    v.optionalPoint("object", s.picture.object);
+    visitDrawnWith(v, s.picture.drawnWith, controls);
+    v.points("fans", s.picture.fans, kMostFans, visitFan);
+    v.optionalPoint("object", s.picture.object, visitFan);
     v.object("waveRecord", [&] {
         v.choice("of", s.recorded.kind, kLentoiRecords);
         visitPoint(v, s.recorded.fan);
+        if (s.recorded.kind != windows::WaveRecordContents::Kind::Nothing)
+            visitDrawnWith(v, s.recorded.drawnWith, controls);
     });
     v.boolean("lensData", s.lensData);
     v.choice("waveField", s.waveField, kWaveFieldModes);
@@ -149,12 +180,20 @@ template <class V, class S> void visitLentoi(V& v, S& s) {
 template <class V, class S> void visitMoniaktina(V& v, S& s) {
     visitBars(v, s, windows::kMoniaktinaBars);
     v.boolean("deiktisdiathlasisMoved", s.deiktisdiathlasisMoved);
-    v.optionalPoint("fos", s.fos);
+    v.optionalPoint("fos", s.fos, [&](auto& point) { visitPoint(v, point); });
     v.object("aim", [&] {
         v.number("x", s.picture.aimX);
         v.number("y", s.picture.aimY);
     });
     v.choice("drawn", s.picture.kind, kMoniaktinaDrawings);
+    // The index it was drawn with, where not the bar's now.
+    v.defaultsTo(s.picture.deiktisdiathlasis, s.deiktisdiathlasis, [&] {
+        v.object("drawnWith", [&] {
+            v.integer("deiktisdiathlasis", s.picture.deiktisdiathlasis,
+                      windows::moniaktina_bars::deiktisdiathlasis.min,
+                      windows::moniaktina_bars::deiktisdiathlasis.max);
+        });
+    });
     v.boolean("lensData", s.lensData);
     visitView(v, s.view);
 }
@@ -172,7 +211,15 @@ template <class V, class S> void visitElSahl(V& v, S& s) {
     v.object("source", [&] { visitPoint(v, s.source); });
     v.angle("beamAngle", s.picture.beamAngleDeg);
     v.choice("drawn", s.picture.drawing, kElSahlDrawings);
+    // The options the drawings were made with, where not the option now: a
+    // file without them draws with the option now.
+    if (s.picture.drawing != windows::SahlPicture::Drawing::Nothing)
+        v.defaultsTo(s.picture.drawnWith, s.option,
+                     [&] { v.choice("drawnWith", s.picture.drawnWith, kElSahlOptions); });
     v.boolean("waves", s.picture.waves);
+    if (s.picture.waves)
+        v.defaultsTo(s.picture.wavesDrawnWith, s.option,
+                     [&] { v.choice("wavesDrawnWith", s.picture.wavesDrawnWith, kElSahlOptions); });
     v.boolean("lensData", s.lensData);
     v.choice("waveField", s.waveField, kWaveFieldModes);
     v.choice("waveFieldWavelength", s.waveFieldWavelength, kElSahlFieldWavelengths);

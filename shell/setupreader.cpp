@@ -95,14 +95,15 @@ class SetupReader {
     }
 
     // A mark whose start place has no numbers needs both of its coordinates.
-    void optionalPoint(const char* name, std::optional<SetupPoint>& point) {
+    template <class P, class Fields>
+    void optionalPoint(const char* name, std::optional<P>& point, Fields&& fields) {
         const std::optional<QJsonValue> field = find(name);
         if (!field)
             return;
         if (!isPoint(*field))
             return refuse(name, kPoint);
-        SetupPoint read;
-        object(name, [&] { visitPoint(*this, read); });
+        P read;
+        object(name, [&] { fields(read); });
         if (!fault)
             point = read;
     }
@@ -118,7 +119,8 @@ class SetupReader {
 
     // A list replaces the start value as a whole; each of its points needs
     // both coordinates.
-    template <class P> void points(const char* name, std::vector<P>& points, int most) {
+    template <class P, class Fields>
+    void points(const char* name, std::vector<P>& points, int most, Fields&& fields) {
         const std::optional<QJsonValue> field = find(name);
         if (!field)
             return;
@@ -130,12 +132,17 @@ class SetupReader {
         for (qsizetype i = 0; i < given.size() && !fault; ++i) {
             path_ << QString("%1[%2]").arg(name).arg(i);
             objects_.push_back(given[i].toObject());
-            visitPoint(*this, read[std::size_t(i)]);
+            fields(read[std::size_t(i)]);
             objects_.pop_back();
             path_.removeLast();
         }
         if (!fault)
             points = std::move(read);
+    }
+
+    template <class T, class Body> void defaultsTo(T& value, const T& start, Body&& body) {
+        value = start;
+        body();
     }
 
   private:

@@ -71,9 +71,15 @@ class SetupWriter {
         close();
     }
 
-    void optionalPoint(const char* name, const std::optional<SetupPoint>& point) {
+    template <class P, class Fields>
+    void optionalPoint(const char* name, const std::optional<P>& point, Fields&& fields) {
         if (point)
-            object(name, [&] { visitPoint(*this, *point); });
+            object(name, [&] { fields(*point); });
+    }
+
+    template <class T, class Body> void defaultsTo(const T& value, const T& start, Body&& body) {
+        if (!(value == start))
+            body();
     }
 
     void boolean(const char* name, bool value) {
@@ -82,13 +88,16 @@ class SetupWriter {
     }
 
     // One point a line, one level deeper than the list's name.
-    template <class P> void points(const char* name, const std::vector<P>& points, int /*most*/) {
+    template <class P, class Fields>
+    void points(const char* name, const std::vector<P>& points, int /*most*/, Fields&& fields) {
         key(name);
         text_ += '[';
         const QByteArray inner = indent(firsts_.size() + 1);
         for (std::size_t i = 0; i < points.size(); ++i) {
-            text_ += (i == 0 ? "" : ",") + inner + "{\"x\": " + formatNumber(points[i].x) +
-                     ", \"y\": " + formatNumber(points[i].y) + '}';
+            text_ += (i == 0 ? "" : ",") + inner;
+            open();
+            fields(points[i]);
+            close();
         }
         if (!points.empty())
             text_ += indent(firsts_.size());

@@ -100,8 +100,14 @@ TEST_F(HistoryTest, EachActionIsOneStepUndoneAndRedoneToItsPictures) {
         {"a click that clears", "lentoi", [&] { drag(w, 0, -150, 0, -150); }},
         {"a single ray", "moniaktina",
          [&] { drag(app->moniaktina(), -250, 80, 10, -20, Qt::ShiftModifier); }},
+        {"its index, which draws nothing", "moniaktina",
+         [&] {
+             QTest::keyClick(scrollBar(app->moniaktina(), "deiktisdiathlasis"), Qt::Key_Right);
+         }},
         {"a lens chosen", "eisagogiko", [&] { click(commandButton(choice(), "Command1")); }},
         {"a drag of the stop", "ElSahl", [&] { drag(sahl(), 130, 50, 120, 30); }},
+        {"an option, which draws nothing", "ElSahl",
+         [&] { click(optionButton(sahl(), "onlyrays")); }},
         {"a set-up opened", "ElSahl",
          [&] {
              dialogs.chooseFile(start);
@@ -113,6 +119,12 @@ TEST_F(HistoryTest, EachActionIsOneStepUndoneAndRedoneToItsPictures) {
                  QTest::keyClick(scrollBar(w, "aktina2"), Qt::Key_Right);
          }},
         {"a fresh start, from the lens choice", "eisagogiko", [&] { keys(choice(), Qt::Key_N); }},
+        // These draw nothing: what is shown keeps the values it was drawn with.
+        {"the ray count through Check1", "lentoi", [&] { click(checkBox(w, "Check1")); }},
+        {"the index", "lentoi",
+         [&] { QTest::keyClick(scrollBar(w, "deiktisdiathlasis"), Qt::Key_Right); }},
+        {"a fan with the new index and ray count over the bundle drawn before", "lentoi",
+         [&] { drag(w, -300, 60, -300, 60, Qt::ShiftModifier); }},
     };
     for (const Row& row : rows) {
         windows::FormWindow& window = open(row.window);

@@ -32,9 +32,10 @@ class RangeCollector {
         body();
         prefix_ = outer;
     }
-    void optionalPoint(const char*, const std::optional<shell::SetupPoint>&) {}
+    template <class P, class F> void optionalPoint(const char*, const std::optional<P>&, F&&) {}
     void boolean(const char*, bool) {}
-    template <class P> void points(const char*, const std::vector<P>&, int) {}
+    template <class P, class F> void points(const char*, const std::vector<P>&, int, F&&) {}
+    template <class T, class Body> void defaultsTo(const T&, const T&, Body&&) {}
 
   private:
     std::string prefix_;

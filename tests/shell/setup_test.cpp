@@ -155,6 +155,14 @@ TEST(SetupFile, MissingUnknownAndClampedFields) {
          R"({"format": 1, "eisagogiko": {"deiktissahl": 100}})"},
         {R"({"format": 1, "lentoi": {"waveSteps": 1e6, "fans": [{"x": 1, "y": 2, "z": 3}]}})",
          R"({"format": 1, "lentoi": {"waveSteps": 240, "fans": [{"y": 2, "x": 1}]}})"},
+        // A file from before the values a drawing was made with were kept
+        // draws with the controls' values.
+        {R"({"format": 1, "lentoi": {"desmi1": 140, "Check1": 1, "fans": [{"x": 1, "y": 2}]}})",
+         R"({"format": 1, "lentoi": {"desmi1": 140, "Check1": 1, "fans": [{"x": 1, "y": 2,
+             "drawnWith": {"deiktisdiathlasis": 150, "desmi1": 140, "Check1": true}}]}})"},
+        {R"({"format": 1, "ElSahl": {"option": "onlyrays", "drawn": "beam", "waves": true}})",
+         R"({"format": 1, "ElSahl": {"option": "onlyrays", "drawn": "beam", "waves": true,
+             "drawnWith": "onlyrays", "wavesDrawnWith": "onlyrays"}})"},
     };
     for (const auto& [given, same] : rows)
         EXPECT_EQ(read(given), read(same)) << given;
@@ -288,7 +296,9 @@ TEST(SetupFile, TheExampleReadsAndIsCanonical) {
     const shell::SetupReading reading = shell::readSetupFile(path);
     ASSERT_TRUE(reading.setup) << reading.error.toStdString();
     EXPECT_EQ(reading.setup->lentoi.picture.base, windows::WorkbenchPicture::Base::Lens);
-    EXPECT_EQ(reading.setup->lentoi.picture.fans, (std::vector<windows::FanSource>{{-300, 40}}));
+    // Its fan was drawn with the controls' values: its ray count and waves.
+    EXPECT_EQ(reading.setup->lentoi.picture.fans,
+              (std::vector<windows::FanSource>{{-300, 40, {150, 140, 30, true, false}}}));
     EXPECT_EQ(reading.setup->moniaktina.fos, (shell::SetupPoint{-300, 120}));
     EXPECT_TRUE(reading.setup->elSahl.picture.biconvex);
     QFile file(path);

@@ -36,6 +36,7 @@ void ElSahl::parallilidesmifotos_Click() {
     picture.drawing = SahlPicture::Drawing::Beam;
     picture.biconvex = state_.amfikyrtos;
     picture.beamAngleDeg = *degrees;
+    picture.drawnWith = chosenOption();
     drawPicture(picture);
 }
 
@@ -45,9 +46,9 @@ double ElSahl::beamSlope(double degrees) {
     return std::tan(degrees * (std::numbers::pi / 180));
 }
 
-void ElSahl::drawBeam(double b, double degrees) {
+void ElSahl::drawBeam(double b, double degrees, SahlOption option) {
     const double slope = beamSlope(degrees);
-    sahl::SahlView window = view();
+    sahl::SahlView window = view(option);
     if (state_.amfikyrtos)
         sahl::amfikyrtosDesmi(state_, window, sahl::kSemiTransverse, b, slope);
     else
@@ -63,13 +64,14 @@ void ElSahl::kymatikosahl_Click() {
     picture_.waves = true;
     picture_.wavesX = state_.shared.pigiX;
     picture_.wavesY = state_.shared.pigiY;
-    drawWaves(*b, picture_.wavesX, picture_.wavesY);
+    picture_.wavesDrawnWith = chosenOption();
+    drawWaves(*b, picture_.wavesX, picture_.wavesY, picture_.wavesDrawnWith);
     keepLight(lightOf(picture_));
     canvasWidget().Refresh();
 }
 
-void ElSahl::drawWaves(double b, double x, double y) {
-    drawPointSource(state_.amfikyrtos, b, x, y);
+void ElSahl::drawWaves(double b, double x, double y, SahlOption option) {
+    drawPointSource(state_.amfikyrtos, b, x, y, option);
     // The fronts always start at the point source just drawn, whatever the
     // workbench last drew.
     sahl::redrawFronts(state_, surface());

@@ -123,13 +123,14 @@ void ElSahl::showPointSource(bool biconvex, double x, double y) {
         picture.biconvex = biconvex;
         picture.sourceX = x;
         picture.sourceY = y;
+        picture.drawnWith = chosenOption();
     }
     drawPicture(picture);
 }
 
-void ElSahl::drawPointSource(bool biconvex, double b, double x, double y) {
+void ElSahl::drawPointSource(bool biconvex, double b, double x, double y, SahlOption option) {
     source_ = {x, y};
-    sahl::SahlView window = view();
+    sahl::SahlView window = view(option);
     if (biconvex)
         sahl::amfikyrtosPigi(state_, window, sahl::kSemiTransverse, b, x, y);
     else
@@ -137,8 +138,12 @@ void ElSahl::drawPointSource(bool biconvex, double b, double x, double y) {
 }
 
 sahl::SahlView ElSahl::view() {
-    const sahl::SahlControls controls{kymataYESNO->isChecked(), onlyrays->isChecked(), Line1.X1,
-                                      Line1.Y2, Line2.Y2};
+    return view(chosenOption());
+}
+
+sahl::SahlView ElSahl::view(SahlOption option) {
+    const sahl::SahlControls controls{option == SahlOption::kymataYESNO,
+                                      option == SahlOption::onlyrays, Line1.X1, Line1.Y2, Line2.Y2};
     return {surface(), controls,
             [this](const std::string& caption) { setWindowTitle(QString::fromStdString(caption)); },
             [this](const std::string& text) {

@@ -36,7 +36,7 @@ class ElSahl : public FormWindow {
     void showPointSource(bool biconvex, double x, double y);
 
     // What the window shows, and the way to show a picture anew from the
-    // index, the stop and the options as they are now.
+    // index and the stop as they are now, each drawing with its own option.
     const SahlPicture& picture() const { return picture_; }
     void drawPicture(const SahlPicture& picture);
 
@@ -51,8 +51,10 @@ class ElSahl : public FormWindow {
     ElSahlSetup setup() const;
     void apply(const ElSahlSetup& setup);
 
-    // The window as the optics module sees it, filled from the controls now.
+    // The window as the optics module sees it, filled from the controls now,
+    // or with the option a drawing was made with.
     optics::hyperbolic::SahlView view();
+    optics::hyperbolic::SahlView view(SahlOption option);
 
     // What the lens choice and a beam say to an index that makes no lens.
     static QString invalidIndex();
@@ -103,6 +105,7 @@ class ElSahl : public FormWindow {
 
     // The option buttons with the option each chooses.
     std::array<std::pair<QRadioButton*, ElSahlSetup::Option>, 3> optionButtons() const;
+    SahlOption chosenOption() const;
 
     void createWaveField();
     // The light the picture sent through the lens, as the wave field takes it.
@@ -117,10 +120,10 @@ class ElSahl : public FormWindow {
     // to −120.
     void setSahlScale();
     // The point-source drawing of the lens over the picture.
-    void drawPointSource(bool biconvex, double b, double x, double y);
-    void drawBeam(double b, double degrees);
+    void drawPointSource(bool biconvex, double b, double x, double y, SahlOption option);
+    void drawBeam(double b, double degrees, SahlOption option);
     // "WAVES" over the picture: the fan from (x, y) and its fronts.
-    void drawWaves(double b, double x, double y);
+    void drawWaves(double b, double x, double y, SahlOption option);
 
     // The lens's semi-conjugate axis for the current index; empty, after
     // the guard's message, when the index makes no lens.

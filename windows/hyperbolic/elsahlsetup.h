@@ -13,8 +13,7 @@ inline constexpr double kElSahlWavelengths[] = {15, 7.5, 3.75, 1.875};
 // Ibn Sahl's window: its option buttons, its stop, its point source and its
 // picture. The picture's sources are always the window's source.
 struct ElSahlSetup {
-    // The option buttons "ONLY WAVES", "RAYS WAVES" and "Only Rays".
-    enum class Option { kymataYESNO, RAYSANDWAVES, onlyrays };
+    using Option = SahlOption;
 
     Option option = Option::RAYSANDWAVES;
     SetupBlade Line1{130, 10};

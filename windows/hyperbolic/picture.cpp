@@ -21,11 +21,12 @@ void ElSahl::drawPicture(const SahlPicture& picture) {
     if (b && drawsLens) {
         state_.amfikyrtos = picture.biconvex;
         if (picture.drawing == SahlPicture::Drawing::PointSource)
-            drawPointSource(picture.biconvex, *b, picture.sourceX, picture.sourceY);
+            drawPointSource(picture.biconvex, *b, picture.sourceX, picture.sourceY,
+                            picture.drawnWith);
         else if (picture.drawing == SahlPicture::Drawing::Beam)
-            drawBeam(*b, picture.beamAngleDeg);
+            drawBeam(*b, picture.beamAngleDeg, picture.drawnWith);
         if (picture.waves)
-            drawWaves(*b, picture.wavesX, picture.wavesY);
+            drawWaves(*b, picture.wavesX, picture.wavesY, picture.wavesDrawnWith);
     }
     keepLight(b && drawsLens ? lightOf(picture) : std::nullopt);
     canvasWidget().Refresh();
@@ -52,6 +53,13 @@ void ElSahl::viewChanged() {
     redrawPicture();
 }
 
+SahlOption ElSahl::chosenOption() const {
+    for (const auto& [button, option] : optionButtons())
+        if (button->isChecked())
+            return option;
+    return ElSahlSetup{}.option;
+}
+
 std::array<std::pair<QRadioButton*, ElSahlSetup::Option>, 3> ElSahl::optionButtons() const {
     using Option = ElSahlSetup::Option;
     return {std::pair{kymataYESNO, Option::kymataYESNO},
@@ -64,9 +72,7 @@ std::array<std::pair<QRadioButton*, ElSahlSetup::Option>, 3> ElSahl::optionButto
 // window's source, kept once.
 ElSahlSetup ElSahl::setup() const {
     ElSahlSetup s;
-    for (const auto& [button, option] : optionButtons())
-        if (button->isChecked())
-            s.option = option;
+    s.option = chosenOption();
     s.picture.biconvex = state_.amfikyrtos;
     s.lensData = lensDataPanel(*this)->shown();
     s.waveField = waveField_->mode();
@@ -80,7 +86,11 @@ ElSahlSetup ElSahl::setup() const {
     s.picture.drawing = picture_.drawing;
     if (picture_.drawing == SahlPicture::Drawing::Beam)
         s.picture.beamAngleDeg = picture_.beamAngleDeg;
+    if (picture_.drawing != SahlPicture::Drawing::Nothing)
+        s.picture.drawnWith = picture_.drawnWith;
     s.picture.waves = picture_.waves;
+    if (picture_.waves)
+        s.picture.wavesDrawnWith = picture_.wavesDrawnWith;
     return s;
 }
 
@@ -112,8 +122,11 @@ void ElSahl::apply(const ElSahlSetup& s) {
     }
     if (picture.drawing == SahlPicture::Drawing::Beam)
         picture.beamAngleDeg = s.picture.beamAngleDeg;
+    if (picture.drawing != SahlPicture::Drawing::Nothing)
+        picture.drawnWith = s.picture.drawnWith;
     if (s.picture.waves) {
         picture.waves = true;
+        picture.wavesDrawnWith = s.picture.wavesDrawnWith;
         picture.wavesX = s.source.x;
         picture.wavesY = s.source.y;
     }

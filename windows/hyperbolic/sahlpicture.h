@@ -2,10 +2,14 @@
 
 namespace windows {
 
+// Ibn Sahl's option buttons "ONLY WAVES", "RAYS WAVES" and "Only Rays".
+enum class SahlOption { kymataYESNO, RAYSANDWAVES, onlyrays };
+
 // What the hyperbolic-lens window shows, as a small value that can be kept
 // and drawn again: nothing, the lens with a point source's fan, or the lens
-// with a parallel beam; and, over it, what "WAVES" drew. The index, the stop
-// and the option buttons are their current values at the time it is drawn.
+// with a parallel beam; and, over it, what "WAVES" drew. The index and the
+// stop are their current values at the time it is drawn; choosing an option
+// draws nothing again, so each drawing keeps the option it was drawn with.
 struct SahlPicture {
     enum class Drawing { Nothing, PointSource, Beam };
 
@@ -13,11 +17,13 @@ struct SahlPicture {
     bool biconvex = false; // the lens drawn: biconvex, else plano-convex
     double sourceX = 0;    // PointSource: the source, in the window's scale
     double sourceY = 0;
-    double beamAngleDeg = 0; // Beam: the direction against the horizontal
+    double beamAngleDeg = 0;                         // Beam: the direction against the horizontal
+    SahlOption drawnWith = SahlOption::RAYSANDWAVES; // PointSource, Beam
     // "WAVES": the fan and its fronts drawn over the picture from this source.
     bool waves = false;
     double wavesX = 0;
     double wavesY = 0;
+    SahlOption wavesDrawnWith = SahlOption::RAYSANDWAVES;
 
     bool operator==(const SahlPicture&) const = default;
 };

@@ -51,8 +51,8 @@ void Moniaktina::createAnglesPanel() {
         *this, [this] { return rayAnglesContent(drawnIndex_, drawnRay_); }, kRayAnglesCaption);
 }
 
-void Moniaktina::setDrawn(std::optional<optics::spherical::SingleRayPath> ray) {
-    drawnIndex_ = index();
+void Moniaktina::setDrawn(std::optional<optics::spherical::SingleRayPath> ray, double n) {
+    drawnIndex_ = n;
     drawnRay_ = std::move(ray);
     lensDataPanel(*this)->invalidate();
 }
@@ -131,7 +131,7 @@ void Moniaktina::Form_Load() {
 // The first ray aims at the point halfway between the scale's origin and
 // the mark's corner.
 void Moniaktina::aimFirstRay() {
-    aimAt(fos.Left / 2, fos.Top / 2);
+    aimAt(fos.Left / 2, fos.Top / 2, deiktisdiathlasis->value());
 }
 
 void Moniaktina::writeLensTexts() {
@@ -172,7 +172,11 @@ void Moniaktina::kentrokykloy_Change() {
 // The ray is not drawn again: the new lens shows without one until the next
 // aim.
 void Moniaktina::redrawOutline() {
-    sxediasifakoy(aktina1->value(), aktina2->value(), 0, kentrokykloy->value());
+    redrawOutline(deiktisdiathlasis->value());
+}
+
+void Moniaktina::redrawOutline(int indexValue) {
+    sxediasifakoy(aktina1->value(), aktina2->value(), 0, kentrokykloy->value(), indexValue);
 }
 
 // Nothing is redrawn: the new index bends the next ray.
@@ -194,17 +198,17 @@ void Moniaktina::Form_MouseDown(int /*button*/, int shift, double x, double y) {
 void Moniaktina::Form_MouseUp(int /*button*/, int shift, double x, double y) {
     if (shift != canvas::ShiftKey)
         return;
-    aimAt(x, y);
+    aimAt(x, y, deiktisdiathlasis->value());
 }
 
 void Moniaktina::drawPicture(const SingleRayPicture& picture) {
     if (picture.kind == SingleRayPicture::Kind::Outline) {
-        redrawOutline();
+        redrawOutline(picture.deiktisdiathlasis);
         return;
     }
     fos.Left = picture.sourceX;
     fos.Top = picture.sourceY;
-    aimAt(picture.aimX, picture.aimY);
+    aimAt(picture.aimX, picture.aimY, picture.deiktisdiathlasis);
 }
 
 std::array<QScrollBar*, std::size(kMoniaktinaBars)> Moniaktina::bars() const {
@@ -225,6 +229,7 @@ MoniaktinaSetup Moniaktina::setup() const {
     s.deiktisdiathlasisMoved = indexMoved_;
     if (ray)
         s.picture = {SingleRayPicture::Kind::Ray, 0, 0, picture_.aimX, picture_.aimY};
+    s.picture.deiktisdiathlasis = picture_.deiktisdiathlasis;
     s.view = zoomView();
     s.lensData = lensDataPanel(*this)->shown();
     return s;
@@ -249,6 +254,7 @@ void Moniaktina::apply(const MoniaktinaSetup& s) {
     SingleRayPicture picture;
     if (s.picture.kind == SingleRayPicture::Kind::Ray)
         picture = {SingleRayPicture::Kind::Ray, fos.Left, fos.Top, s.picture.aimX, s.picture.aimY};
+    picture.deiktisdiathlasis = s.picture.deiktisdiathlasis;
     drawPicture(picture);
     lensDataPanel(*this)->setShown(s.lensData);
 }

@@ -37,6 +37,10 @@ class Moniaktina : public FormWindow {
     // aims when it loads.
     void redrawOutline();
     void aimFirstRay();
+    // The same drawn with the index bar at indexValue, the bar left as it is.
+    void redrawOutline(int indexValue);
+    void sxediasifakoy(double radius1, double radius2, double xa, double xb, int indexValue);
+    void miaaktina(double xam1, double yam1, double xam2, double yam2, double n);
 
     void Form_MouseDown(int button, int shift, double x, double y);
     void Form_MouseUp(int button, int shift, double x, double y);
@@ -46,7 +50,7 @@ class Moniaktina : public FormWindow {
     canvas::UserPoint sourceCentre() const;
 
     // What the window shows, and the way to show a picture anew from the
-    // scroll bars' current values.
+    // lens's scroll bars' current values and the index it was drawn with.
     const SingleRayPicture& picture() const { return picture_; }
     void drawPicture(const SingleRayPicture& picture);
 
@@ -107,18 +111,17 @@ class Moniaktina : public FormWindow {
 
     // Clears the picture, draws the aiming line from the source to (x, y)
     // and the ray that it aims.
-    void aimAt(double x, double y);
+    void aimAt(double x, double y, int indexValue);
     void adoptLens(const optics::spherical::SphericalLens& lens);
     void drawFaces(const optics::spherical::SphericalLens& lens, double h);
     void drawFocalMarks(double xr);
     void drawRimMarks(double xr, double h);
-    double index() const {
-        return inUnits(deiktisdiathlasis->value(), moniaktina_bars::deiktisdiathlasis);
-    }
+    double index() const { return indexFor(deiktisdiathlasis->value()); }
+    static double indexFor(int value) { return inUnits(value, moniaktina_bars::deiktisdiathlasis); }
 
     // F2's panel: the angles of the ray drawn at each face it meets.
     void createAnglesPanel();
-    void setDrawn(std::optional<optics::spherical::SingleRayPath> ray);
+    void setDrawn(std::optional<optics::spherical::SingleRayPath> ray, double n);
 
     optics::spherical::Poreiaaktinon& state_;
     SingleRayPicture picture_;

@@ -46,9 +46,16 @@ double halfAngle(double h, double radius) {
 } // namespace
 
 void Moniaktina::sxediasifakoy(double radius1, double radius2, double xa, double xb) {
+    sxediasifakoy(radius1, radius2, xa, xb, deiktisdiathlasis->value());
+}
+
+void Moniaktina::sxediasifakoy(double radius1, double radius2, double xa, double xb,
+                               int indexValue) {
     picture_ = {};
-    setDrawn(std::nullopt);
-    adoptLens({xa, xb, radius1, radius2, index()});
+    picture_.deiktisdiathlasis = indexValue;
+    const double n = indexFor(indexValue);
+    setDrawn(std::nullopt, n);
+    adoptLens({xa, xb, radius1, radius2, n});
     surface().Cls();
     const Rim rim = rimOf(xb, radius1, radius2);
     drawFaces(state_.lens(), rim.h);
@@ -57,8 +64,12 @@ void Moniaktina::sxediasifakoy(double radius1, double radius2, double xa, double
 }
 
 void Moniaktina::miaaktina(double xam1, double yam1, double xam2, double yam2) {
+    miaaktina(xam1, yam1, xam2, yam2, index());
+}
+
+void Moniaktina::miaaktina(double xam1, double yam1, double xam2, double yam2, double n) {
     adoptLens({0, static_cast<double>(kentrokykloy->value()), static_cast<double>(aktina1->value()),
-               static_cast<double>(aktina2->value()), index()});
+               static_cast<double>(aktina2->value()), n});
     const double r1 = state_.radius1, r2 = state_.radius2, xb = state_.xb;
     const Rim rim = rimOf(xb, r1, r2);
     drawRimMarks(rim.xr, rim.h);
@@ -70,18 +81,18 @@ void Moniaktina::miaaktina(double xam1, double yam1, double xam2, double yam2) {
     // The window's font would be "Arial Greek" from here on, but nothing is
     // ever printed on the picture, so no font is kept for it.
     canvas::UserPoint start = sourceCentre();
-    setDrawn(sph::singleRayPath(state_.lens(), start.x, start.y, xam2 - xam1, yam2 - yam1));
-    sph::singleRay(view, start.x, start.y, xam2 - xam1, yam2 - yam1, 0, xb, r1, r2, index());
+    setDrawn(sph::singleRayPath(state_.lens(), start.x, start.y, xam2 - xam1, yam2 - yam1), n);
+    sph::singleRay(view, start.x, start.y, xam2 - xam1, yam2 - yam1, 0, xb, r1, r2, n);
     canvasWidget().Refresh();
 }
 
-void Moniaktina::aimAt(double x, double y) {
-    picture_ = {SingleRayPicture::Kind::Ray, fos.Left, fos.Top, x, y};
+void Moniaktina::aimAt(double x, double y, int indexValue) {
+    picture_ = {SingleRayPicture::Kind::Ray, fos.Left, fos.Top, x, y, indexValue};
     canvas::Surface& view = surface();
     view.Cls();
     const canvas::UserPoint source = sourceCentre();
     view.Line(source.x, source.y, x, y);
-    miaaktina(source.x, source.y, x, y);
+    miaaktina(source.x, source.y, x, y, indexFor(indexValue));
 }
 
 // The window shown last defines the shared lens: whenever this window draws

@@ -40,7 +40,9 @@ void Lentoi::hideEvent(QHideEvent* event) {
 }
 
 void Lentoi::drawAnimationStep(int k) {
-    waves_.drawStep(surface(), state_.record, recordedRays_, index(), k);
+    // The frames are drawn with the index the run started with.
+    waves_.drawStep(surface(), state_.record, recordedRays_,
+                    indexFor(picture_.drawnWith.deiktisdiathlasis), k);
     drawLensFaces();
 }
 

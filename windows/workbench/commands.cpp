@@ -27,7 +27,7 @@ void Lentoi::EPANALIPSI_Click() {
     arxinizo();
     setBundleAngleDeg(*degrees);
     Timer1.setEnabled(false);
-    sxediasidesmis(goniadesmis);
+    sxediasidesmis(goniadesmis, controlValues());
     kymatachronika->setEnabled(false);
     Timer2.setInterval(1550);
     Timer2.setEnabled(true);
@@ -44,7 +44,7 @@ void Lentoi::setBundleAngleDeg(double degrees) {
 // step, over the cleared picture.
 void Lentoi::parallilakymata_Click() {
     waves_.restart(WaveAnimation::Run::Bundle);
-    picture_ = WorkbenchPicture::waves(WorkbenchPicture::Base::BundleWaves, 0);
+    picture_ = WorkbenchPicture::waves(WorkbenchPicture::Base::BundleWaves, 0, controlValues());
     surface().Cls();
     Timer1.setInterval(2000);
     sxediasifakoy11();
@@ -56,7 +56,7 @@ void Lentoi::parallilakymata_Click() {
 
 void Lentoi::kymatachronika_Click() {
     waves_.restart(WaveAnimation::Run::Fan);
-    picture_ = WorkbenchPicture::waves(WorkbenchPicture::Base::FanWaves, 0);
+    picture_ = WorkbenchPicture::waves(WorkbenchPicture::Base::FanWaves, 0, controlValues());
     surface().Cls();
     Timer2.setInterval(2000);
     sxediasifakoy11();
@@ -67,7 +67,11 @@ void Lentoi::kymatachronika_Click() {
 }
 
 void Lentoi::sxediasifakoy11() {
-    state_.deiktis = index();
+    sxediasifakoy11(index());
+}
+
+void Lentoi::sxediasifakoy11(double n) {
+    state_.deiktis = n;
     copyGeometry();
     // The animations show the waves of the record.
     setDrawnLens();

@@ -50,8 +50,13 @@ void Lentoi::createLensData() {
 // The lens of the controls, the master copy: the single-ray window shares
 // the lens module's values and may have written its own lens there since.
 sph::SphericalLens Lentoi::currentLens() const {
+    return lensWith(index());
+}
+
+// The lens of the controls with the index a drawing was made with.
+sph::SphericalLens Lentoi::lensWith(double n) const {
     return {static_cast<double>(kentrokykloy2->value()), static_cast<double>(kentrokykloy->value()),
-            static_cast<double>(aktina1->value()), static_cast<double>(aktina2->value()), index()};
+            static_cast<double>(aktina1->value()), static_cast<double>(aktina2->value()), n};
 }
 
 void Lentoi::setDrawnLens() {
@@ -59,8 +64,8 @@ void Lentoi::setDrawnLens() {
 }
 
 SentLight Lentoi::makeSentLight(const ld::Light& light, int firstRecorded, int recordEnd,
-                                std::vector<ld::RayStart> starts) const {
-    return {light,      currentLens(), firstRecorded, recordEnd - firstRecorded, std::move(starts),
+                                std::vector<ld::RayStart> starts, double n) const {
+    return {light,      lensWith(n), firstRecorded, recordEnd - firstRecorded, std::move(starts),
             diaphragm()};
 }
 
@@ -79,14 +84,14 @@ void Lentoi::showRecordLight() {
 
 // The rays of a fan from (x, y), as pointBundle sends them; none when the
 // source lies off the window, where the tracers draw nothing.
-std::vector<ld::RayStart> Lentoi::fanStarts(double x, double y) const {
+std::vector<ld::RayStart> Lentoi::fanStarts(double x, double y, double anglestep) const {
     std::vector<ld::RayStart> starts;
     if (!sph::insideVisibleArea(surface(), x, y))
         return starts;
-    const int directions = sph::fanDirections(state_.anglestep);
+    const int directions = sph::fanDirections(anglestep);
     starts.reserve(static_cast<std::size_t>(directions));
     for (int i = 0; i < directions; ++i) {
-        const double theta = sph::fanAngleRad(i, state_.anglestep);
+        const double theta = sph::fanAngleRad(i, anglestep);
         starts.push_back({x, y, std::cos(theta), std::sin(theta)});
     }
     return starts;

@@ -21,7 +21,11 @@ constexpr int kCircleSegments = 50;
 } // namespace
 
 void Lentoi::arxinizo() {
-    takeLensValues();
+    arxinizo(index());
+}
+
+void Lentoi::arxinizo(double n) {
+    takeLensValues(n);
     // An index of 1 has no focal length; both marks then sit on the rim line.
     const double f = sph::estiaki(state_.radius1, state_.radius2, state_.deiktis).value_or(0);
     drawFocalMarks(f);
@@ -30,8 +34,8 @@ void Lentoi::arxinizo() {
     fillLensBody();
 }
 
-void Lentoi::takeLensValues() {
-    state_.deiktis = index();
+void Lentoi::takeLensValues(double n) {
+    state_.deiktis = n;
     copyGeometry();
     setDrawnLens();
     clampBlades();
@@ -94,7 +98,12 @@ void Lentoi::fillLensBody() {
 
 void Lentoi::aktinaideal(double x00, double y00, double xa, double xb, double radius1,
                          double radius2) {
-    state_.deiktis = index();
+    aktinaideal(x00, y00, xa, xb, radius1, radius2, index());
+}
+
+void Lentoi::aktinaideal(double x00, double y00, double xa, double xb, double radius1,
+                         double radius2, double n) {
+    state_.deiktis = n;
     // The lens data shows the same image: one formula for both.
     const std::optional<optics::Point> image = lensdata::idealImage(
         lensdata::PointSource{x00, y00}, {xa, xb, radius1, radius2, state_.deiktis});

@@ -226,7 +226,7 @@ void Lentoi::Form_Load() {
     writeRadius1(false);
     setBoxText(Text7, "Κέντρο δεξί κύκλου=" + formatWhole(kentrokykloy->value()));
     arxinizo();
-    sxediasidesmis(0);
+    sxediasidesmis(0, controlValues());
     canvasWidget().Refresh();
 }
 
@@ -300,9 +300,18 @@ double Lentoi::rayCount(double anglestep) {
     return std::floor(360 / anglestep);
 }
 
-// The quotient of the two whole numbers is taken first, then π is divided by it.
 double Lentoi::anglestepFor(int rays) const {
-    return std::numbers::pi / (static_cast<double>(rays) / arvimaton->value());
+    return anglestep(rays, arvimaton->value());
+}
+
+// The quotient of the two whole numbers is taken first, then π is divided by it.
+double Lentoi::anglestep(int rays, int multiplier) {
+    return std::numbers::pi / (static_cast<double>(rays) / multiplier);
+}
+
+WorkbenchDrawing Lentoi::controlValues() const {
+    return {deiktisdiathlasis->value(), desmi1->value(), arvimaton->value(), Check1->isChecked(),
+            Check2->isChecked()};
 }
 
 void Lentoi::copyGeometry() {
@@ -315,17 +324,17 @@ void Lentoi::copyGeometry() {
 // The lens picture alone, as a lens change or a plain click leaves it. It is
 // the picture from here on, unless drawing the lens moves a blade, whose
 // handler then draws the bundle as well.
-void Lentoi::showLens() {
-    picture_ = {};
+void Lentoi::showLens(const WorkbenchDrawing& drawnWith) {
+    picture_ = WorkbenchPicture::lens(drawnWith);
     surface().Cls();
-    arxinizo();
+    arxinizo(indexFor(drawnWith.deiktisdiathlasis));
     setPictureLight(std::nullopt);
     canvasWidget().Refresh();
 }
 
 void Lentoi::redrawLens() {
     copyGeometry();
-    showLens();
+    showLens(controlValues());
 }
 
 void Lentoi::Form_Click() {
@@ -333,7 +342,7 @@ void Lentoi::Form_Click() {
     // would take away what the user asked for.
     if (fanDrawn_)
         return;
-    showLens();
+    showLens(controlValues());
 }
 
 void Lentoi::aktina1_Change() {
@@ -415,8 +424,8 @@ void Lentoi::HScroll1_Change() {
 // lens drawn before it would only be cleared, but what drawing it does to
 // the blades must happen before the bundle is drawn.
 void Lentoi::redrawWithBundle() {
-    takeLensValues();
-    sxediasidesmis(goniadesmis);
+    takeLensValues(index());
+    sxediasidesmis(goniadesmis, controlValues());
     canvasWidget().Refresh();
 }
 
@@ -441,7 +450,7 @@ void Lentoi::Check1_Click() {
 }
 
 void Lentoi::Check2_Click() {
-    showLens();
+    showLens(controlValues());
     Check1->setChecked(false);
     desmi1->setValue(100);
 }

@@ -38,9 +38,10 @@ class Lentoi : public FormWindow {
     void aktinaideal(double x00, double y00, double xa, double xb, double radius1, double radius2);
     void sxediasifakoy11();
 
-    // What the window shows, and the way to show a picture anew from the
-    // controls' current values. A wave animation is drawn up to its steps
-    // at once, without a timer.
+    // What the window shows, and the way to show a picture anew: each part
+    // with the values it was drawn with, the lens and the diaphragm as the
+    // controls have them now. A wave animation is drawn up to its steps at
+    // once, without a timer.
     const WorkbenchPicture& picture() const { return picture_; }
     void drawPicture(const WorkbenchPicture& picture);
 
@@ -197,6 +198,8 @@ class Lentoi : public FormWindow {
     void setBundleAngleDeg(double degrees);
     void placeBlades(const LentoiSetup& setup);
     void restorePicture(const WorkbenchPicture& picture, const WaveRecordContents& recorded);
+    // What a drawing asked for now reads: the controls' values.
+    WorkbenchDrawing controlValues() const;
 
     void sizeShapes();
     void writeRadius1(bool moved);
@@ -205,26 +208,33 @@ class Lentoi : public FormWindow {
     void writeIndex();
     void writeAngleStep();
     void copyGeometry();
-    void showLens();
+    void showLens(const WorkbenchDrawing& drawnWith);
     void redrawLens();
     void redrawWithBundle();
     void writeRayCount();
     static double rayCount(double anglestep);
     double anglestepFor(int rays) const;
+    static double anglestep(int rays, int multiplier);
     void placeDiaphragm();
     double bladeX(int value) const;
     double upperTipY(int value) const;
     double lowerTipY(int value) const;
-    void sxediasidesmis(double angle, Recording recording = Recording::Kept);
+    // The drawings, each with the values it is drawn with.
+    void arxinizo(double n);
+    void aktinaideal(double x00, double y00, double xa, double xb, double radius1, double radius2,
+                     double n);
+    void sxediasifakoy11(double n);
+    void sxediasidesmis(double angle, const WorkbenchDrawing& drawing,
+                        Recording recording = Recording::Kept);
     void traceBundleRay(double x0, double y0, double dx, double dy,
-                        const optics::spherical::Diaphragm& stop);
+                        const optics::spherical::Diaphragm& stop, const WorkbenchDrawing& drawing);
     void drawFocalMarks(double f);
     void drawLensCircles();
     void fillLensBody();
     // What drawing the lens does besides drawing: the lens values from the
     // bars, and the blades pulled out of the glass (whose bars' handlers
     // draw the bundle).
-    void takeLensValues();
+    void takeLensValues(double n);
     void clampBlades();
     void drawLensFaces();
     void startFan(double x, double y);
@@ -234,10 +244,11 @@ class Lentoi : public FormWindow {
     void showObject(const FanSource& tip);
     bool onObjectTip(double x, double y) const;
     void addObjectData(LensDataContent& content) const;
-    void drawFan(double x, double y);
+    void drawFan(double x, double y, const WorkbenchDrawing& drawing);
     void record(const WaveRecordContents& recorded);
     void armAnimationMenus();
-    void replayAnimation(WorkbenchPicture::Base animation, int steps);
+    void replayAnimation(WorkbenchPicture::Base animation, int steps,
+                         const WorkbenchDrawing& drawing);
     void stopAnimation();
     void armPointAnimation();
     void dropHandle(double x, double y);
@@ -245,19 +256,19 @@ class Lentoi : public FormWindow {
     void barsFollowBlades();
     void tick(FormTimer& timer, WaveAnimation::Run run, WorkbenchPicture::Base animation);
     optics::spherical::Diaphragm diaphragm() const;
-    double index() const {
-        return inUnits(deiktisdiathlasis->value(), lentoi_bars::deiktisdiathlasis);
-    }
+    double index() const { return indexFor(deiktisdiathlasis->value()); }
+    static double indexFor(int value) { return inUnits(value, lentoi_bars::deiktisdiathlasis); }
 
     // The lens data: the lens as last drawn and the light last sent.
     void createLensData();
     optics::spherical::SphericalLens currentLens() const;
+    optics::spherical::SphericalLens lensWith(double n) const;
     void setDrawnLens();
     SentLight makeSentLight(const optics::lensdata::Light& light, int firstRecorded, int recordEnd,
-                            std::vector<optics::lensdata::RayStart> starts) const;
+                            std::vector<optics::lensdata::RayStart> starts, double n) const;
     void setPictureLight(std::optional<SentLight> light, Recording recording = Recording::Kept);
     void showRecordLight();
-    std::vector<optics::lensdata::RayStart> fanStarts(double x, double y) const;
+    std::vector<optics::lensdata::RayStart> fanStarts(double x, double y, double anglestep) const;
 
     optics::spherical::Poreiaaktinon& state_;
     int mousePointer_ = 0;

@@ -3,25 +3,12 @@
 #include "canvas/color.h"
 #include "windows/common/setupvalues.h"
 #include "windows/wavefield/wavefieldmode.h"
+#include "windows/workbench/lentoibars.h"
 #include "windows/workbench/workbenchpicture.h"
 
 #include <vector>
 
 namespace windows {
-
-// The workbench's scroll bars as the designer left them.
-namespace lentoi_bars {
-inline constexpr BarDesign desmi1{2, 150, 1, 10, 20, 1920, 0, 2415, 375};
-inline constexpr BarDesign deiktisdiathlasis{40, 250, 1, 10, 150, 1920, 360, 2415, 375, 100};
-inline constexpr BarDesign aktina2{0, 500, 1, 1, 90, 120, 1320, 2775, 375};
-inline constexpr BarDesign aktina1{50, 500, 1, 40, 100, 120, 1680, 2775, 375};
-inline constexpr BarDesign kentrokykloy{0, 500, 1, 40, 20, 4200, 1440, 2655, 375};
-inline constexpr BarDesign kentrokykloy2{-500, 0, 1, 40, -50, 4320, 1800, 2055, 255};
-inline constexpr BarDesign arvimaton{5, 150, 1, 1, 30, 7320, 1560, 1695, 375};
-inline constexpr BarDesign HScroll1{-100, 100, 1, 5, 0, 120, 3360, 975, 255};
-inline constexpr BarDesign VScroll1{-100, 0, 1, 10, 0, 120, 2280, 255, 1095};
-inline constexpr BarDesign VScroll2{0, 100, 1, 10, 0, 120, 3600, 255, 1215};
-} // namespace lentoi_bars
 
 // The wave field's wavelengths on the workbench: the spacing of its dots of
 // equal phase in air, then halved by [.
@@ -53,7 +40,9 @@ struct LentoiSetup {
     // The bundle's angle in degrees as typed; the picture's bundleAngleRad
     // is always this in radians.
     double bundleAngleDeg = 0;
-    // Its fans are the points of the Shift-clicks, oldest first.
+    // Its fans are the points of the Shift-clicks, oldest first. What is
+    // drawn keeps the values it was drawn with, which may not be the
+    // controls' values now (see WorkbenchDrawing).
     WorkbenchPicture picture = WorkbenchPicture::parallelBundle(0);
     WaveRecordContents recorded;
     // The radius bars' handlers write their boxes as "Ακτίνα1 =100", the
@@ -64,6 +53,12 @@ struct LentoiSetup {
     WaveFieldMode waveField = WaveFieldMode::Off;
     double waveFieldWavelength = kLentoiWavelengths[0];
     SetupView view;
+
+    // The values a drawing would read from the controls: both boxes ticked
+    // draw as "SHOW ONLY WAVES", which the window then shows ticked alone.
+    WorkbenchDrawing controls() const {
+        return {deiktisdiathlasis, desmi1, arvimaton, Check1 != 0 && Check2 == 0, Check2 != 0};
+    }
 
     bool operator==(const LentoiSetup&) const = default;
 };

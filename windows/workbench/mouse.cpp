@@ -78,29 +78,33 @@ void Lentoi::startFan(double x, double y) {
     state_.shared.pigiY = y;
     Timer2.setInterval(11500);
     Timer2.setEnabled(false);
-    drawFan(x, y);
-    picture_.fans.push_back({x, y});
+    const WorkbenchDrawing drawing = controlValues();
+    drawFan(x, y, drawing);
+    picture_.fans.push_back({x, y, drawing});
     state_.isepanalipsi = false;
 }
 
 // The fan from (x, y) over the picture; its waves are the record from now on.
-void Lentoi::drawFan(double x, double y) {
+void Lentoi::drawFan(double x, double y, const WorkbenchDrawing& drawing) {
     state_.isepanalipsi = false;
     copyGeometry();
-    const sph::BundleControls controls{diaphragm(), Check1->isChecked(), Check2->isChecked(),
-                                       deiktisdiathlasis->value()};
-    const auto mark = [this](double x00, double y00, double xa, double xb, double r1, double r2) {
-        aktinaideal(x00, y00, xa, xb, r1, r2);
-    };
+    // The fan's step is the module's, as the index is: set for each drawing.
+    state_.anglestep = anglestep(drawing.desmi1, drawing.arvimaton);
+    const sph::BundleControls controls{diaphragm(), drawing.Check1, drawing.Check2,
+                                       drawing.deiktisdiathlasis};
+    const double n = indexFor(drawing.deiktisdiathlasis);
+    const auto mark = [this, n](double x00, double y00, double xa, double xb, double r1,
+                                double r2) { aktinaideal(x00, y00, xa, xb, r1, r2, n); };
     double x0 = x, y0 = y;
     sph::pointBundle(surface(), state_, controls, mark, state_.xa, state_.xb, state_.radius1,
                      state_.radius2, x0, y0);
     recordedRays_ = state_.shared.plithosaktinon;
-    recordContents_ = recordedRays_ > 0 ? WaveRecordContents{WaveRecordContents::Kind::Fan, {x, y}}
-                                        : WaveRecordContents{};
+    recordContents_ = recordedRays_ > 0
+                          ? WaveRecordContents{WaveRecordContents::Kind::Fan, {x, y}, drawing}
+                          : WaveRecordContents{};
     setDrawnLens();
-    setPictureLight(
-        makeSentLight(optics::lensdata::PointSource{x, y}, 0, recordedRays_, fanStarts(x, y)));
+    setPictureLight(makeSentLight(optics::lensdata::PointSource{x, y}, 0, recordedRays_,
+                                  fanStarts(x, y, state_.anglestep), n));
 }
 
 void Lentoi::armPointAnimation() {
@@ -156,7 +160,7 @@ void Lentoi::Form_MouseUp(int /*button*/, int /*shift*/, double x, double y) {
     }
     if (objectDrag_) {
         objectDrag_ = false;
-        if (!(picture_.object == FanSource{x, y}))
+        if (!picture_.object || !picture_.object->at(x, y))
             placeObject(x, y);
         return;
     }

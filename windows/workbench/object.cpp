@@ -26,10 +26,10 @@ void Lentoi::placeObject(double x, double y) {
     if (picture_.object || !picture_.fans.empty()) {
         stopAnimation();
         WorkbenchPicture moved = picture_;
-        moved.object = FanSource{x, y};
+        moved.object = FanSource{x, y, controlValues()};
         drawPicture(moved);
     } else {
-        showObject({x, y});
+        showObject({x, y, controlValues()});
         canvasWidget().Refresh();
     }
 }
@@ -37,10 +37,11 @@ void Lentoi::placeObject(double x, double y) {
 // The tip sends the fan a Shift-click sends from there, which records its
 // waves as that one does, and the lens shown images the arrow.
 void Lentoi::showObject(const FanSource& tip) {
-    drawFan(tip.x, tip.y);
+    drawFan(tip.x, tip.y, tip.drawnWith);
     picture_.object = tip;
     objectLight_ = lensData_.light();
-    const std::optional<ld::ThickLens> lens = ld::thickLens(currentLens());
+    const std::optional<ld::ThickLens> lens =
+        ld::thickLens(lensWith(indexFor(tip.drawnWith.deiktisdiathlasis)));
     const std::optional<ld::ObjectImage> image =
         lens ? ld::objectImage(*lens, {tip.x, tip.y}) : std::nullopt;
     ld::drawObjectImage(surface(), {tip.x, tip.y}, image);

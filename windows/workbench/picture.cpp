@@ -4,30 +4,32 @@
 
 namespace windows {
 
+// Each part is drawn with the values it was drawn with before; the
+// controls and their boxes stay as they are.
 void Lentoi::drawPicture(const WorkbenchPicture& wanted) {
     // Drawing rewrites picture_ as it goes; wanted may be that very value.
     const WorkbenchPicture picture = wanted;
     switch (picture.base) {
     case WorkbenchPicture::Base::Lens:
         copyGeometry();
-        showLens();
+        showLens(picture.drawnWith);
         break;
     case WorkbenchPicture::Base::ParallelBundle:
         // The record already holds this bundle's rays: drawing it again
         // records nothing more, and its animations keep their light.
         goniadesmis = picture.bundleAngleRad;
-        sxediasidesmis(goniadesmis, Recording::Discarded);
+        sxediasidesmis(goniadesmis, picture.drawnWith, Recording::Discarded);
         break;
     case WorkbenchPicture::Base::FanWaves:
     case WorkbenchPicture::Base::BundleWaves:
-        replayAnimation(picture.base, picture.animationSteps);
+        replayAnimation(picture.base, picture.animationSteps, picture.drawnWith);
         break;
     }
     // The object lies under the fans: a Shift-click draws its fan over it.
     if (picture.object)
         showObject(*picture.object);
     for (const FanSource& fan : picture.fans) {
-        drawFan(fan.x, fan.y);
+        drawFan(fan.x, fan.y, fan.drawnWith);
         picture_.fans.push_back(fan);
     }
     canvasWidget().Refresh();
@@ -39,10 +41,10 @@ void Lentoi::restorePicture(const WorkbenchPicture& picture, const WaveRecordCon
     recordContents_ = {};
     lensData_.forgetRecord();
     if (recorded.kind == WaveRecordContents::Kind::Bundle &&
-        picture == WorkbenchPicture::parallelBundle(goniadesmis)) {
+        picture == WorkbenchPicture::parallelBundle(goniadesmis, recorded.drawnWith)) {
         // The bundle that recorded the waves is the whole picture: recording
         // it draws it.
-        sxediasidesmis(goniadesmis);
+        sxediasidesmis(goniadesmis, recorded.drawnWith);
         canvasWidget().Refresh();
     } else {
         // A fan drawn last (the last Shift-click's, else the object's)
@@ -51,7 +53,8 @@ void Lentoi::restorePicture(const WorkbenchPicture& picture, const WaveRecordCon
         const std::optional<FanSource> lastFan =
             picture.fans.empty() ? picture.object : std::optional(picture.fans.back());
         const bool lastFanRecords =
-            recorded.kind == WaveRecordContents::Kind::Fan && lastFan == recorded.fan;
+            recorded.kind == WaveRecordContents::Kind::Fan &&
+            lastFan == FanSource{recorded.fan.x, recorded.fan.y, recorded.drawnWith};
         if (!lastFanRecords)
             record(recorded);
         drawPicture(picture);
@@ -62,8 +65,10 @@ void Lentoi::restorePicture(const WorkbenchPicture& picture, const WaveRecordCon
 void Lentoi::record(const WaveRecordContents& recorded) {
     switch (recorded.kind) {
     case WaveRecordContents::Kind::Nothing: break;
-    case WaveRecordContents::Kind::Fan: drawFan(recorded.fan.x, recorded.fan.y); break;
-    case WaveRecordContents::Kind::Bundle: sxediasidesmis(goniadesmis); break;
+    case WaveRecordContents::Kind::Fan:
+        drawFan(recorded.fan.x, recorded.fan.y, recorded.drawnWith);
+        break;
+    case WaveRecordContents::Kind::Bundle: sxediasidesmis(goniadesmis, recorded.drawnWith); break;
     }
 }
 
@@ -76,13 +81,15 @@ void Lentoi::armAnimationMenus() {
 
 // The frames of the animation's ticks, one after the other, from the record
 // as it stands: each paints over the places of the step before.
-void Lentoi::replayAnimation(WorkbenchPicture::Base animation, int steps) {
+void Lentoi::replayAnimation(WorkbenchPicture::Base animation, int steps,
+                             const WorkbenchDrawing& drawing) {
     surface().Cls();
-    sxediasifakoy11();
+    sxediasifakoy11(indexFor(drawing.deiktisdiathlasis));
     steps = std::clamp(steps, 0, WorkbenchPicture::kAnimationSteps);
+    picture_ = WorkbenchPicture::waves(animation, 0, drawing);
     for (int k = 1; k <= steps; ++k)
         drawAnimationStep(k);
-    picture_ = WorkbenchPicture::waves(animation, steps);
+    picture_.animationSteps = steps;
 }
 
 } // namespace windows

@@ -41,8 +41,9 @@ void Lentoi::apply(const LentoiSetup& s) {
     const auto controls = bars();
     for (std::size_t i = 0; i < controls.size(); ++i)
         setQuietly(controls[i], s.*kLentoiBars[i].value);
-    setQuietly(Check1, s.Check1 != 0 && s.Check2 == 0);
-    setQuietly(Check2, s.Check2 != 0);
+    const WorkbenchDrawing boxes = s.controls();
+    setQuietly(Check1, boxes.Check1);
+    setQuietly(Check2, boxes.Check2);
     showControlValues(s.aktina1Moved, s.aktina2Moved);
     placeBlades(s);
     pigi.Left = s.pigi.x;

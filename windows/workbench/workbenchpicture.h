@@ -1,19 +1,43 @@
 #pragma once
 
 #include "windows/common/setupvalues.h"
+#include "windows/workbench/lentoibars.h"
 
 #include <optional>
 #include <vector>
 
 namespace windows {
 
-// A point of the workbench's scale where a Shift-click put the source.
-using FanSource = SetupPoint;
+// The controls' values a drawing reads that the controls change without
+// drawing again: the index bar, the ray-count bars and the check boxes.
+// Each part of a picture keeps those it was drawn with, so that it is drawn
+// again as it was shown, whatever the controls hold now.
+struct WorkbenchDrawing {
+    int deiktisdiathlasis = lentoi_bars::deiktisdiathlasis.value;
+    int desmi1 = lentoi_bars::desmi1.value;
+    int arvimaton = lentoi_bars::arvimaton.value;
+    bool Check1 = false;
+    bool Check2 = false;
+
+    bool operator==(const WorkbenchDrawing&) const = default;
+};
+
+// A point of the workbench's scale where a Shift-click put the source, and
+// the values its fan was drawn with.
+struct FanSource {
+    double x = 0;
+    double y = 0;
+    WorkbenchDrawing drawnWith{};
+
+    bool at(double px, double py) const { return x == px && y == py; }
+    bool operator==(const FanSource&) const = default;
+};
 
 // What the workbench shows, as a small value that can be kept and drawn
 // again: a base picture, the object arrow with its fan and its image, and
-// the Shift-click fans drawn over them since, oldest first. The lens itself, the diaphragm and the
-// check boxes are the controls' values at the time it is drawn.
+// the Shift-click fans drawn over them since, oldest first, each with the
+// values it was drawn with. The lens's radii and centres and the diaphragm
+// are the controls' values at the time it is drawn: moving them draws again.
 struct WorkbenchPicture {
     enum class Base {
         Lens,           // the lens picture alone
@@ -24,21 +48,28 @@ struct WorkbenchPicture {
     static constexpr int kAnimationSteps = 240; // the steps of a whole run
 
     Base base = Base::Lens;
-    double bundleAngleRad = 0; // ParallelBundle: the direction, as goniadesmis
-    int animationSteps = 0;    // FanWaves, BundleWaves: the steps drawn so far
+    double bundleAngleRad = 0;  // ParallelBundle: the direction, as goniadesmis
+    int animationSteps = 0;     // FanWaves, BundleWaves: the steps drawn so far
+    WorkbenchDrawing drawnWith; // the base's
     std::vector<FanSource> fans;
     // The tip of the object arrow (Ctrl+Shift-press), which stands on the
     // axis at the tip's x; none: no object.
     std::optional<FanSource> object;
 
-    static WorkbenchPicture parallelBundle(double angleRad) {
+    static WorkbenchPicture lens(const WorkbenchDrawing& drawnWith) {
         WorkbenchPicture picture;
+        picture.drawnWith = drawnWith;
+        return picture;
+    }
+    static WorkbenchPicture parallelBundle(double angleRad,
+                                           const WorkbenchDrawing& drawnWith = {}) {
+        WorkbenchPicture picture = lens(drawnWith);
         picture.base = Base::ParallelBundle;
         picture.bundleAngleRad = angleRad;
         return picture;
     }
-    static WorkbenchPicture waves(Base animation, int steps) {
-        WorkbenchPicture picture;
+    static WorkbenchPicture waves(Base animation, int steps, const WorkbenchDrawing& drawnWith) {
+        WorkbenchPicture picture = lens(drawnWith);
         picture.base = animation;
         picture.animationSteps = steps;
         return picture;
@@ -57,7 +88,8 @@ struct WaveRecordContents {
     enum class Kind { Nothing, Fan, Bundle };
 
     Kind kind = Kind::Nothing;
-    FanSource fan; // Fan: where the fan came from
+    SetupPoint fan;               // Fan: where the fan came from
+    WorkbenchDrawing drawnWith{}; // Fan, Bundle: the values its light was drawn with
 
     bool operator==(const WaveRecordContents&) const = default;
 };
