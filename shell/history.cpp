@@ -35,8 +35,9 @@ class History::Step : public QUndoCommand {
         pushed_ = true;
     }
     int id() const override { return isRun() ? 1 : -1; }
-    // Keys or wheel turns on one scroll bar, one after another, are one
-    // move of the bar; a run that comes back where it began is no step.
+    // Keys on one scroll bar, or wheel turns on one scroll bar or one
+    // drawing, one after another, are one move of the bar or one zoom; a run
+    // that comes back where it began is no step.
     bool mergeWith(const QUndoCommand* other) override {
         const auto& next = static_cast<const Step&>(*other);
         if (next.origin_.type != origin_.type || next.origin_.target != origin_.target)
@@ -49,8 +50,9 @@ class History::Step : public QUndoCommand {
 
   private:
     bool isRun() const {
-        return (origin_.type == QEvent::KeyRelease || origin_.type == QEvent::Wheel) &&
-               qobject_cast<const QAbstractSlider*>(origin_.target) != nullptr;
+        return origin_.type == QEvent::Wheel ||
+               (origin_.type == QEvent::KeyRelease &&
+                qobject_cast<const QAbstractSlider*>(origin_.target) != nullptr);
     }
 
     History& history_;

@@ -118,6 +118,11 @@ TEST_F(HistoryTest, EachActionIsOneStepUndoneAndRedoneToItsPictures) {
              for (int k = 0; k < 3; ++k)
                  QTest::keyClick(scrollBar(w, "aktina2"), Qt::Key_Right);
          }},
+        {"a run of wheel turns, one zoom", "lentoi",
+         [&] {
+             for (int k = 0; k < 3; ++k)
+                 testing_support::wheel(w, -120, w.canvasWidget().rect().center());
+         }},
         {"a fresh start, from the lens choice", "eisagogiko", [&] { keys(choice(), Qt::Key_N); }},
         // These draw nothing: what is shown keeps the values it was drawn with.
         {"the ray count through Check1", "lentoi", [&] { click(checkBox(w, "Check1")); }},

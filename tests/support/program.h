@@ -11,6 +11,7 @@
 
 #include <QLocale>
 #include <QTest>
+#include <QWheelEvent>
 
 #include <gtest/gtest.h>
 
@@ -32,6 +33,14 @@ inline QPoint inWindow(windows::FormWindow& window, double x, double y) {
 
 inline void click(windows::FormWindow& window, QPoint p, Qt::KeyboardModifiers keys = {}) {
     QTest::mouseClick(window.windowHandle(), Qt::LeftButton, keys, inWindow(window, p));
+}
+
+// A turn of the wheel by eighths of a degree over the drawing's pixel at,
+// with Ctrl held, as the window system delivers it.
+inline void wheel(windows::FormWindow& window, int eighths, QPointF at) {
+    QWheelEvent event(at, window.canvasWidget().mapToGlobal(at), {}, {0, eighths}, Qt::NoButton,
+                      Qt::ControlModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(&window.canvasWidget(), &event);
 }
 
 // The screen the window tests run on.

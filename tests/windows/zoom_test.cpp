@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 #include <QMouseEvent>
-#include <QWheelEvent>
 
 #include <cmath>
 #include <functional>
@@ -15,13 +14,9 @@
 
 namespace {
 
-constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+using testing_support::wheel;
 
-void wheel(windows::FormWindow& w, int eighths, QPointF at) {
-    QWheelEvent event(at, w.canvasWidget().mapToGlobal(at), {}, {0, eighths}, Qt::NoButton,
-                      Qt::ControlModifier, Qt::NoScrollPhase, false);
-    QCoreApplication::sendEvent(&w.canvasWidget(), &event);
-}
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 void key(windows::FormWindow& w, QKeyCombination keys) {
     for (QAction* action : w.actions())
