@@ -56,6 +56,7 @@ void Eisagogiko::Form_Load() {
 }
 
 void Eisagogiko::prepareAtStartup() {
+    indexMoved_ = false;
     app_.hyperbolic().nsahl = index();
     Label1->setText("Index of Refraction n=" + windows::formatTwoDecimals(app_.hyperbolic().nsahl));
     app_.hyperbolic().nsahl = index();

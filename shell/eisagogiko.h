@@ -44,7 +44,7 @@ class Eisagogiko : public windows::FormWindow {
     QLabel* Label1;
 
     void chooseLens(bool biconvex);
-    double index() const { return deiktissahl->value() / 100.0; }
+    double index() const { return sahlIndex(deiktissahl->value()); }
 
     Application& app_;
     bool indexMoved_ = false; // the bar's handler has written Label1

@@ -11,6 +11,7 @@ namespace shell {
 //
 //   v.integer(name, value, min, max)  a control's integer value, min..max
 //   v.number(name, value)             any finite number
+//   v.number(name, value, min, max)   a number held in min..max
 //   v.angle(name, value)              the light's angle to the axis, in degrees
 //   v.choice(name, value, names)      one of a list of names
 //   v.object(name, body)              a nested object; body() visits its fields
@@ -203,7 +204,8 @@ template <class V, class S> void visitEisagogiko(V& v, S& s) {
     v.boolean("deiktissahlMoved", s.deiktissahlMoved);
 }
 
-template <class V, class S> void visitElSahl(V& v, S& s) {
+// chosenIndex: the lens choice's index, read by now.
+template <class V, class S> void visitElSahl(V& v, S& s, double chosenIndex) {
     v.choice("option", s.option, kElSahlOptions);
     v.choice("lens", s.picture.biconvex, kElSahlLenses);
     v.object("Line1", [&] { visitBlade(v, s.Line1); });
@@ -211,15 +213,25 @@ template <class V, class S> void visitElSahl(V& v, S& s) {
     v.object("source", [&] { visitPoint(v, s.source); });
     v.angle("beamAngle", s.picture.beamAngleDeg);
     v.choice("drawn", s.picture.drawing, kElSahlDrawings);
-    // The options the drawings were made with, where not the option now: a
-    // file without them draws with the option now.
-    if (s.picture.drawing != windows::SahlPicture::Drawing::Nothing)
+    // The options and the indices the drawings were made with, where not the
+    // option and the lens choice's index now: a file without them draws with
+    // those now.
+    const auto visitIndex = [&](const char* name, auto& index) {
+        v.defaultsTo(index, chosenIndex, [&] {
+            v.number(name, index, sahlIndex(kDeiktissahlBar.min), sahlIndex(kDeiktissahlBar.max));
+        });
+    };
+    if (s.picture.drawing != windows::SahlPicture::Drawing::Nothing) {
         v.defaultsTo(s.picture.drawnWith, s.option,
                      [&] { v.choice("drawnWith", s.picture.drawnWith, kElSahlOptions); });
+        visitIndex("drawnWithIndex", s.picture.index);
+    }
     v.boolean("waves", s.picture.waves);
-    if (s.picture.waves)
+    if (s.picture.waves) {
         v.defaultsTo(s.picture.wavesDrawnWith, s.option,
                      [&] { v.choice("wavesDrawnWith", s.picture.wavesDrawnWith, kElSahlOptions); });
+        visitIndex("wavesDrawnWithIndex", s.picture.wavesIndex);
+    }
     v.boolean("lensData", s.lensData);
     v.choice("waveField", s.waveField, kWaveFieldModes);
     v.choice("waveFieldWavelength", s.waveFieldWavelength, kElSahlFieldWavelengths);
@@ -232,7 +244,7 @@ template <class V, class S> void visitSetup(V& v, S& s) {
     v.object("lentoi", [&] { visitLentoi(v, s.lentoi); });
     v.object("moniaktina", [&] { visitMoniaktina(v, s.moniaktina); });
     v.object("eisagogiko", [&] { visitEisagogiko(v, s.eisagogiko); });
-    v.object("ElSahl", [&] { visitElSahl(v, s.elSahl); });
+    v.object("ElSahl", [&] { visitElSahl(v, s.elSahl, sahlIndex(s.eisagogiko.deiktissahl)); });
 }
 
 } // namespace shell

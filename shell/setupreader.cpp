@@ -57,6 +57,11 @@ class SetupReader {
             value = *number;
     }
 
+    void number(const char* name, double& value, double min, double max) {
+        if (const std::optional<double> number = finiteNumber(name))
+            value = std::clamp(*number, min, max);
+    }
+
     void angle(const char* name, double& value) {
         const std::optional<double> number = finiteNumber(name);
         if (!number)

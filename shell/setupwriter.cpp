@@ -49,6 +49,10 @@ class SetupWriter {
         text_ += formatNumber(value);
     }
 
+    void number(const char* name, double value, double /*min*/, double /*max*/) {
+        number(name, value);
+    }
+
     void angle(const char* name, double value) { number(name, value); }
 
     template <class E, std::size_t N>

@@ -108,6 +108,8 @@ TEST_F(HistoryTest, EachActionIsOneStepUndoneAndRedoneToItsPictures) {
         {"a drag of the stop", "ElSahl", [&] { drag(sahl(), 130, 50, 120, 30); }},
         {"an option, which draws nothing", "ElSahl",
          [&] { click(optionButton(sahl(), "onlyrays")); }},
+        {"the lens choice's index, which draws nothing", "eisagogiko",
+         [&] { QTest::keyClick(scrollBar(choice(), "deiktissahl"), Qt::Key_Right); }},
         {"a set-up opened", "ElSahl",
          [&] {
              dialogs.chooseFile(start);

@@ -22,7 +22,7 @@ class RangeCollector {
     void integer(const char* name, int value, int min, int max) {
         fields[prefix_ + name] = {min, max, value};
     }
-    void number(const char*, double) {}
+    void number(const char*, double, double = 0, double = 0) {}
     void angle(const char*, double) {}
     template <class E, std::size_t N>
     void choice(const char*, E, const shell::SetupChoice<E> (&)[N]) {}

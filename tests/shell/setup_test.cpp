@@ -93,6 +93,7 @@ std::deque<std::pair<const char*, shell::Setup>> roundTripRows() {
                 {-8, {-1e3, 0.25}}};
     s.elSahl.picture.biconvex = true;
     s.elSahl.picture.drawing = D::PointSource;
+    s.elSahl.picture.index = 2.25;
     rows.emplace_back("ElSahl biconvex source, only rays", s);
     s.elSahl.picture.beamAngleDeg = 89.999;
     s.elSahl.picture.drawing = D::Beam;
@@ -102,6 +103,7 @@ std::deque<std::pair<const char*, shell::Setup>> roundTripRows() {
     rows.emplace_back("ElSahl field intensity", s);
     s.eisagogiko.deiktissahl = 100;
     s.elSahl.picture.waves = true;
+    s.elSahl.picture.wavesIndex = 1;
     rows.emplace_back("ElSahl waves over the beam", s);
     return rows;
 }
@@ -163,6 +165,10 @@ TEST(SetupFile, MissingUnknownAndClampedFields) {
         {R"({"format": 1, "ElSahl": {"option": "onlyrays", "drawn": "beam", "waves": true}})",
          R"({"format": 1, "ElSahl": {"option": "onlyrays", "drawn": "beam", "waves": true,
              "drawnWith": "onlyrays", "wavesDrawnWith": "onlyrays"}})"},
+        {R"({"format": 1, "eisagogiko": {"deiktissahl": 180},
+             "ElSahl": {"drawn": "beam", "waves": true, "wavesDrawnWithIndex": 9}})",
+         R"({"format": 1, "eisagogiko": {"deiktissahl": 180}, "ElSahl": {"drawn": "beam",
+             "drawnWithIndex": 1.8, "waves": true, "wavesDrawnWithIndex": 2.5}})"},
     };
     for (const auto& [given, same] : rows)
         EXPECT_EQ(read(given), read(same)) << given;

@@ -37,6 +37,7 @@ void ElSahl::parallilidesmifotos_Click() {
     picture.biconvex = state_.amfikyrtos;
     picture.beamAngleDeg = *degrees;
     picture.drawnWith = chosenOption();
+    picture.index = state_.nsahl;
     drawPicture(picture);
 }
 
@@ -65,6 +66,7 @@ void ElSahl::kymatikosahl_Click() {
     picture_.wavesX = state_.shared.pigiX;
     picture_.wavesY = state_.shared.pigiY;
     picture_.wavesDrawnWith = chosenOption();
+    picture_.wavesIndex = state_.nsahl;
     drawWaves(*b, picture_.wavesX, picture_.wavesY, picture_.wavesDrawnWith);
     keepLight(lightOf(picture_));
     canvasWidget().Refresh();

@@ -124,6 +124,7 @@ void ElSahl::showPointSource(bool biconvex, double x, double y) {
         picture.sourceX = x;
         picture.sourceY = y;
         picture.drawnWith = chosenOption();
+        picture.index = state_.nsahl;
     }
     drawPicture(picture);
 }

@@ -14,21 +14,41 @@ namespace sahl = optics::hyperbolic;
 void ElSahl::drawPicture(const SahlPicture& picture) {
     picture_ = picture;
     surface().Cls();
-    // An index that makes no lens draws nothing; its message comes with the
+    // Each part is drawn with the index it was drawn with, which the tracers
+    // read from the lens; the lens choice's index is put back after. An
+    // index that makes no lens draws nothing; its message comes with the
     // next drawing the user asks for.
-    const std::optional<double> b = sahl::semiConjugateAxis(state_.nsahl);
-    const bool drawsLens = picture.drawing != SahlPicture::Drawing::Nothing || picture.waves;
-    if (b && drawsLens) {
-        state_.amfikyrtos = picture.biconvex;
+    const double chosenIndex = state_.nsahl;
+    // The light the lens data shows is the last part's, "WAVES" over the
+    // drawing, and went through that part's lens.
+    double lightIndex = chosenIndex;
+    const auto drawWith = [&](double index, const auto& draw) {
+        state_.nsahl = index;
+        const std::optional<double> b = sahl::semiConjugateAxis(index);
+        if (b) {
+            state_.amfikyrtos = picture.biconvex;
+            draw(*b);
+            lightIndex = index;
+        }
+        return b.has_value();
+    };
+    SahlPicture lit = picture; // the parts drawn
+    const auto drawing = [&](double b) {
         if (picture.drawing == SahlPicture::Drawing::PointSource)
-            drawPointSource(picture.biconvex, *b, picture.sourceX, picture.sourceY,
+            drawPointSource(picture.biconvex, b, picture.sourceX, picture.sourceY,
                             picture.drawnWith);
-        else if (picture.drawing == SahlPicture::Drawing::Beam)
-            drawBeam(*b, picture.beamAngleDeg, picture.drawnWith);
-        if (picture.waves)
-            drawWaves(*b, picture.wavesX, picture.wavesY, picture.wavesDrawnWith);
-    }
-    keepLight(b && drawsLens ? lightOf(picture) : std::nullopt);
+        else
+            drawBeam(b, picture.beamAngleDeg, picture.drawnWith);
+    };
+    if (picture.drawing != SahlPicture::Drawing::Nothing && !drawWith(picture.index, drawing))
+        lit.drawing = SahlPicture::Drawing::Nothing;
+    if (picture.waves)
+        lit.waves = drawWith(picture.wavesIndex, [&](double b) {
+            drawWaves(b, picture.wavesX, picture.wavesY, picture.wavesDrawnWith);
+        });
+    state_.nsahl = lightIndex;
+    keepLight(lightOf(lit));
+    state_.nsahl = chosenIndex;
     canvasWidget().Refresh();
 }
 
@@ -86,11 +106,15 @@ ElSahlSetup ElSahl::setup() const {
     s.picture.drawing = picture_.drawing;
     if (picture_.drawing == SahlPicture::Drawing::Beam)
         s.picture.beamAngleDeg = picture_.beamAngleDeg;
-    if (picture_.drawing != SahlPicture::Drawing::Nothing)
+    if (picture_.drawing != SahlPicture::Drawing::Nothing) {
         s.picture.drawnWith = picture_.drawnWith;
+        s.picture.index = picture_.index;
+    }
     s.picture.waves = picture_.waves;
-    if (picture_.waves)
+    if (picture_.waves) {
         s.picture.wavesDrawnWith = picture_.wavesDrawnWith;
+        s.picture.wavesIndex = picture_.wavesIndex;
+    }
     return s;
 }
 
@@ -122,11 +146,14 @@ void ElSahl::apply(const ElSahlSetup& s) {
     }
     if (picture.drawing == SahlPicture::Drawing::Beam)
         picture.beamAngleDeg = s.picture.beamAngleDeg;
-    if (picture.drawing != SahlPicture::Drawing::Nothing)
+    if (picture.drawing != SahlPicture::Drawing::Nothing) {
         picture.drawnWith = s.picture.drawnWith;
+        picture.index = s.picture.index;
+    }
     if (s.picture.waves) {
         picture.waves = true;
         picture.wavesDrawnWith = s.picture.wavesDrawnWith;
+        picture.wavesIndex = s.picture.wavesIndex;
         picture.wavesX = s.source.x;
         picture.wavesY = s.source.y;
     }
