@@ -94,7 +94,7 @@ void BM_AnimationTickAtStep240(benchmark::State& state) {
     for (int k = 1; k < 240; ++k)
         lentoi.Timer1_Timer();
     for (auto _ : state)
-        lentoi.drawAnimationStep(240);
+        lentoi.drawAnimationStep(240, 1.5); // the start index
     state.counters["rays"] = lentoi.recordedRays();
 }
 BENCHMARK(BM_AnimationTickAtStep240)

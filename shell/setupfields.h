@@ -163,6 +163,15 @@ template <class V, class S> void visitLentoi(V& v, S& s) {
     v.angle("bundleAngle", s.bundleAngleDeg);
     v.choice("drawn", s.picture.base, kLentoiDrawings);
     v.integer("waveSteps", s.picture.animationSteps, 0, windows::WorkbenchPicture::kAnimationSteps);
+    v.defaultsTo(s.picture.indexChanges, {}, [&] {
+        namespace bars = windows::lentoi_bars;
+        v.objects("waveIndexChanges", s.picture.indexChanges,
+                  windows::WorkbenchPicture::kAnimationSteps, [&](auto& change) {
+                      v.integer("step", change.step, 1, windows::WorkbenchPicture::kAnimationSteps);
+                      v.integer("deiktisdiathlasis", change.deiktisdiathlasis,
+                                bars::deiktisdiathlasis.min, bars::deiktisdiathlasis.max);
+                  });
+    });
     visitDrawnWith(v, s.picture.drawnWith, controls);
     v.points("fans", s.picture.fans, kMostFans, visitFan);
     v.optionalPoint("object", s.picture.object, visitFan);

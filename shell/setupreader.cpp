@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <vector>
 
 namespace shell {
@@ -21,6 +22,12 @@ const SetupFault kObject{"αντικείμενο { }", "an object { }"};
 const SetupFault kPoint{"αντικείμενο με τους αριθμούς x και y",
                         "an object with the numbers x and y"};
 const SetupFault kBoolean{"true ή false", "true or false"};
+
+SetupFault objectList(int most) {
+    const QString count = QString::number(most);
+    return {"λίστα [ ] το πολύ " + count + " αντικειμένων { }",
+            "a list [ ] of at most " + count + " objects { }"};
+}
 
 SetupFault pointList(int most) {
     const QString count = QString::number(most);
@@ -126,23 +133,11 @@ class SetupReader {
     // both coordinates.
     template <class P, class Fields>
     void points(const char* name, std::vector<P>& points, int most, Fields&& fields) {
-        const std::optional<QJsonValue> field = find(name);
-        if (!field)
-            return;
-        const QJsonArray given = field->toArray();
-        if (!field->isArray() || given.size() > most ||
-            !std::all_of(given.begin(), given.end(), isPoint))
-            return refuse(name, pointList(most));
-        std::vector<P> read(std::size_t(given.size()));
-        for (qsizetype i = 0; i < given.size() && !fault; ++i) {
-            path_ << QString("%1[%2]").arg(name).arg(i);
-            objects_.push_back(given[i].toObject());
-            fields(read[std::size_t(i)]);
-            objects_.pop_back();
-            path_.removeLast();
-        }
-        if (!fault)
-            points = std::move(read);
+        list(name, points, most, isPoint, pointList(most), fields);
+    }
+    template <class T, class Fields>
+    void objects(const char* name, std::vector<T>& items, int most, Fields&& fields) {
+        list(name, items, most, &QJsonValue::isObject, objectList(most), fields);
     }
 
     template <class T, class Body> void defaultsTo(T& value, const T& start, Body&& body) {
@@ -151,6 +146,29 @@ class SetupReader {
     }
 
   private:
+    template <class T, class IsItem, class Fields>
+    void list(const char* name, std::vector<T>& items, int most, IsItem&& isItem,
+              const SetupFault& refusal, Fields&& fields) {
+        const std::optional<QJsonValue> field = find(name);
+        if (!field)
+            return;
+        const QJsonArray given = field->toArray();
+        if (!field->isArray() || given.size() > most ||
+            !std::all_of(given.begin(), given.end(),
+                         [&](const QJsonValue& item) { return std::invoke(isItem, item); }))
+            return refuse(name, refusal);
+        std::vector<T> read(std::size_t(given.size()));
+        for (qsizetype i = 0; i < given.size() && !fault; ++i) {
+            path_ << QString("%1[%2]").arg(name).arg(i);
+            objects_.push_back(given[i].toObject());
+            fields(read[std::size_t(i)]);
+            objects_.pop_back();
+            path_.removeLast();
+        }
+        if (!fault)
+            items = std::move(read);
+    }
+
     static bool isPoint(const QJsonValue& value) {
         const QJsonObject point = value.toObject();
         return value.isObject() && point.contains("x") && point.contains("y");

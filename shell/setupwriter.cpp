@@ -108,6 +108,11 @@ class SetupWriter {
         text_ += ']';
     }
 
+    template <class T, class Fields>
+    void objects(const char* name, const std::vector<T>& items, int most, Fields&& fields) {
+        points(name, items, most, fields);
+    }
+
   private:
     bool onOneLine() const { return firsts_.size() >= 3; }
     static QByteArray indent(std::size_t depth) { return '\n' + QByteArray(int(4 * depth), ' '); }

@@ -87,6 +87,15 @@ TEST_F(HistoryTest, EachActionIsOneStepUndoneAndRedoneToItsPictures) {
              for (int k = 0; k < 30; ++k)
                  w.Timer1_Timer();
          }},
+        {"the index moved while waves run", "lentoi",
+         [&] {
+             menu(w, "kymatachronika");
+             for (int k = 0; k < 160; ++k) {
+                 if (k == 80)
+                     scrollBar(w, "deiktisdiathlasis")->setValue(170);
+                 w.Timer1_Timer();
+             }
+         }},
         {"an answered angle prompt", "lentoi",
          [&] {
              dialogs.answer("20");

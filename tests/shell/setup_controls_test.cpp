@@ -35,6 +35,7 @@ class RangeCollector {
     template <class P, class F> void optionalPoint(const char*, const std::optional<P>&, F&&) {}
     void boolean(const char*, bool) {}
     template <class P, class F> void points(const char*, const std::vector<P>&, int, F&&) {}
+    template <class T, class F> void objects(const char*, const std::vector<T>&, int, F&&) {}
     template <class T, class Body> void defaultsTo(const T&, const T&, Body&&) {}
 
   private:

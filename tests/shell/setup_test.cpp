@@ -62,6 +62,7 @@ std::deque<std::pair<const char*, shell::Setup>> roundTripRows() {
     rows.emplace_back("lentoi fan waves, zoomed and panned", s);
     s.lentoi.picture.base = L::BundleWaves;
     s.lentoi.picture.animationSteps = 17;
+    s.lentoi.picture.indexChanges = {{5, 40}, {12, 250}};
     s.lentoi.recorded.kind = R::Bundle;
     rows.emplace_back("lentoi bundle waves", s);
     s.lentoi.waveField = windows::WaveFieldMode::Wave;

@@ -16,9 +16,13 @@ void Lentoi::tick(FormTimer& timer, WaveAnimation::Run run, WorkbenchPicture::Ba
         timer.setEnabled(false);
         return;
     }
-    drawAnimationStep(*step);
-    if (picture_.base == animation)
+    const int bar = deiktisdiathlasis->value();
+    if (picture_.base == animation) {
+        if (bar != picture_.indexBarAt(*step))
+            picture_.indexChanges.push_back({*step, bar});
         picture_.animationSteps = *step;
+    }
+    drawAnimationStep(*step, indexFor(bar));
     canvasWidget().Refresh();
 }
 
@@ -39,10 +43,8 @@ void Lentoi::hideEvent(QHideEvent* event) {
     FormWindow::hideEvent(event);
 }
 
-void Lentoi::drawAnimationStep(int k) {
-    // The frames are drawn with the index the run started with.
-    waves_.drawStep(surface(), state_.record, recordedRays_,
-                    indexFor(picture_.drawnWith.deiktisdiathlasis), k);
+void Lentoi::drawAnimationStep(int k, double n) {
+    waves_.drawStep(surface(), state_.record, recordedRays_, n, k);
     drawLensFaces();
 }
 

@@ -65,9 +65,9 @@ class Lentoi : public FormWindow {
     // so may tests.
     void Timer1_Timer();
     void Timer2_Timer();
-    // What one drawing tick at step k draws: the fronts of every recorded ray
-    // and the lens faces over them.
-    void drawAnimationStep(int k);
+    // What one drawing tick at step k draws with the index n: the fronts of
+    // every recorded ray and the lens faces over them.
+    void drawAnimationStep(int k, double n);
 
     // Menu commands.
     void EPANALIPSI_Click();
@@ -247,8 +247,7 @@ class Lentoi : public FormWindow {
     void drawFan(double x, double y, const WorkbenchDrawing& drawing);
     void record(const WaveRecordContents& recorded);
     void armAnimationMenus();
-    void replayAnimation(WorkbenchPicture::Base animation, int steps,
-                         const WorkbenchDrawing& drawing);
+    void replayAnimation(const WorkbenchPicture& animation);
     void stopAnimation();
     void armPointAnimation();
     void dropHandle(double x, double y);

@@ -21,9 +21,7 @@ void Lentoi::drawPicture(const WorkbenchPicture& wanted) {
         sxediasidesmis(goniadesmis, picture.drawnWith, Recording::Discarded);
         break;
     case WorkbenchPicture::Base::FanWaves:
-    case WorkbenchPicture::Base::BundleWaves:
-        replayAnimation(picture.base, picture.animationSteps, picture.drawnWith);
-        break;
+    case WorkbenchPicture::Base::BundleWaves: replayAnimation(picture); break;
     }
     // The object lies under the fans: a Shift-click draws its fan over it.
     if (picture.object)
@@ -81,15 +79,14 @@ void Lentoi::armAnimationMenus() {
 
 // The frames of the animation's ticks, one after the other, from the record
 // as it stands: each paints over the places of the step before.
-void Lentoi::replayAnimation(WorkbenchPicture::Base animation, int steps,
-                             const WorkbenchDrawing& drawing) {
+void Lentoi::replayAnimation(const WorkbenchPicture& animation) {
     surface().Cls();
-    sxediasifakoy11(indexFor(drawing.deiktisdiathlasis));
-    steps = std::clamp(steps, 0, WorkbenchPicture::kAnimationSteps);
-    picture_ = WorkbenchPicture::waves(animation, 0, drawing);
+    sxediasifakoy11(indexFor(animation.drawnWith.deiktisdiathlasis));
+    const int steps = std::clamp(animation.animationSteps, 0, WorkbenchPicture::kAnimationSteps);
     for (int k = 1; k <= steps; ++k)
-        drawAnimationStep(k);
-    picture_.animationSteps = steps;
+        drawAnimationStep(k, indexFor(animation.indexBarAt(k)));
+    picture_ = WorkbenchPicture::waves(animation.base, steps, animation.drawnWith);
+    picture_.indexChanges = animation.indexChanges;
 }
 
 } // namespace windows

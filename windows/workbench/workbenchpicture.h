@@ -33,6 +33,15 @@ struct FanSource {
     bool operator==(const FanSource&) const = default;
 };
 
+// The index bar moved while an animation ran: the frames from step on were
+// drawn with its new value.
+struct IndexChange {
+    int step = 0;
+    int deiktisdiathlasis = lentoi_bars::deiktisdiathlasis.value;
+
+    bool operator==(const IndexChange&) const = default;
+};
+
 // What the workbench shows, as a small value that can be kept and drawn
 // again: a base picture, the object arrow with its fan and its image, and
 // the Shift-click fans drawn over them since, oldest first, each with the
@@ -51,6 +60,9 @@ struct WorkbenchPicture {
     double bundleAngleRad = 0;  // ParallelBundle: the direction, as goniadesmis
     int animationSteps = 0;     // FanWaves, BundleWaves: the steps drawn so far
     WorkbenchDrawing drawnWith; // the base's
+    // FanWaves, BundleWaves: each frame reads the index bar, so a bar moved
+    // during the run bends the frames after it; in step order.
+    std::vector<IndexChange> indexChanges;
     std::vector<FanSource> fans;
     // The tip of the object arrow (Ctrl+Shift-press), which stands on the
     // axis at the tip's x; none: no object.
@@ -73,6 +85,15 @@ struct WorkbenchPicture {
         picture.base = animation;
         picture.animationSteps = steps;
         return picture;
+    }
+
+    // The index bar's value the animation's frame at step took.
+    int indexBarAt(int step) const {
+        int bar = drawnWith.deiktisdiathlasis;
+        for (const IndexChange& change : indexChanges)
+            if (change.step <= step)
+                bar = change.deiktisdiathlasis;
+        return bar;
     }
 
     bool animationFinished() const { return animationSteps >= kAnimationSteps; }
