@@ -221,6 +221,31 @@ void Field::build(const Setup& setup) {
     if (screen_ && screenFirst_ && !screenAcross_) {
         screenStage();
     }
+    if (glass_ && stages_.empty() && !screenAcross_ && std::holds_alternative<Beam>(light_)) {
+        // A band lower than the glass at the rim line would bring its sharp
+        // edges, which are no wave, up to the rim line: the beam is made a
+        // wave on a line a few wavelengths before the glass, the wavelets of
+        // its band there, so that the light beside the lens is one sum on
+        // both sides of the rim line.
+        const double h = glass_->rimHeight();
+        const auto [near, far] = lineAt(glass_->rimX(), -1);
+        if (near > -h || far < h) {
+            Wavelets s;
+            s.k = k_;
+            bandX_ = glass_->leftmost() - 4 * lambda_;
+            const auto [lo, hi] = lineAt(bandX_, -1);
+            if (hi > lo) {
+                alongCurve(
+                    lo, hi, lambda_ / 4, [&](double) { return bandX_; },
+                    [&](double x, double y, double dl) {
+                        addWavelet(s, x, y, {1, 0}, incident(x, y), dl);
+                    });
+            }
+            s.lens = s.w.size();
+            bandStage_ = static_cast<int>(stages_.size());
+            stages_.push_back(std::move(s));
+        }
+    }
     if (glass_) {
         const Glass& glass = *glass_;
         const int before = static_cast<int>(stages_.size()) - 1;
@@ -249,9 +274,10 @@ void Field::build(const Setup& setup) {
         // The glass's light (exit) and the arriving light the rim line stands
         // in for within the lens's height (mid, taken away), both forming the
         // field in air before the rim line; behind it either the same (the
-        // arriving field being a true wave: from a point, or past a screen)
-        // or, where a beam's band or blades across the lens cut the light, the
-        // rim line beside the glass summed instead of the arriving field.
+        // arriving field being a true wave: from a point, past a screen, or a
+        // beam whose band is a wave by then) or, where blades across the lens
+        // cut the light, the rim line beside the glass summed instead of the
+        // arriving field.
         Wavelets exit, mid, beside;
         exit.k = mid.k = beside.k = k_;
         std::vector<double> lengths;
@@ -278,8 +304,9 @@ void Field::build(const Setup& setup) {
         };
         const auto [near, far] = lineAt(glass.rimX(), before);
         // A beam as high as the glass at the rim line arrives there as a plane
-        // wave: its sharp edges lie beside the glass and stay so behind it.
-        const bool wave = !screenAcross_ && (before >= 0 || p || (near <= -h && far >= h));
+        // wave: its sharp edges lie beside the glass and stay so behind it; a
+        // lower one became a wave before the glass.
+        const bool wave = !screenAcross_;
         // Where the exit wavelets cover the exit face from rim to rim, a true
         // wave arriving is taken away there, at their places (the two curves
         // give the same sum outside them): half the wavelets of taking it on
@@ -306,9 +333,6 @@ void Field::build(const Setup& setup) {
         if (screenAcross_) {
             rimLine(beside, h, std::min(screen_->top, far), 1);
             rimLine(beside, std::max(screen_->bottom, near), -h, 1);
-        } else if (!wave) {
-            rimLine(beside, h, far, 1);
-            rimLine(beside, near, -h, 1);
         }
         exit.lens = exit.w.size();
         Wavelets front = exit;
@@ -319,9 +343,8 @@ void Field::build(const Setup& setup) {
             // Beside the glass the light behind the rim line is not the
             // arriving field, and the line is a screen's, forward only: so is
             // the exit face with it, Rayleigh–Sommerfeld's cos θ. (Only in a
-            // gap between the rim and the blades' tips, or where a band's edge
-            // crosses the glass, do its edge waves and those before the rim
-            // line differ.)
+            // gap between the rim and the blades' tips do its edge waves and
+            // those before the rim line differ.)
             for (std::size_t j = 0; j < after.w.size(); ++j) {
                 after.w[j] *= 2;
                 after.lean[j] = 0;
@@ -586,6 +609,9 @@ int Field::sourceIn(const Row& row, double x) const {
     const auto pastScreen = [&] { return screen_ && !screenAcross_ && x > screen_->x; };
     if (screenFirst_ && pastScreen()) {
         owner = screenStage_;
+    }
+    if (bandStage_ >= 0 && x > bandX_) {
+        owner = bandStage_;
     }
     if (glass_) {
         if (row.glassRow && x >= row.glassLeft && x <= row.glassRight) {

@@ -8,7 +8,11 @@
 // function, kernel √(k/2πr)·e^{i(kr − π/4)}·cos θ) from the boundary through
 // which the light last entered it:
 //   - before everything: the source's own wave, e^{ikr}/√r from a point, a
-//     plane wave e^{ik·d·p} across a beam's band (nothing outside it);
+//     plane wave e^{ik·d·p} across a beam's band (nothing outside it); a
+//     band not as high as the glass at the rim line only up to a line a few
+//     wavelengths before the lens, and past it the wavelets of the band on
+//     that line, so that its sharp edges, which are not a wave, spread from
+//     there and the light beside the lens is one sum across the rim line;
 //   - past a screen (the diaphragm or the stop): wavelets from its opening,
 //     carrying the field that arrives there; a screen across the lens stops
 //     only the light that misses it, taken where it passes the rim;
@@ -28,12 +32,12 @@
 //     ½(cos θ + n·d), d the light's direction where it crosses: it vanishes
 //     where a boundary would reflect into, so no false reflected wave comes
 //     back before the lens, while the rims' edge waves do;
-//   - except where a beam's band or blades across the lens cut the light
-//     beside the glass (a band not as high as the glass at the rim line,
-//     whose sharp edges are not a wave): behind the rim line, the wavelets
-//     of the exit face and of the line beside the glass within the band and
-//     the blades' opening, both of Rayleigh–Sommerfeld's cos θ, the light
-//     going on forward only.
+//   - except where blades across the lens cut the light beside the glass:
+//     behind the rim line, the wavelets of the exit face and of the line
+//     beside the glass within the light and the blades' opening, both of
+//     Rayleigh–Sommerfeld's cos θ, the light going on forward only (so the
+//     light in a gap between the rim and the blades' tips jumps at the rim
+//     line).
 // The phase is continuous across a face; the Fresnel power transmittance of
 // both faces (for the field normal to the plane of the drawing) is applied
 // unless Setup::fresnel is false; no reflected wave is formed. Screens absorb.
@@ -178,6 +182,10 @@ class Field {
     int screenStage_ = -1, glassStage_ = -1, frontStage_ = -1, afterStage_ = -1;
     // The boundary whose light reaches the lens (−1: the source's own wave).
     int feedStage_ = -1;
+    // The line before the lens where a beam lower than the glass is made a
+    // wave, and its wavelets' stage (−1: none).
+    double bandX_ = 0;
+    int bandStage_ = -1;
     bool screenFirst_ = true;
     bool screenAcross_ = false;
 };
