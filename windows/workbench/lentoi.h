@@ -205,8 +205,6 @@ class Lentoi : public FormWindow {
     void writeRadius1(bool moved);
     void writeRadius2(bool moved);
     void writeCentre2();
-    void writeIndex();
-    void writeAngleStep();
     void copyGeometry();
     void showLens(const WorkbenchDrawing& drawnWith);
     void redrawLens();
