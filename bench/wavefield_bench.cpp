@@ -13,7 +13,8 @@ namespace {
 namespace wf = optics::wavefield;
 
 // The workbench's scale on a 1280x800 client area: 1200 units across the
-// shorter side; the bundle's rays start at heights 200 down to −200.
+// shorter side; the bundle's rays start at heights 200 down to −200, and the
+// blades at x = 0 are held at the glass's surface, √(100² − 50²) from the axis.
 constexpr int kWidth = 1280, kHeight = 800;
 constexpr double kUnit = 1200.0 / kHeight;
 
@@ -21,6 +22,7 @@ wf::Setup startPicture() {
     wf::Setup s;
     s.lens = optics::lensdata::SphericalLens{-50, 20, 100, 90, 1.5};
     s.light = wf::Beam{1, 0, -210, 210};
+    s.screen = wf::Screen{0, -std::sqrt(7500.0), std::sqrt(7500.0)};
     s.wavelength = 25;
     s.region = {-kWidth * kUnit / 2, -kHeight * kUnit / 2, kWidth * kUnit / 2, kHeight * kUnit / 2};
     return s;

@@ -161,7 +161,7 @@ void Field::build(const Setup& setup) {
         screen_ = Screen{mirror_ * s.x, std::min(s.bottom, s.top), std::max(s.bottom, s.top)};
         // The workbench's blades stand at the middle of the window, often
         // across the lens, their tips held at its surface: they stop light
-        // beside the lens only, taken where it passes the rim.
+        // beside the lens only.
         screenAcross_ =
             glass_ && screen_->x > glass_->leftmost() && screen_->x < glass_->rightmost();
         screenFirst_ = !glass_ || screen_->x <= glass_->leftmost();
@@ -221,7 +221,7 @@ void Field::build(const Setup& setup) {
     if (screen_ && screenFirst_ && !screenAcross_) {
         screenStage();
     }
-    if (glass_ && stages_.empty() && !screenAcross_ && std::holds_alternative<Beam>(light_)) {
+    if (glass_ && stages_.empty() && std::holds_alternative<Beam>(light_)) {
         // A band lower than the glass at the rim line would bring its sharp
         // edges, which are no wave, up to the rim line: the beam is made a
         // wave on a line a few wavelengths before the glass, the wavelets of
@@ -273,13 +273,11 @@ void Field::build(const Setup& setup) {
             });
         // The glass's light (exit) and the arriving light the rim line stands
         // in for within the lens's height (mid, taken away), both forming the
-        // field in air before the rim line; behind it either the same (the
-        // arriving field being a true wave: from a point, past a screen, or a
-        // beam whose band is a wave by then) or, where blades across the lens
-        // cut the light, the rim line beside the glass summed instead of the
-        // arriving field.
-        Wavelets exit, mid, beside;
-        exit.k = mid.k = beside.k = k_;
+        // field in air on both sides of the rim line (the arriving field
+        // being a true wave: from a point, past a screen, or a beam whose
+        // band is a wave by then or whose sharp edges lie beside the glass).
+        Wavelets exit, mid;
+        exit.k = mid.k = k_;
         std::vector<double> lengths;
         traceExit(setup, exit, lengths);
         const auto* p = std::get_if<optics::lensdata::PointSource>(&light_);
@@ -289,31 +287,14 @@ void Field::build(const Setup& setup) {
             return p ? unit(x - p->x, y - p->y)
                      : Vec{std::get<Beam>(light_).dx, std::get<Beam>(light_).dy};
         };
-        const auto rimLine = [&](Wavelets& out, double lo, double hi, double sign) {
-            if (!(hi > lo)) {
-                return;
-            }
-            alongCurve(
-                lo, hi, lambda_ / 4, [&](double) { return glass.rimX(); },
-                [&](double x, double y, double dl) {
-                    // Beside the glass the line is a screen's, forward only.
-                    const Vec d = arriving(x, y);
-                    addWavelet(out, x, y, {1, 0}, sign * fieldBefore(before, x, y), dl,
-                               &out == &mid ? &d : nullptr);
-                });
-        };
         const auto [near, far] = lineAt(glass.rimX(), before);
-        // A beam as high as the glass at the rim line arrives there as a plane
-        // wave: its sharp edges lie beside the glass and stay so behind it; a
-        // lower one became a wave before the glass.
-        const bool wave = !screenAcross_;
         // Where the exit wavelets cover the exit face from rim to rim, a true
         // wave arriving is taken away there, at their places (the two curves
         // give the same sum outside them): half the wavelets of taking it on
         // the rim line.
         std::vector<double> heights = exit.y;
         std::sort(heights.begin(), heights.end());
-        bool covered = wave && !heights.empty() && heights.front() < -h + lambda_ / 2 &&
+        bool covered = !heights.empty() && heights.front() < -h + lambda_ / 2 &&
                        heights.back() > h - lambda_ / 2;
         for (std::size_t j = 1; covered && j < heights.size(); ++j) {
             covered = heights[j] - heights[j - 1] < lambda_ / 2;
@@ -327,36 +308,42 @@ void Field::build(const Setup& setup) {
                                     scale * kTurn);
                 exit.awayLean.push_back(exit.nx[j] * d.x + exit.ny[j] * d.y);
             }
-        } else {
-            rimLine(mid, std::max(-h, near), std::min(h, far), -1);
-        }
-        if (screenAcross_) {
-            rimLine(beside, h, std::min(screen_->top, far), 1);
-            rimLine(beside, std::max(screen_->bottom, near), -h, 1);
+        } else if (const double lo = std::max(-h, near), hi = std::min(h, far); hi > lo) {
+            alongCurve(
+                lo, hi, lambda_ / 4, [&](double) { return glass.rimX(); },
+                [&](double x, double y, double dl) {
+                    const Vec d = arriving(x, y);
+                    addWavelet(mid, x, y, {1, 0}, -fieldBefore(before, x, y), dl, &d);
+                });
         }
         exit.lens = exit.w.size();
         Wavelets front = exit;
         append(front, mid);
         front.plus = before;
-        Wavelets after = wave ? front : exit;
-        if (!wave) {
-            // Beside the glass the light behind the rim line is not the
-            // arriving field, and the line is a screen's, forward only: so is
-            // the exit face with it, Rayleigh–Sommerfeld's cos θ. (Only in a
-            // gap between the rim and the blades' tips do its edge waves and
-            // those before the rim line differ.)
-            for (std::size_t j = 0; j < after.w.size(); ++j) {
-                after.w[j] *= 2;
-                after.lean[j] = 0;
-            }
-            append(after, beside);
-        }
         feedStage_ = before;
         inside.lens = inside.w.size();
         glassStage_ = static_cast<int>(stages_.size());
         stages_.push_back(std::move(inside));
         frontStage_ = static_cast<int>(stages_.size());
         stages_.push_back(std::move(front));
+        if (screenAcross_) {
+            // Blades across the lens stop the light that would pass beside
+            // the glass beyond their tips; the glass's own light passes
+            // them. In the air on both sides of the rim line the arriving
+            // light comes past them as past knife edges. Their tips are
+            // taken at the rim's height at least, so that they take none of
+            // the light the glass takes; a beam's sharp band is cut only by
+            // a blade it reaches.
+            const auto [bladeNear, bladeFar] = lineAt(screen_->x, -1);
+            const bool point = std::holds_alternative<optics::lensdata::PointSource>(light_);
+            if (const double tip = std::max(screen_->top, h); point || bladeFar > tip) {
+                stages_.back().blades.push_back({{screen_->x, tip}, 1});
+            }
+            if (const double tip = std::min(screen_->bottom, -h); point || bladeNear < tip) {
+                stages_.back().blades.push_back({{screen_->x, tip}, -1});
+            }
+        }
+        Wavelets after = stages_.back();
         afterStage_ = static_cast<int>(stages_.size());
         stages_.push_back(std::move(after));
     }
@@ -589,7 +576,26 @@ Complex Field::fieldBefore(int before, double x, double y) const {
         return incident(x, y);
     }
     const Wavelets& s = stages_[static_cast<std::size_t>(before)];
-    return sum(before, x, y) + (s.plus ? fieldBefore(*s.plus, x, y) : 0.0);
+    if (!s.plus) {
+        return sum(before, x, y);
+    }
+    return sum(before, x, y) + through(s.blades, x, y) * fieldBefore(*s.plus, x, y);
+}
+
+Complex Field::through(const std::vector<Blade>& blades, double x, double y) const {
+    Complex pass = 1;
+    for (const Blade& blade : blades) {
+        double re = 0, im = 0;
+        bladeShare(
+            frame<double>(blade), x, y, 1 / lambda_,
+            [](double cycles, double& c, double& s) {
+                c = std::cos(2 * std::numbers::pi * cycles);
+                s = std::sin(2 * std::numbers::pi * cycles);
+            },
+            re, im);
+        pass -= Complex(re, im);
+    }
+    return pass;
 }
 
 Field::Row Field::row(double y) const {

@@ -14,8 +14,7 @@
 //     that line, so that its sharp edges, which are not a wave, spread from
 //     there and the light beside the lens is one sum across the rim line;
 //   - past a screen (the diaphragm or the stop): wavelets from its opening,
-//     carrying the field that arrives there; a screen across the lens stops
-//     only the light that misses it, taken where it passes the rim;
+//     carrying the field that arrives there;
 //   - inside the glass: wavelets from the face the light enters, carrying
 //     the arriving field times the Fresnel amplitude transmission;
 //   - in the air before, beside and behind the lens: the arriving field
@@ -32,12 +31,9 @@
 //     ½(cos θ + n·d), d the light's direction where it crosses: it vanishes
 //     where a boundary would reflect into, so no false reflected wave comes
 //     back before the lens, while the rims' edge waves do;
-//   - except where blades across the lens cut the light beside the glass:
-//     behind the rim line, the wavelets of the exit face and of the line
-//     beside the glass within the light and the blades' opening, both of
-//     Rayleigh–Sommerfeld's cos θ, the light going on forward only (so the
-//     light in a gap between the rim and the blades' tips jumps at the rim
-//     line).
+//   - blades across the lens stop, on their own line, the arriving light
+//     beyond their tips as knife edges do (blade.h), in the air on both
+//     sides of the rim line alike; the light from the glass passes them.
 // The phase is continuous across a face; the Fresnel power transmittance of
 // both faces (for the field normal to the plane of the drawing) is applied
 // unless Setup::fresnel is false; no reflected wave is formed. Screens absorb.
@@ -57,6 +53,7 @@
 
 #include "optics/lensdata/light.h"
 #include "optics/lensdata/spherical_rays.h"
+#include "optics/wavefield/blade.h"
 #include "optics/wavefield/glass.h"
 
 #include <complex>
@@ -127,8 +124,10 @@ struct Wavelets {
     // light that missed it.
     std::size_t lens = 0;
     // Added to the wavelets: the field of this boundary (−1: the source's
-    // own wave), where the wavelets stand for a change to it.
+    // own wave), where the wavelets stand for a change to it, less what
+    // these blades take away of it.
     std::optional<int> plus;
+    std::vector<Blade> blades;
 };
 
 class Field {
@@ -156,6 +155,13 @@ class Field {
     double mirror() const { return mirror_; }
     // The source's own wave at a point of the computation's frame.
     Complex incident(double x, double y) const;
+    // A blade of boundaries() as this light meets it.
+    template <class T> BladeFrame<T> frame(const Blade& blade) const {
+        const auto* p = std::get_if<optics::lensdata::PointSource>(&light_);
+        const Beam* b = std::get_if<Beam>(&light_);
+        return bladeFrame<T>(blade, b != nullptr, p ? Vec{p->x, p->y} : Vec{},
+                             b ? Vec{b->dx, b->dy} : Vec{});
+    }
 
     // What sourceOf needs for one row of the computation's frame, so that a
     // row of points is classified without solving for the glass each time.
@@ -172,6 +178,8 @@ class Field {
     void traceExit(const Setup& setup, Wavelets& out, std::vector<double>& lengths) const;
     Complex sum(int stage, double x, double y) const;
     Complex fieldBefore(int stage, double x, double y) const;
+    // The part of the arriving light at (x, y) that comes past the blades.
+    Complex through(const std::vector<Blade>& blades, double x, double y) const;
 
     std::string error_;
     double lambda_ = 0, k_ = 0, mirror_ = 1;

@@ -36,6 +36,7 @@ inline void turn(float cycles, float& c, float& s) {
 struct Boundary {
     float cycles = 0; // k / 2π
     std::optional<int> plus;
+    std::vector<Blade> blades;
     // A wavelet adds (w·cos θ + v)·e^{ikr}/√r.
     std::vector<float> x, y, nx, ny, wr, wi, vr, vi;
 };
@@ -46,6 +47,7 @@ std::vector<Boundary> singlePrecision(const Field& field) {
         Boundary b;
         b.cycles = static_cast<float>(s.k / (2 * std::numbers::pi));
         b.plus = s.plus;
+        b.blades = s.blades;
         for (std::size_t j = 0; j < s.w.size(); ++j) {
             b.x.push_back(static_cast<float>(s.x[j]));
             b.y.push_back(static_cast<float>(s.y[j]));
@@ -119,6 +121,50 @@ void addIncident(const Field& field, const Light& light, const float* x, float y
     }
 }
 
+// The light arriving at the points (are, aim) as it comes past the blades,
+// added to re/im.
+[[gnu::target_clones("avx512f", "avx2", "default")]] void
+addThroughBlades(const Field& field, const std::vector<Blade>& blades, const float* x, float y,
+                 int count, const float* are, const float* aim, float* re, float* im) {
+    const float cycles = static_cast<float>(1 / field.wavelength());
+    std::vector<float> pr(static_cast<std::size_t>(count), 1.0f), pi(pr.size(), 0.0f);
+    for (const Blade& blade : blades) {
+        const BladeFrame<float> b = field.frame<float>(blade);
+        for (int i = 0; i < count; ++i) {
+            float sr, si;
+            bladeShare(
+                b, x[i], y, cycles, [](float u, float& c, float& s) { turn(u, c, s); }, sr, si);
+            pr[i] -= sr;
+            pi[i] -= si;
+        }
+    }
+    for (int i = 0; i < count; ++i) {
+        re[i] += pr[i] * are[i] - pi[i] * aim[i];
+        im[i] += pr[i] * aim[i] + pi[i] * are[i];
+    }
+}
+
+// The field of boundary `from` (−1: the source's own wave) at the points of
+// the row, with the boundaries it adds, added to re/im.
+void addField(const Field& field, const std::vector<Boundary>& boundaries, int from, const float* x,
+              float y, int count, float* re, float* im) {
+    for (std::optional<int> at = from; at;) {
+        if (*at < 0) {
+            addIncident(field, field.light(), x, y, count, re, im);
+            return;
+        }
+        const Boundary& b = boundaries[static_cast<std::size_t>(*at)];
+        addWavelets(b, x, y, count, re, im);
+        if (b.plus && !b.blades.empty()) {
+            std::vector<float> are(static_cast<std::size_t>(count)), aim(are);
+            addField(field, boundaries, *b.plus, x, y, count, are.data(), aim.data());
+            addThroughBlades(field, b.blades, x, y, count, are.data(), aim.data(), re, im);
+            return;
+        }
+        at = b.plus;
+    }
+}
+
 // A picture of millions of device pixels is tens of megabytes of fresh
 // memory, and the kernel's fault at the first write of each 4 KiB page,
 // taken on one thread as the vector value-initialises, costs more than the
@@ -150,7 +196,6 @@ bool computeRows(const Field& field, const Grid& grid, int begin, int end, std::
         return false;
     }
     const std::vector<Boundary> boundaries = singlePrecision(field);
-    const Light light = field.light();
     const std::size_t columns = static_cast<std::size_t>(grid.columns);
     std::vector<float> xs(columns), re(columns), im(columns);
     std::vector<int> owner(columns);
@@ -180,17 +225,8 @@ bool computeRows(const Field& field, const Grid& grid, int begin, int end, std::
             while (k < columns && owner[k] == owner[i]) {
                 ++k;
             }
-            const int count = static_cast<int>(k - i);
-            const float fy = static_cast<float>(y);
-            for (std::optional<int> from = owner[i]; from;) {
-                if (*from < 0) {
-                    addIncident(field, light, &xs[i], fy, count, &re[i], &im[i]);
-                    break;
-                }
-                const Boundary& b = boundaries[static_cast<std::size_t>(*from)];
-                addWavelets(b, &xs[i], fy, count, &re[i], &im[i]);
-                from = b.plus;
-            }
+            addField(field, boundaries, owner[i], &xs[i], static_cast<float>(y),
+                     static_cast<int>(k - i), &re[i], &im[i]);
             i = k;
         }
         for (std::size_t i = 0; i < columns; ++i) {
