@@ -95,6 +95,13 @@ BladeFrame<T> bladeFrame(const Blade& blade, bool parallel, Vec from, Vec along)
     return b;
 }
 
+// Whether the blade hides (px, py): the straight way there crosses the
+// blade's line beyond the tip.
+template <class T> bool bladeHides(const BladeFrame<T>& b, T px, T py) {
+    const T cross = b.ux * (py - b.ey) - b.uy * (px - b.ex);
+    return (px > b.ex) & (b.side * cross > 0);
+}
+
 // The share Φ = re + i·im of the light arriving at (px, py) that the blade
 // takes away; cycles is 1/λ, turn(x, c, s) gives cos and sin of 2π·x. Selects rather than branches,
 // so that a loop over points vectorises.
@@ -128,7 +135,7 @@ inline void bladeShare(const BladeFrame<T>& b, T px, T py, T cycles, Turn turn, 
     const T ar = (g + f) / 2, ai = (f - g) / 2;
     const T er = ar * c - ai * s, ei = ar * s + ai * c;
     // Where the blade hides the point, Φ = 1 − (the edge wave).
-    const T hidden = ((px > b.ex) & (b.side * cross > 0)) ? T(1) : T(0);
+    const T hidden = bladeHides(b, px, py) ? T(1) : T(0);
     re = er + hidden * (1 - 2 * er);
     im = ei - hidden * 2 * ei;
 }

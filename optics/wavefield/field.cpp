@@ -250,6 +250,34 @@ void Field::build(const Setup& setup) {
         const Glass& glass = *glass_;
         const int before = static_cast<int>(stages_.size()) - 1;
         const double n = glass.index(), h = glass.rimHeight();
+        // Blades across the lens stop the arriving light beyond their tips
+        // as knife edges do, before it enters the glass as beside it; the
+        // glass's own light passes them. A beam's sharp band is cut only by
+        // a blade it reaches.
+        std::vector<Blade> blades;
+        if (screenAcross_) {
+            const auto [bladeNear, bladeFar] = lineAt(screen_->x, -1);
+            const bool point = std::holds_alternative<optics::lensdata::PointSource>(light_);
+            if (point || bladeFar > screen_->top) {
+                blades.push_back({{screen_->x, screen_->top}, 1});
+            }
+            if (point || bladeNear < screen_->bottom) {
+                blades.push_back({{screen_->x, screen_->bottom}, -1});
+            }
+        }
+        // The light that reaches (x, y) past them; and, where the glass's
+        // traced light is to stand in for it, the light that would reach
+        // there straight, cut as sharply as the blades cut the rays, so
+        // that glass of index 1 would change nothing.
+        const auto arrivingField = [&](double x, double y) {
+            return through(blades, x, y) * fieldBefore(before, x, y);
+        };
+        const auto rayField = [&](double x, double y) {
+            const bool hidden = std::any_of(blades.begin(), blades.end(), [&](const Blade& b) {
+                return bladeHides(frame<double>(b), x, y);
+            });
+            return hidden ? Complex{} : fieldBefore(before, x, y);
+        };
         Wavelets inside;
         inside.k = n * k_;
         const double edge = h * (1 - 1e-9);
@@ -258,7 +286,7 @@ void Field::build(const Setup& setup) {
             [&](double x, double y, double dl) {
                 const std::optional<Stretch> r = glass.row(y);
                 const Vec out = glass.outwardNormal(r->from, x, y);
-                Complex u = fieldBefore(before, x, y);
+                Complex u = arrivingField(x, y);
                 if (setup.fresnel && std::norm(u) > 0) {
                     // The amplitude transmission for the light's own direction here.
                     const auto* p = std::get_if<optics::lensdata::PointSource>(&light_);
@@ -304,8 +332,7 @@ void Field::build(const Setup& setup) {
             const double scale = 0.5 * std::sqrt(k_ / (2 * std::numbers::pi));
             for (std::size_t j = 0; j < exit.w.size(); ++j) {
                 const Vec d = arriving(exit.x[j], exit.y[j]);
-                exit.away.push_back(-fieldBefore(before, exit.x[j], exit.y[j]) * lengths[j] *
-                                    scale * kTurn);
+                exit.away.push_back(-rayField(exit.x[j], exit.y[j]) * lengths[j] * scale * kTurn);
                 exit.awayLean.push_back(exit.nx[j] * d.x + exit.ny[j] * d.y);
             }
         } else if (const double lo = std::max(-h, near), hi = std::min(h, far); hi > lo) {
@@ -313,7 +340,7 @@ void Field::build(const Setup& setup) {
                 lo, hi, lambda_ / 4, [&](double) { return glass.rimX(); },
                 [&](double x, double y, double dl) {
                     const Vec d = arriving(x, y);
-                    addWavelet(mid, x, y, {1, 0}, -fieldBefore(before, x, y), dl, &d);
+                    addWavelet(mid, x, y, {1, 0}, -rayField(x, y), dl, &d);
                 });
         }
         exit.lens = exit.w.size();
@@ -326,23 +353,8 @@ void Field::build(const Setup& setup) {
         stages_.push_back(std::move(inside));
         frontStage_ = static_cast<int>(stages_.size());
         stages_.push_back(std::move(front));
-        if (screenAcross_) {
-            // Blades across the lens stop the light that would pass beside
-            // the glass beyond their tips; the glass's own light passes
-            // them. In the air on both sides of the rim line the arriving
-            // light comes past them as past knife edges. Their tips are
-            // taken at the rim's height at least, so that they take none of
-            // the light the glass takes; a beam's sharp band is cut only by
-            // a blade it reaches.
-            const auto [bladeNear, bladeFar] = lineAt(screen_->x, -1);
-            const bool point = std::holds_alternative<optics::lensdata::PointSource>(light_);
-            if (const double tip = std::max(screen_->top, h); point || bladeFar > tip) {
-                stages_.back().blades.push_back({{screen_->x, tip}, 1});
-            }
-            if (const double tip = std::min(screen_->bottom, -h); point || bladeNear < tip) {
-                stages_.back().blades.push_back({{screen_->x, tip}, -1});
-            }
-        }
+        // In the air on both sides of the rim line, too.
+        stages_.back().blades = blades;
         Wavelets after = stages_.back();
         afterStage_ = static_cast<int>(stages_.size());
         stages_.push_back(std::move(after));

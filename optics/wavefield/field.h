@@ -32,8 +32,10 @@
 //     where a boundary would reflect into, so no false reflected wave comes
 //     back before the lens, while the rims' edge waves do;
 //   - blades across the lens stop, on their own line, the arriving light
-//     beyond their tips as knife edges do (blade.h), in the air on both
-//     sides of the rim line alike; the light from the glass passes them.
+//     beyond their tips as knife edges do (blade.h): before it enters the
+//     glass, and in the air on both sides of the rim line alike, where the
+//     arriving light the exit face takes away is cut as sharply as the
+//     blades cut the traced rays. The light from the glass passes them.
 // The phase is continuous across a face; the Fresnel power transmittance of
 // both faces (for the field normal to the plane of the drawing) is applied
 // unless Setup::fresnel is false; no reflected wave is formed. Screens absorb.

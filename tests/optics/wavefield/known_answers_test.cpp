@@ -236,33 +236,39 @@ TEST(WaveField, KnownAnswers) {
                         0, 0.03});
     }
 
-    // Blades across the lens at x = 0 stop the fan's light beyond their tips.
-    // With glass of index 1 and one blade, up from 200, the light past its
+    // Blades across the lens stop the fan's light beyond their tips. With
+    // glass of index 1 and one blade, up from its tip E, the light past the
     // tip is a knife edge's, ½·((½ − C(v))² + (½ − S(v))²) of what it was,
-    // v = ±2√(δ/λ) (+ in the shadow), δ the detour by the tip.
+    // v = ±2√(δ/λ) (+ in the shadow), δ the detour by the tip: with the tip
+    // at x = 0 beyond the lens's rim, and at x = −40 on its entry face, where
+    // the face is √(90² − 60²) from the axis.
     wf::Setup fan = startBundle(60, 6.25);
     fan.light = ld::PointSource{-200, 0};
     fan.region = {-300, -650, 400, 650};
     fan.lens = ld::SphericalLens{-50, 20, 100, 90, 1};
     const wf::Field open(fan);
-    fan.screen = wf::Screen{0, -1e6, 200};
-    const wf::Field bladed(fan);
     double offKnifeEdge = 0;
-    for (double x = 100; x <= 400; x += 100) {
-        for (double y = 300; y <= 600; y += 50) {
-            const double detour =
-                std::hypot(200, 200) + std::hypot(x, y - 200) - std::hypot(x + 200, y);
-            const double v = std::copysign(2 * std::sqrt(detour / 6.25), y - 200 - x);
-            double c = 0, s = 0;
-            for (int i = 0; i < 10000; ++i) {
-                const double t = v * (i + 0.5) / 10000;
-                c += std::cos(std::numbers::pi * t * t / 2) * v / 10000;
-                s += std::sin(std::numbers::pi * t * t / 2) * v / 10000;
+    for (const auto& [ex, ey] : {std::pair{0.0, 200.0}, {-40.0, std::sqrt(4500.0)}}) {
+        fan.screen = wf::Screen{ex, -1e6, ey};
+        const wf::Field bladed(fan);
+        for (double x = 100; x <= 400; x += 100) {
+            for (double d = -150; d <= 150; d += 50) {
+                // d above the shadow's edge, the line from the source by the tip.
+                const double y = ey + (x - ex) * ey / (ex + 200) + d;
+                const double detour =
+                    std::hypot(ex + 200, ey) + std::hypot(x - ex, y - ey) - std::hypot(x + 200, y);
+                const double v = std::copysign(2 * std::sqrt(detour / 6.25), d);
+                double c = 0, s = 0;
+                for (int i = 0; i < 10000; ++i) {
+                    const double t = v * (i + 0.5) / 10000;
+                    c += std::cos(std::numbers::pi * t * t / 2) * v / 10000;
+                    s += std::sin(std::numbers::pi * t * t / 2) * v / 10000;
+                }
+                const double knife = 0.5 * ((0.5 - c) * (0.5 - c) + (0.5 - s) * (0.5 - s));
+                offKnifeEdge = std::max(
+                    offKnifeEdge,
+                    std::abs(std::norm(bladed.at(x, y)) / std::norm(open.at(x, y)) / knife - 1));
             }
-            const double knife = 0.5 * ((0.5 - c) * (0.5 - c) + (0.5 - s) * (0.5 - s));
-            offKnifeEdge = std::max(
-                offKnifeEdge,
-                std::abs(std::norm(bladed.at(x, y)) / std::norm(open.at(x, y)) / knife - 1));
         }
     }
     rows.push_back({"blades: intensity past a tip off the knife edge's", offKnifeEdge, 0, 0.02});
