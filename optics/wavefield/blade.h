@@ -103,8 +103,8 @@ template <class T> bool bladeHides(const BladeFrame<T>& b, T px, T py) {
 }
 
 // The share Φ = re + i·im of the light arriving at (px, py) that the blade
-// takes away; cycles is 1/λ, turn(x, c, s) gives cos and sin of 2π·x. Selects rather than branches,
-// so that a loop over points vectorises.
+// takes away; cycles is 1/λ, turn(x, c, s) gives cos and sin of 2π·x.
+// Selects rather than branches, so that a loop over points vectorises.
 template <class T, class Turn>
 inline void bladeShare(const BladeFrame<T>& b, T px, T py, T cycles, Turn turn, T& re, T& im) {
     const T epx = px - b.ex, epy = py - b.ey;

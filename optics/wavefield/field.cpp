@@ -160,8 +160,7 @@ void Field::build(const Setup& setup) {
         }
         screen_ = Screen{mirror_ * s.x, std::min(s.bottom, s.top), std::max(s.bottom, s.top)};
         // The workbench's blades stand at the middle of the window, often
-        // across the lens, their tips held at its surface: they stop light
-        // beside the lens only.
+        // across the lens, their tips held at its surface.
         screenAcross_ =
             glass_ && screen_->x > glass_->leftmost() && screen_->x < glass_->rightmost();
         screenFirst_ = !glass_ || screen_->x <= glass_->leftmost();
